@@ -1,0 +1,20 @@
+#include "platform/chartviewer.h"
+
+#include <QPainter>
+
+ChartViewer::ChartViewer(QWidget *parent) : QWidget(parent) {}
+
+void ChartViewer::setPicture(const QImage &picture) {
+    m_picture = picture;
+    update();
+}
+
+QSize ChartViewer::sizeHint() const { return {150, 90}; }
+
+void ChartViewer::paintEvent(QPaintEvent *) {
+    if (m_picture.isNull())
+        return;
+    QPainter p(this);
+    // The picture carries its device pixel ratio, so it fills the widget's logical size.
+    p.drawImage(QPointF(0, 0), m_picture);
+}

@@ -1,0 +1,14 @@
+// A filled green circle, the window's status indicator.
+#pragma once
+
+#include <QWidget>
+
+class LedCircle : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit LedCircle(QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};

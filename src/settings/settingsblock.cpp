@@ -1,0 +1,100 @@
+#include "settings/settingsblock.h"
+
+#include "settings/rounding.h"
+
+namespace block {
+
+namespace {
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+struct Field {
+    const char *name;
+    int pos;
+    bool isSigned;
+    int min;
+    int max;
+    int Decoded::*target;
+};
+
+// In the order the window takes them.
+constexpr Field Fields[] = {
+    {"throw", ThrowPos, false, ThrowMin, ThrowMax, &Decoded::throwDeg},
+    {"speed", SpeedPos, false, SpeedMin, SpeedMax, &Decoded::speed},
+    {"centre", CentrePos, true, CentreMin, CentreMax, &Decoded::centre},
+    {"reverse", ReversePos, false, 0, 1, &Decoded::reverse},
+    {"deadband", DeadbandPos, false, DeadbandMin, DeadbandMax, &Decoded::deadband},
+    {"reset", ResetPos, false, 0, 1, &Decoded::reset},
+};
+
+} // namespace
+
+std::optional<int> readHexPair(const QByteArray &b, int k) {
+    if (k < 0 || k + 1 >= b.size())
+        return std::nullopt;
+    const int hi = hexDigit(b.at(k));
+    const int lo = hexDigit(b.at(k + 1));
+    if (hi < 0 || lo < 0)
+        return std::nullopt;
+    return hi * 16 + lo;
+}
+
+std::optional<int> readSignedHexPair(const QByteArray &b, int k) {
+    const auto v = readHexPair(b, k);
+    if (!v)
+        return std::nullopt;
+    return *v < 128 ? *v : *v - 256;
+}
+
+QByteArray writeHexPair(qint16 v) {
+    const auto low = static_cast<unsigned>(static_cast<quint16>(v)) & 0xFF;
+    return QByteArray::number(low, 16).toUpper().rightJustified(2, '0');
+}
+
+QByteArray writePulseWidth(double microseconds) {
+    const auto p = static_cast<quint16>(rounding::toInt16(microseconds));
+    return QByteArray::number(p, 16).toUpper().rightJustified(4, '0').right(4);
+}
+
+double testPulseWidth(int position, int halfThrow, int centre) {
+    return static_cast<double>(position) / halfThrow * PulseSwing + centre + CentrePulse;
+}
+
+QByteArray build(const QByteArray &name, const EditorValues &v, const QByteArray &tail) {
+    QByteArray b;
+    b.reserve(Length);
+    b += name;
+    b += writePulseWidth(testPulseWidth(v.position, v.halfThrow, v.centre));
+    b += writeHexPair(static_cast<qint16>(v.throwDeg));
+    b += writeHexPair(static_cast<qint16>(v.speed));
+    b += writeHexPair(static_cast<qint16>(v.centre));
+    b += writeHexPair(static_cast<qint16>(v.reverse));
+    b += writeHexPair(static_cast<qint16>(v.deadband));
+    b += writeHexPair(static_cast<qint16>(v.reset));
+    b += tail;
+    return b;
+}
+
+DecodeResult decode(const QByteArray &b) {
+    Decoded d;
+    for (const Field &f : Fields) {
+        const auto v = f.isSigned ? readSignedHexPair(b, f.pos) : readHexPair(b, f.pos);
+        if (!v || *v < f.min || *v > f.max) {
+            const QString held = QString::fromLatin1(b.mid(f.pos, 2).toHex(' ').toUpper());
+            const QString shown = v ? QString::number(*v) : QStringLiteral("bytes %1").arg(held);
+            return {std::nullopt, QStringLiteral("%1 field: %2").arg(QLatin1String(f.name), shown)};
+        }
+        d.*f.target = *v;
+    }
+    return {d, {}};
+}
+
+} // namespace block
