@@ -150,7 +150,11 @@ private:
     void connectToServo();
     void applyBlockToWindow(const QByteArray &block);
 
+    void settleWait();
+    void onTransmitterActivated();
+
     int m_linkDepth = 0;
     bool m_closeRequested = false;
+    int m_txIndex = -1;
     QPointer<frmAbout> m_about;
 };

@@ -63,6 +63,7 @@ signals:
 
 private:
     QString portLabel() const;
+    void requireOpen() const;
     SerialError errorFromPort(int number, const QString &what) const;
 
     QSerialPort *m_port;

@@ -1,4 +1,3 @@
 #include "app/form1.h"
 
 void Form1::CmbServo_Click() {}
-void Form1::selectTransmitter(int) {}

@@ -1,0 +1,64 @@
+#include "app/form1.h"
+
+#include "about/frmabout.h"
+#include "platform/messagebox.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+Form1::Form1(QWidget *parent) : QMainWindow(parent) {
+    // The pictures live in a static library, whose resources are not registered on their own.
+    Q_INIT_RESOURCE(assets);
+    buildControls();
+    connectHandlers();
+    Form_Load();
+}
+
+Form1::~Form1() {
+    if (m_about)
+        m_about->close();
+}
+
+void Form1::connectHandlers() {
+    connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(Frm_Exit, &QAction::triggered, this, &Form1::Frm_Exit_Click);
+    connect(Frm_About, &QAction::triggered, this, &Form1::Frm_About_Click);
+    connect(Close, &QPushButton::clicked, this, &Form1::Close_Click);
+    connect(Connect, &QPushButton::clicked, this, &Form1::Connect_Click);
+    connect(CProgram, &QPushButton::clicked, this, &Form1::CProgram_Click);
+    connect(CmbServo, &QComboBox::activated, this, &Form1::onTransmitterActivated);
+    connect(Check1, &QCheckBox::stateChanged, this, &Form1::Check1_Click);
+    connect(CkReset, &QCheckBox::stateChanged, this, &Form1::CkReset_Click);
+    // valueChanged covers both a released and a dragged thumb (tracking is on),
+    // and a value set by the program; an unchanged value emits nothing.
+    connect(ScrollThrow, &QScrollBar::valueChanged, this, &Form1::ScrollThrow_Change);
+    connect(ScrollSpeed, &QScrollBar::valueChanged, this, &Form1::ScrollSpeed_Change);
+    connect(ScrollCentre, &QScrollBar::valueChanged, this, &Form1::ScrollCentre_Change);
+    connect(ScrollDeadband, &QScrollBar::valueChanged, this, &Form1::ScrollDeadband_Change);
+    connect(ScrollPosition, &QScrollBar::valueChanged, this, &Form1::ScrollPosition_Change);
+}
+
+void Form1::onTransmitterActivated() {
+    if (linkBusy()) {
+        // No preset may change the editors under an exchange in progress.
+        messagebox::beep();
+        const QSignalBlocker block(CmbServo);
+        CmbServo->setCurrentIndex(m_txIndex);
+        return;
+    }
+    m_txIndex = CmbServo->currentIndex();
+    CmbServo_Click();
+}
+
+void Form1::selectTransmitter(int index) {
+    {
+        const QSignalBlocker block(CmbServo);
+        CmbServo->setCurrentIndex(index);
+    }
+    m_txIndex = index;
+    CmbServo_Click();
+}

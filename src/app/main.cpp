@@ -1,0 +1,14 @@
+#include "app/form1.h"
+#include "app/version.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tessaro"));
+    QApplication::setApplicationVersion(QString::fromLatin1(version::Text));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tessaro.png")));
+    Form1 window;
+    window.show();
+    return app.exec();
+}
