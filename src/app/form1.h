@@ -80,6 +80,9 @@ public:
     void ScrollCentre_Change();
     void ScrollDeadband_Change();
     void ScrollPosition_Change();
+    // Sets an editor to its reference value; an editor already there runs no
+    // change handling, but its gauge is drawn again for the new reference.
+    void setEditorToReference(QScrollBar *bar, int reference);
     // Chooses a transmitter entry and runs its handling, even when it was already chosen.
     void selectTransmitter(int index);
 

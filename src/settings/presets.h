@@ -1,0 +1,30 @@
+// The transmitter makes of the Tx Compatibility list and what each loads.
+#pragma once
+
+#include <optional>
+
+namespace presets {
+
+// List positions; "Unknown" loads the servo's own values instead of a preset.
+inline constexpr int UnknownIndex = 0;
+inline constexpr int EntryCount = 6;
+
+// A make's pulse-width swing at full travel, as a share of the 450 uS that
+// a test position of HalfThrow degrees adds.
+inline constexpr double ScaleFull = 500.0 / 450.0;
+inline constexpr double ScaleNarrow = 1.0;
+inline constexpr double ScaleWide = 550.0 / 450.0;
+
+// Also what "Unknown" and start-up use.
+inline constexpr double DefaultThrowScale = ScaleFull;
+
+struct Preset {
+    int refThrow;
+    int refCentre;
+    double throwScale;
+};
+
+// The preset of list entry 1 to 5; nullopt for "Unknown" and any other index.
+std::optional<Preset> forIndex(int index);
+
+} // namespace presets
