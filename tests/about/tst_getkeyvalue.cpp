@@ -21,8 +21,8 @@ private slots:
     void dwordBecomesItsDecimalValue_data();
     void dwordBecomesItsDecimalValue();
     void otherTypeLeavesTextUntouched();
-    void missingKeyOrValueEmptiesTextAndFails();
-    void valueLargerThanTheBufferFails();
+    void failureEmptiesTextAndFails_data();
+    void failureEmptiesTextAndFails();
     void queriesWithFullAccessAndAnEmptyBuffer();
 };
 
@@ -85,26 +85,23 @@ void GetKeyValueTest::otherTypeLeavesTextUntouched() {
     QCOMPARE(reg.openKeys, 0);
 }
 
-void GetKeyValueTest::missingKeyOrValueEmptiesTextAndFails() {
-    FakeRegistry reg;
-    reg.setString(Key, Name, QStringLiteral("x"));
-    QString text = QStringLiteral("before");
-    QVERIFY(
-        !GetKeyValue(reg, RootKey::LocalMachine, QStringLiteral("SOFTWARE\\Other"), Name, text));
-    QCOMPARE(text, QString());
-    QCOMPARE(reg.openKeys, 0);
-
-    text = QStringLiteral("before");
-    QVERIFY(!GetKeyValue(reg, RootKey::LocalMachine, Key, QStringLiteral("Other"), text));
-    QCOMPARE(text, QString());
-    QCOMPARE(reg.openKeys, 0);
+void GetKeyValueTest::failureEmptiesTextAndFails_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("length");
+    QTest::newRow("no key") << QStringLiteral("SOFTWARE\\Other") << Name << 1;
+    QTest::newRow("no value") << Key << QStringLiteral("Other") << 1;
+    QTest::newRow("larger than the buffer") << Key << Name << registry::BufferSize + 1;
 }
 
-void GetKeyValueTest::valueLargerThanTheBufferFails() {
+void GetKeyValueTest::failureEmptiesTextAndFails() {
+    QFETCH(QString, key);
+    QFETCH(QString, name);
+    QFETCH(int, length);
     FakeRegistry reg;
-    reg.setValue(Key, Name, {registry::StringType, QByteArray(registry::BufferSize + 1, 'a')});
+    reg.setValue(Key, Name, {registry::StringType, QByteArray(length, 'a')});
     QString text = QStringLiteral("before");
-    QVERIFY(!GetKeyValue(reg, RootKey::LocalMachine, Key, Name, text));
+    QVERIFY(!GetKeyValue(reg, RootKey::LocalMachine, key, name, text));
     QCOMPARE(text, QString());
     QCOMPARE(reg.openKeys, 0);
 }
