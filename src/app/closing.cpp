@@ -2,9 +2,13 @@
 
 #include <QCloseEvent>
 
-void Form1::Frm_Exit_Click() { close(); }
+void Form1::Frm_Exit_Click() {
+    close();
+}
 
-void Form1::Close_Click() { close(); }
+void Form1::Close_Click() {
+    close();
+}
 
 void Form1::closePortIfOpen() {
     if (MSComm1.portOpen())

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QTimer>
 #include <array>
+#include <exception>
 
 class QAction;
 class QCheckBox;
@@ -42,9 +43,9 @@ public:
     double PosMin = 0.0;
     double PosMax = 0.0;
     qint16 TickCount = 0;
-    QByteArray ServoName;  // 8 raw bytes from the servo, sent back unchanged
-    QByteArray BlockTail;  // 8 raw bytes from the servo, sent back unchanged
-    QByteArray SettingsBlock;  // last block whose checksum matched; empty until then
+    QByteArray ServoName;     // 8 raw bytes from the servo, sent back unchanged
+    QByteArray BlockTail;     // 8 raw bytes from the servo, sent back unchanged
+    QByteArray SettingsBlock; // last block whose checksum matched; empty until then
     std::array<int, 21> PortTable{};
     int ServoFound = 0;
     QByteArray FlushBuffer;
@@ -151,7 +152,10 @@ private:
     void closePortIfOpen();
     void loadServoPicture(const QString &fileName);
     void connectToServo();
-    void applyBlockToWindow(const QByteArray &block);
+    bool loadServoBlock();
+    void setEditorGroupsEnabled(bool enabled);
+    int readSelectedPort();
+    void reportLinkError(const std::exception &e);
 
     void settleWait();
     void onTransmitterActivated();

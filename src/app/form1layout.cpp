@@ -1,6 +1,5 @@
 // The window's controls at their design positions (pixels at 100 % scale).
 #include "app/form1.h"
-
 #include "platform/chartviewer.h"
 #include "platform/ledcircle.h"
 

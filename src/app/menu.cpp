@@ -1,6 +1,5 @@
-#include "app/form1.h"
-
 #include "about/frmabout.h"
+#include "app/form1.h"
 
 void Form1::Frm_About_Click() {
     if (!m_about) {

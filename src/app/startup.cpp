@@ -1,5 +1,4 @@
 #include "app/form1.h"
-
 #include "link/protocol.h"
 #include "platform/ledcircle.h"
 
@@ -11,9 +10,9 @@
 #include <QScrollBar>
 
 namespace {
-const QStringList TransmitterEntries = {
-    QStringLiteral("Unknown"), QStringLiteral("Standard"), QStringLiteral("Futaba"),
-    QStringLiteral("Hitec"),   QStringLiteral("JR"),       QStringLiteral("Multiplex")};
+const QStringList TransmitterEntries = {QStringLiteral("Unknown"), QStringLiteral("Standard"),
+                                        QStringLiteral("Futaba"),  QStringLiteral("Hitec"),
+                                        QStringLiteral("JR"),      QStringLiteral("Multiplex")};
 constexpr int StartThrow = 90;
 constexpr int StartCentre = 0;
 constexpr int StartSpeed = 100;

@@ -17,7 +17,9 @@ struct TimerStop {
 
 // One pass of a wait: sleeps until the next event (a tick or serial data)
 // instead of spinning a core.
-void processPendingEvents() { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); }
+void processPendingEvents() {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
 
 } // namespace
 

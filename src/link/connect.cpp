@@ -1,5 +1,88 @@
 #include "app/form1.h"
+#include "link/linkexchange.h"
+#include "link/messages.h"
+#include "platform/codepage.h"
+#include "platform/ledcircle.h"
+#include "platform/messagebox.h"
+#include "settings/settingsblock.h"
 
-void Form1::Connect_Click() {}
-void Form1::connectToServo() {}
-void Form1::applyBlockToWindow(const QByteArray &) {}
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+
+Qt::CheckState checkStateFor(int value) {
+    return value == 1 ? Qt::Checked : Qt::Unchecked;
+}
+
+} // namespace
+
+void Form1::Connect_Click() {
+    LinkExchange exchange(*this);
+    if (!exchange) {
+        messagebox::beep();
+        return;
+    }
+    connectToServo();
+}
+
+void Form1::setEditorGroupsEnabled(bool enabled) {
+    for (QWidget *w : {static_cast<QWidget *>(Frame1), static_cast<QWidget *>(Frame9),
+                       static_cast<QWidget *>(Fr_ThrowSpeed), static_cast<QWidget *>(Fr_CentreDead),
+                       static_cast<QWidget *>(Fr_Position), static_cast<QWidget *>(CProgram),
+                       static_cast<QWidget *>(CkReset)})
+        w->setEnabled(enabled);
+}
+
+// The search and read behind Connect; programming runs it too, to read the servo back.
+void Form1::connectToServo() {
+    LServoName->setText(QString::fromLatin1(messages::Searching));
+    const int count = cmbCOM->count();
+    ServoFound = 0;
+    for (int i = 0; i < count && ServoFound == 0 && !m_closeRequested; ++i)
+        ServoFound = Chk_Servo(i);
+    if (m_closeRequested)
+        return;
+    ServoFound = read_Servo();
+    if (ServoFound == 2 && !loadServoBlock())
+        ServoFound = 0;
+    if (ServoFound != 2) {
+        LServoName->setText(QString::fromLatin1(messages::NotFound));
+        setEditorGroupsEnabled(false);
+    }
+}
+
+// Puts the block just read into the window; false, with nothing changed, when it cannot be shown.
+bool Form1::loadServoBlock() {
+    const block::DecodeResult decoded = block::decode(SettingsBlock);
+    if (!decoded.values) {
+        // Nothing of it may reach the editors, nor later through "Unknown" or PROGRAM.
+        SettingsBlock.clear();
+        LED1->hide();
+        messagebox::beep();
+        messagebox::show(this, messages::unshowableSettings(decoded.problem));
+        return false;
+    }
+    const block::Decoded &v = *decoded.values;
+    setEditorGroupsEnabled(true);
+    CmbServo->setEnabled(true);
+    ServoName = SettingsBlock.mid(block::NamePos, block::NameLen);
+    LServoName->setText(codepage::fromWindows1252(ServoName));
+    LServoRev->setText(QString::fromLatin1(messages::FirmwareCaption));
+    RefThrow = v.throwDeg;
+    RefSpeed = v.speed;
+    RefCentre = v.centre;
+    Check1->setCheckState(checkStateFor(v.reverse));
+    RefDeadband = static_cast<qint16>(v.deadband);
+    CkReset->setCheckState(checkStateFor(v.reset));
+    BlockTail = SettingsBlock.mid(block::TailPos, block::TailLen);
+    ScrollThrow->setValue(RefThrow);
+    ScrollSpeed->setValue(RefSpeed);
+    ScrollCentre->setValue(RefCentre);
+    ScrollDeadband->setValue(RefDeadband);
+    return true;
+}

@@ -30,7 +30,9 @@ ReplyCheck checkReplyFrame(const QByteArray &reply) {
                                                      : ReplyCheck::ChecksumMismatch;
 }
 
-QByteArray replyBlock(const QByteArray &reply) { return reply.mid(1, BlockLength); }
+QByteArray replyBlock(const QByteArray &reply) {
+    return reply.mid(1, BlockLength);
+}
 
 bool checkAcknowledgement(const QByteArray &reply, const QByteArray &sentChecksum) {
     return reply.size() == AckLength && reply == sentChecksum;

@@ -30,9 +30,13 @@ SerialPortControl::~SerialPortControl() {
         m_port->close();
 }
 
-QString SerialPortControl::devicePath(int n) { return portnames::devicePathFor(n); }
+QString SerialPortControl::devicePath(int n) {
+    return portnames::devicePathFor(n);
+}
 
-QString SerialPortControl::portLabel() const { return QStringLiteral("COM%1").arg(m_commPort); }
+QString SerialPortControl::portLabel() const {
+    return QStringLiteral("COM%1").arg(m_commPort);
+}
 
 void SerialPortControl::setCommPort(int n) {
     if (m_port->isOpen())
@@ -50,7 +54,8 @@ void SerialPortControl::setSettings(const QString &settings) {
     ok = ok && parts[1].compare(QLatin1String("N"), Qt::CaseInsensitive) == 0 &&
          parts[2] == QLatin1String("8") && parts[3] == QLatin1String("1") && baud > 0;
     if (!ok)
-        throw SerialError(8009, QStringLiteral("The specified settings are invalid: %1").arg(settings));
+        throw SerialError(8009,
+                          QStringLiteral("The specified settings are invalid: %1").arg(settings));
     m_settings = settings;
     m_baud = baud;
 }
@@ -96,7 +101,9 @@ void SerialPortControl::setPortOpen(bool open) {
     m_port->clearError();
 }
 
-bool SerialPortControl::portOpen() const { return m_port->isOpen(); }
+bool SerialPortControl::portOpen() const {
+    return m_port->isOpen();
+}
 
 void SerialPortControl::requireOpen() const {
     if (m_port->isOpen())

@@ -17,6 +17,7 @@ struct SerialError : std::runtime_error {
 };
 
 namespace serialerrors {
+inline constexpr int SubscriptOutOfRange = 9;
 inline constexpr int InvalidPortNumber = 8002;
 inline constexpr int PortAlreadyOpen = 8005;
 inline constexpr int PortNotOpen = 8018;

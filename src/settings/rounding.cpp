@@ -20,6 +20,8 @@ qint16 toInt16(double x) {
     return static_cast<qint16>(r);
 }
 
-double halfAway(double x) { return std::round(x); }
+double halfAway(double x) {
+    return std::round(x);
+}
 
 } // namespace rounding

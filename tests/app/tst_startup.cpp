@@ -1,0 +1,155 @@
+// The window as start-up leaves it: "Not connected", every group in place.
+#include "app/form1.h"
+#include "platform/ledcircle.h"
+#include "support/privateportfolder.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void captionAndClientSize();
+    void groupsAtTheirPositions_data();
+    void groupsAtTheirPositions();
+    void notConnectedState();
+    void transmitterListHasSixEntriesNoneChosen();
+    void stateStartValues();
+    void backgroundEverywhere();
+    void controlsHaveAccessibleNames();
+    void normalServoPictureShown();
+
+private:
+    std::unique_ptr<PrivatePortFolder> m_ports;
+    std::unique_ptr<Form1> m_form;
+};
+
+void TestStartup::init() {
+    m_ports = std::make_unique<PrivatePortFolder>();
+    m_form = std::make_unique<Form1>();
+    m_form->show();
+}
+
+void TestStartup::cleanup() {
+    m_form.reset();
+    m_ports.reset();
+}
+
+void TestStartup::captionAndClientSize() {
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Korvane Tessaro"));
+    QCOMPARE(m_form->centralWidget()->size(), QSize(505, 552));
+    QCOMPARE(m_form->Frm_Exit->text(), QStringLiteral("Exit"));
+    QCOMPARE(m_form->Frm_About->text(), QStringLiteral("About"));
+}
+
+void TestStartup::groupsAtTheirPositions_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    // Design positions in twips divided by 15.
+    QTest::newRow("Frame2") << "Frame2" << QRect(8, 0, 105, 81);
+    QTest::newRow("Frame7") << "Frame7" << QRect(120, 0, 161, 81);
+    QTest::newRow("Picture1") << "Picture1" << QRect(312, 0, 179, 101);
+    QTest::newRow("Fr_ThrowSpeed") << "Fr_ThrowSpeed" << QRect(8, 96, 169, 297);
+    QTest::newRow("Fr_CentreDead") << "Fr_CentreDead" << QRect(184, 96, 169, 297);
+    QTest::newRow("Frame9") << "Frame9" << QRect(360, 96, 137, 121);
+    QTest::newRow("Fr_Tx") << "Fr_Tx" << QRect(360, 224, 137, 65);
+    QTest::newRow("Fr_Prog") << "Fr_Prog" << QRect(360, 328, 137, 65);
+    QTest::newRow("Fr_Position") << "Fr_Position" << QRect(8, 392, 345, 153);
+    QTest::newRow("Frame1") << "Frame1" << QRect(360, 392, 137, 81);
+    QTest::newRow("Frame3") << "Frame3" << QRect(360, 480, 137, 65);
+}
+
+void TestStartup::groupsAtTheirPositions() {
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    auto *w = m_form->findChild<QWidget *>(name);
+    QVERIFY(w);
+    QCOMPARE(w->geometry(), geometry);
+}
+
+void TestStartup::notConnectedState() {
+    for (QWidget *w :
+         {static_cast<QWidget *>(m_form->Frame1), static_cast<QWidget *>(m_form->Frame9),
+          static_cast<QWidget *>(m_form->Fr_ThrowSpeed),
+          static_cast<QWidget *>(m_form->Fr_CentreDead),
+          static_cast<QWidget *>(m_form->Fr_Position), static_cast<QWidget *>(m_form->CProgram),
+          static_cast<QWidget *>(m_form->CkReset), static_cast<QWidget *>(m_form->CmbServo),
+          static_cast<QWidget *>(m_form->Fr_Prog), static_cast<QWidget *>(m_form->LProg)})
+        QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+    QVERIFY(m_form->Connect->isEnabled());
+    QVERIFY(m_form->Close->isEnabled());
+    QVERIFY(m_form->cmbCOM->isHidden());
+    QVERIFY(m_form->LED1->isHidden());
+    QVERIFY(m_form->LED_Prog->isHidden());
+    QCOMPARE(m_form->LProg->text(), QStringLiteral("Idle"));
+    QCOMPARE(m_form->LServoName->text(), QString());
+    QCOMPARE(m_form->LServoRev->text(), QString());
+    QCOMPARE(m_form->CProgram->text(), QStringLiteral("PROGRAM"));
+    QCOMPARE(m_form->Close->text(), QStringLiteral("CLOSE"));
+    QCOMPARE(m_form->CkReset->text(), QStringLiteral(" Reset to Default"));
+    QVERIFY(!m_form->Timer1.isActive());
+    QCOMPARE(m_form->Timer1.interval(), 10);
+}
+
+void TestStartup::transmitterListHasSixEntriesNoneChosen() {
+    const QStringList expected = {"Unknown", "Standard", "Futaba", "Hitec", "JR", "Multiplex"};
+    QStringList entries;
+    for (int i = 0; i < m_form->CmbServo->count(); ++i)
+        entries << m_form->CmbServo->itemText(i);
+    QCOMPARE(entries, expected);
+    QCOMPARE(m_form->CmbServo->currentIndex(), -1);
+    QCOMPARE(m_form->CmbServo->placeholderText(), QStringLiteral("Unknown"));
+}
+
+void TestStartup::stateStartValues() {
+    QCOMPARE(m_form->RefThrow, 90);
+    QCOMPARE(m_form->RefSpeed, 100);
+    QCOMPARE(m_form->RefCentre, 0);
+    QCOMPARE(m_form->RefDeadband, qint16(2));
+    QCOMPARE(m_form->ThrowScale, 500.0 / 450.0);
+    QCOMPARE(m_form->TickCount, qint16(0));
+    QCOMPARE(m_form->ServoName, QByteArray(8, ' '));
+    QVERIFY(m_form->SettingsBlock.isEmpty());
+    QCOMPARE(m_form->ScrollThrow->value(), 90);
+    QCOMPARE(m_form->ScrollSpeed->value(), 100);
+    QCOMPARE(m_form->ScrollCentre->value(), 0);
+    QCOMPARE(m_form->ScrollDeadband->value(), 2);
+    QCOMPARE(m_form->ScrollPosition->value(), 0);
+}
+
+void TestStartup::backgroundEverywhere() {
+    const QColor grey(0xE0, 0xE0, 0xE0);
+    QCOMPARE(m_form->palette().color(QPalette::Window), grey);
+    for (QWidget *w : m_form->centralWidget()->findChildren<QWidget *>()) {
+        if (qobject_cast<QFrame *>(w) || qobject_cast<QAbstractButton *>(w))
+            QVERIFY2(w->palette().color(QPalette::Window) == grey, qPrintable(w->objectName()));
+    }
+}
+
+void TestStartup::controlsHaveAccessibleNames() {
+    for (QWidget *w : m_form->centralWidget()->findChildren<QWidget *>()) {
+        if (qobject_cast<QAbstractButton *>(w) || qobject_cast<QScrollBar *>(w) ||
+            qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w) ||
+            w->inherits("ChartViewer"))
+            QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+    }
+}
+
+void TestStartup::normalServoPictureShown() {
+    QCOMPARE(m_form->PServo->property("pictureFile").toString(), QStringLiteral("servop.gif"));
+    QCOMPARE(m_form->PServo->pixmap().size(), QSize(100, 80));
+    QCOMPARE(m_form->Picture1->pixmap().size(), QSize(178, 101));
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
