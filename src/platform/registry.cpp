@@ -6,8 +6,12 @@
 #include <utility>
 
 #ifdef Q_OS_WIN
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
+#endif
 #include <windows.h>
 #endif
 
@@ -72,8 +76,13 @@ public:
         key = 0;
         HKEY hkey = nullptr;
         HKEY rootKey = root == RootKey::LocalMachine ? HKEY_LOCAL_MACHINE : nullptr;
-        if (RegOpenKeyExA(rootKey, path.toLocal8Bit().constData(), 0, access, &hkey) !=
-            ERROR_SUCCESS)
+        const QByteArray subKey = path.toLocal8Bit();
+        LONG status = RegOpenKeyExA(rootKey, subKey.constData(), 0, access, &hkey);
+        // The access asked for includes writing, which machine keys refuse to
+        // ordinary users; this layer only reads, so reading rights suffice.
+        if (status == ERROR_ACCESS_DENIED)
+            status = RegOpenKeyExA(rootKey, subKey.constData(), 0, KEY_READ, &hkey);
+        if (status != ERROR_SUCCESS)
             return false;
         key = reinterpret_cast<Key>(hkey);
         return true;
