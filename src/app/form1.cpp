@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -61,4 +62,15 @@ void Form1::selectTransmitter(int index) {
     }
     m_txIndex = index;
     CmbServo_Click();
+}
+
+void Form1::setEditorFramesEnabled(bool enabled) {
+    for (QFrame *f : {Frame1, Frame9, Fr_ThrowSpeed, Fr_CentreDead, Fr_Position})
+        f->setEnabled(enabled);
+}
+
+void Form1::setEditorGroupsEnabled(bool enabled) {
+    setEditorFramesEnabled(enabled);
+    CProgram->setEnabled(enabled);
+    CkReset->setEnabled(enabled);
 }

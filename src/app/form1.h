@@ -153,8 +153,13 @@ private:
     void loadServoPicture(const QString &fileName);
     void connectToServo();
     bool loadServoBlock();
+    // The five editor frames; with controls, PROGRAM and Reset to Default themselves too.
+    void setEditorFramesEnabled(bool enabled);
     void setEditorGroupsEnabled(bool enabled);
     int readSelectedPort();
+    void openSelectedPort();
+    void setProgrammingLook(bool programming);
+    void programServo(bool resetRequested);
     void reportLinkError(const std::exception &e);
 
     void settleWait();

@@ -40,11 +40,7 @@ void Form1::Form_Load() {
     Timer1.stop();
     // 9. to 13. The "Not connected" state.
     cmbCOM->hide();
-    for (QWidget *w : {static_cast<QWidget *>(Frame1), static_cast<QWidget *>(Frame9),
-                       static_cast<QWidget *>(Fr_ThrowSpeed), static_cast<QWidget *>(Fr_CentreDead),
-                       static_cast<QWidget *>(Fr_Position), static_cast<QWidget *>(CProgram),
-                       static_cast<QWidget *>(CkReset)})
-        w->setEnabled(false);
+    setEditorGroupsEnabled(false);
     LED1->hide();
     LED_Prog->hide();
     LProg->setText(QStringLiteral("Idle"));

@@ -30,14 +30,6 @@ void Form1::Connect_Click() {
     connectToServo();
 }
 
-void Form1::setEditorGroupsEnabled(bool enabled) {
-    for (QWidget *w : {static_cast<QWidget *>(Frame1), static_cast<QWidget *>(Frame9),
-                       static_cast<QWidget *>(Fr_ThrowSpeed), static_cast<QWidget *>(Fr_CentreDead),
-                       static_cast<QWidget *>(Fr_Position), static_cast<QWidget *>(CProgram),
-                       static_cast<QWidget *>(CkReset)})
-        w->setEnabled(enabled);
-}
-
 // The search and read behind Connect; programming runs it too, to read the servo back.
 void Form1::connectToServo() {
     LServoName->setText(QString::fromLatin1(messages::Searching));

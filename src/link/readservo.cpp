@@ -16,8 +16,8 @@ QString describe(const std::exception &e) {
 
 } // namespace
 
-// The read exchange on the selected port; 0 or 2. Errors propagate to the caller's handler.
-int Form1::readSelectedPort() {
+// Opens the port behind the selected list entry; errors propagate to the caller's handler.
+void Form1::openSelectedPort() {
     const int index = cmbCOM->currentIndex();
     if (index < 0 || index >= static_cast<int>(PortTable.size()))
         throw SerialError(serialerrors::SubscriptOutOfRange,
@@ -25,6 +25,11 @@ int Form1::readSelectedPort() {
     MSComm1.setCommPort(PortTable[index]);
     MSComm1.setInputLen(0);
     MSComm1.setPortOpen(true);
+}
+
+// The read exchange on the selected port; 0 or 2. Errors propagate to the caller's handler.
+int Form1::readSelectedPort() {
+    openSelectedPort();
     for (int repeats = 0;; ++repeats) {
         MSComm1.output(QByteArray(1, protocol::ReadRequest));
         RxFrame = AwaitReply(protocol::FrameLength);
