@@ -1,0 +1,114 @@
+// The link's waits against a virtual servo: wall time against the protocol's
+// floor, and the share of a core the program's thread uses while it waits.
+#include "app/form1.h"
+#include "link/protocol.h"
+#include "servoemulator.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr int Runs = 15;
+constexpr int ReplyDelayMs = 100;
+constexpr double ByteMs = 0.521;
+
+double threadCpuMs() {
+    timespec ts{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+struct Figures {
+    double wallMs;
+    double cpuShare;
+};
+
+Figures measure(const std::function<void()> &run) {
+    std::vector<double> walls;
+    double cpu = 0, wall = 0;
+    for (int i = 0; i < Runs; ++i) {
+        const double c0 = threadCpuMs();
+        const auto t0 = std::chrono::steady_clock::now();
+        run();
+        const double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)
+                .count();
+        cpu += threadCpuMs() - c0;
+        wall += ms;
+        walls.push_back(ms);
+    }
+    std::sort(walls.begin(), walls.end());
+    return {walls[walls.size() / 2], cpu / wall};
+}
+
+void report(const char *what, Figures f, double floorMs, double goalPercent) {
+    std::printf("%-34s median %7.1f ms  floor %7.1f ms  (+%4.1f %%, goal <= %.0f %%)  CPU %4.1f %% "
+                "(goal <= 5 %%)\n",
+                what, f.wallMs, floorMs, (f.wallMs / floorMs - 1) * 100, goalPercent,
+                f.cpuShare * 100);
+}
+
+std::unique_ptr<servoemu::ServoEmulator> servoOn(int com, servoemu::Fault fault) {
+    servoemu::Options options;
+    options.fault = fault;
+    options.replyDelayMs = ReplyDelayMs;
+    auto servo = std::make_unique<servoemu::ServoEmulator>(options);
+    if (!servo->start() || !servo->publishAs(com))
+        std::exit(1);
+    return servo;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QTemporaryDir ports;
+    QFile::setPermissions(ports.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(ports.path()));
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    const double settleMs = 2 * protocol::SettleTicks * protocol::TickMs;
+    const double readFloor = std::max(settleMs, ReplyDelayMs + protocol::FrameLength * ByteMs);
+    {
+        auto servo = servoOn(1, servoemu::Fault::None);
+        Form1 form;
+        const Figures f = measure([&] {
+            form.MSComm1.setCommPort(1);
+            form.MSComm1.setPortOpen(true);
+            form.MSComm1.output(QByteArray(1, protocol::ReadRequest));
+            if (form.AwaitReply(protocol::FrameLength).size() != protocol::FrameLength)
+                std::exit(2);
+            form.MSComm1.setPortOpen(false);
+        });
+        report("AwaitReply(36) after a read", f, readFloor, 10);
+        const Figures c = measure([&] {
+            form.Connect_Click();
+            if (form.ServoFound != 2)
+                std::exit(3);
+        });
+        report("Connect, servo on first port", c, 2 * readFloor, 15);
+    }
+    {
+        auto silent1 = servoOn(1, servoemu::Fault::Silent);
+        auto silent2 = servoOn(2, servoemu::Fault::Silent);
+        auto silent3 = servoOn(3, servoemu::Fault::Silent);
+        auto servo = servoOn(4, servoemu::Fault::None);
+        Form1 form;
+        const double silentFloor = settleMs + protocol::ReplyTimeoutTicks * protocol::TickMs;
+        const Figures s = measure([&] {
+            form.Connect_Click();
+            if (form.ServoFound != 2)
+                std::exit(4);
+        });
+        report("Connect after 3 silent ports", s, 3 * silentFloor + 2 * readFloor, 15);
+    }
+    return 0;
+}
