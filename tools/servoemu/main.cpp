@@ -1,0 +1,169 @@
+// tessaro-servo: a virtual servo on a pseudo-terminal, published as COMn for
+// the program (see servoemulator.h).
+#include "servoemulator.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QSocketNotifier>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <mutex>
+#include <unistd.h>
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+extern "C" void onSignal(int) {
+    const int saved = errno;
+    const char c = 1;
+    [[maybe_unused]] auto n = ::write(signalPipe[1], &c, 1);
+    errno = saved;
+}
+
+void printLine(const QString &line) {
+    static std::mutex mutex;
+    std::lock_guard lock(mutex);
+    std::fprintf(stdout, "%s\n", line.toLocal8Bit().constData());
+    std::fflush(stdout);
+}
+
+int fail(const QString &message) {
+    std::fprintf(stderr, "tessaro-servo: %s\n", message.toLocal8Bit().constData());
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tessaro-servo"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral(
+            "A virtual Korvane servo on a pseudo-terminal, published as COMn for Tessaro.\n"
+            "Fault modes: %1 (append :N to apply to the next N answers only).")
+            .arg(servoemu::faultNames().join(QStringLiteral(", "))));
+    parser.addHelpOption();
+    const QCommandLineOption comOpt(QStringLiteral("com"),
+                                    QStringLiteral("Serve as port COM<n> (1 to 21; default 1)."),
+                                    QStringLiteral("n"), QStringLiteral("1"));
+    const QCommandLineOption blockOpt(
+        QStringLiteral("block"),
+        QStringLiteral("The servo's 32-character settings block (default %1).")
+            .arg(QString::fromLatin1(servoemu::ServoEmulator::defaultBlock())),
+        QStringLiteral("32 chars"));
+    const QCommandLineOption faultOpt(
+        QStringLiteral("fault"),
+        QStringLiteral("Misbehave: <mode> always, or <mode>:<count> for the next "
+                       "<count> answers of its kind."),
+        QStringLiteral("mode[:count]"));
+    const QCommandLineOption delayOpt(
+        QStringLiteral("reply-delay"),
+        QStringLiteral("Milliseconds before answering (default 100)."), QStringLiteral("ms"),
+        QStringLiteral("100"));
+    const QCommandLineOption byteOpt(
+        QStringLiteral("byte-time"),
+        QStringLiteral("Microseconds per byte sent (default 521, 19200 baud)."),
+        QStringLiteral("us"), QStringLiteral("521"));
+    const QCommandLineOption replaceOpt(
+        QStringLiteral("replace"),
+        QStringLiteral("Take over the COM link even if it leads to another device."));
+    const QCommandLineOption quietOpt(QStringLiteral("quiet"),
+                                      QStringLiteral("Do not log requests and frames."));
+    parser.addOptions({comOpt, blockOpt, faultOpt, delayOpt, byteOpt, replaceOpt, quietOpt});
+    parser.process(app);
+    if (!parser.positionalArguments().isEmpty())
+        return fail(
+            QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().first()));
+
+    bool ok = false;
+    const int com = parser.value(comOpt).toInt(&ok);
+    if (!ok || com < 1 || com > 21)
+        return fail(QStringLiteral("--com takes a port number from 1 to 21"));
+
+    servoemu::Options options;
+    if (parser.isSet(blockOpt)) {
+        // One byte per character; characters up to U+00FF pass as that byte.
+        const QString text = parser.value(blockOpt);
+        for (QChar ch : text)
+            if (ch.unicode() > 0xFF)
+                return fail(QStringLiteral("--block: character %1 is not a single byte").arg(ch));
+        options.block = text.toLatin1();
+        if (options.block.size() != 32)
+            return fail(QStringLiteral("--block must be exactly 32 bytes, not %1")
+                            .arg(options.block.size()));
+    }
+    if (parser.isSet(faultOpt)) {
+        const QString faultArg = parser.value(faultOpt);
+        const QString name = faultArg.section(QLatin1Char(':'), 0, 0);
+        const auto fault = servoemu::faultFromName(name);
+        if (!fault)
+            return fail(QStringLiteral("unknown fault mode \"%1\"; known: %2")
+                            .arg(name, servoemu::faultNames().join(QStringLiteral(", "))));
+        options.fault = *fault;
+        if (faultArg.contains(QLatin1Char(':'))) {
+            options.faultCount = faultArg.section(QLatin1Char(':'), 1).toInt(&ok);
+            if (!ok || options.faultCount < 0)
+                return fail(QStringLiteral("--fault %1: the count must be a whole number from 0")
+                                .arg(faultArg));
+        }
+    }
+    options.replyDelayMs = parser.value(delayOpt).toInt(&ok);
+    if (!ok || options.replyDelayMs < 0)
+        return fail(QStringLiteral("--reply-delay takes milliseconds from 0"));
+    options.byteTimeUs = parser.value(byteOpt).toInt(&ok);
+    if (!ok || options.byteTimeUs < 0)
+        return fail(QStringLiteral("--byte-time takes microseconds from 0"));
+
+    if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return fail(QStringLiteral("cannot create the signal pipe"));
+    struct sigaction sa {};
+    sa.sa_handler = onSignal;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    ::sigaction(SIGINT, &sa, nullptr);
+    ::sigaction(SIGTERM, &sa, nullptr);
+    ::sigaction(SIGHUP, &sa, nullptr);
+    QSocketNotifier notifier(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&notifier, &QSocketNotifier::activated, &app, [] {
+        char buf[16];
+        while (::read(signalPipe[0], buf, sizeof buf) > 0) {
+        }
+        QCoreApplication::quit();
+    });
+
+    servoemu::ServoEmulator emulator(options);
+    if (!parser.isSet(quietOpt))
+        emulator.setLogger([](const QString &line) {
+            printLine(QStringLiteral("%1  %2").arg(
+                QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz")), line));
+        });
+    QString error;
+    if (!emulator.start(&error))
+        return fail(error);
+    if (!emulator.publishAs(com, &error, parser.isSet(replaceOpt)))
+        return fail(error);
+
+    QString faultText;
+    if (options.fault != servoemu::Fault::None)
+        faultText =
+            QStringLiteral(", fault %1%2")
+                .arg(servoemu::faultName(options.fault),
+                     options.faultCount < 0 ? QString()
+                                            : QStringLiteral(":%1").arg(options.faultCount));
+    printLine(QStringLiteral("tessaro-servo: serving COM%1 on %2 (link %3), block \"%4\"%5")
+                  .arg(com)
+                  .arg(emulator.slavePath(), emulator.linkPath(),
+                       QString::fromLatin1(emulator.block()), faultText));
+
+    const int rc = app.exec();
+    emulator.stop();
+    if (!parser.isSet(quietOpt))
+        printLine(QStringLiteral("tessaro-servo: stopped, COM%1 removed").arg(com));
+    return rc;
+}

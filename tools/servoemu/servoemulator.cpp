@@ -1,0 +1,820 @@
+#include "servoemulator.h"
+
+#include "link/protocol.h"
+#include "platform/portnames.h"
+#include "settings/settingsblock.h"
+
+#include <QDir>
+#include <QFile>
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace servoemu {
+
+namespace {
+
+// A frame whose bytes stop coming for this long is given up (resynchronise).
+constexpr int64_t FrameGapUs = 250'000;
+
+int64_t nowUs() {
+    using namespace std::chrono;
+    return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+QString sysError(const char *what) {
+    return QStringLiteral("%1: %2").arg(QLatin1String(what),
+                                        QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+void setCloexec(int fd) {
+    const int flags = ::fcntl(fd, F_GETFD);
+    if (flags >= 0)
+        ::fcntl(fd, F_SETFD, flags | FD_CLOEXEC);
+}
+
+// Byte arrays handed between the threads are never shared copies, so no
+// reference count crosses threads (and thread sanitizers stay quiet).
+QByteArray deepCopy(const QByteArray &bytes) {
+    return QByteArray(bytes.constData(), bytes.size());
+}
+
+QByteArray hexDump(const QByteArray &bytes) {
+    return bytes.toHex(' ').toUpper();
+}
+
+// The block's bytes as a log shows them: printable ASCII as is, others as \xNN.
+QString printable(const QByteArray &bytes) {
+    QString out;
+    for (char c : bytes) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u >= 0x20 && u < 0x7F)
+            out += QLatin1Char(c);
+        else
+            out += QStringLiteral("\\x") +
+                   QStringLiteral("%1").arg(u, 2, 16, QLatin1Char('0')).toUpper();
+    }
+    return out;
+}
+
+// Two characters other than the checksum characters given: the checksum of
+// the next sum when they are hex digits, otherwise their bits inverted.
+QByteArray otherChecksum(const QByteArray &sent) {
+    bool ok = false;
+    const int v = QString::fromLatin1(sent).toInt(&ok, 16);
+    if (ok && sent.size() == 2)
+        return QByteArray::number((v + 1) & 0xFF, 16).toUpper().rightJustified(2, '0');
+    QByteArray other = sent;
+    for (char &c : other)
+        c = static_cast<char>(~static_cast<unsigned char>(c));
+    return other;
+}
+
+bool isReplyFault(Fault f) {
+    switch (f) {
+    case Fault::WrongChecksum:
+    case Fault::LowerCaseChecksum:
+    case Fault::Short35:
+    case Fault::Long37:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isAckFault(Fault f) {
+    switch (f) {
+    case Fault::WrongAck:
+    case Fault::NoAck:
+    case Fault::ShortAck:
+    case Fault::LongAck:
+    case Fault::LowerCaseAck:
+        return true;
+    default:
+        return false;
+    }
+}
+
+struct FaultNameEntry {
+    Fault fault;
+    const char *name;
+};
+
+constexpr FaultNameEntry FaultTable[] = {
+    {Fault::None, "none"},
+    {Fault::Silent, "silent"},
+    {Fault::WrongChecksum, "wrong-checksum"},
+    {Fault::LowerCaseChecksum, "lowercase-checksum"},
+    {Fault::Short35, "short-reply"},
+    {Fault::Long37, "long-reply"},
+    {Fault::EarlyReply, "early-reply"},
+    {Fault::WrongAck, "wrong-ack"},
+    {Fault::NoAck, "no-ack"},
+    {Fault::ShortAck, "short-ack"},
+    {Fault::LongAck, "long-ack"},
+    {Fault::LowerCaseAck, "lowercase-ack"},
+};
+
+} // namespace
+
+QString faultName(Fault f) {
+    for (const auto &e : FaultTable)
+        if (e.fault == f)
+            return QLatin1String(e.name);
+    return QStringLiteral("none");
+}
+
+std::optional<Fault> faultFromName(const QString &name) {
+    const QString n = name.trimmed().toLower();
+    for (const auto &e : FaultTable)
+        if (n == QLatin1String(e.name))
+            return e.fault;
+    return std::nullopt;
+}
+
+QStringList faultNames() {
+    QStringList names;
+    for (const auto &e : FaultTable)
+        if (e.fault != Fault::None)
+            names << QLatin1String(e.name);
+    return names;
+}
+
+QByteArray ServoEmulator::defaultBlock() {
+    return QByteArrayLiteral("OS2403A1"
+                             "05DC"
+                             "5A"
+                             "64"
+                             "00"
+                             "00"
+                             "02"
+                             "00"
+                             "00000000");
+}
+
+QByteArray ServoEmulator::withFactorySettings(const QByteArray &current) {
+    QByteArray b = current.leftJustified(block::Length, ' ', true);
+    b.replace(block::PulsePos, block::TailPos - block::PulsePos,
+              QByteArrayLiteral("05DC"
+                                "5A"
+                                "64"
+                                "00"
+                                "00"
+                                "02"
+                                "00"));
+    return b;
+}
+
+ServoEmulator::ServoEmulator(const Options &options)
+    : m_block(deepCopy(options.block.isEmpty() ? defaultBlock() : options.block)),
+      m_fault(options.fault), m_faultCount(options.faultCount),
+      m_replyDelayMs(std::max(0, options.replyDelayMs)),
+      m_byteTimeUs(std::max(0, options.byteTimeUs)) {}
+
+ServoEmulator::~ServoEmulator() {
+    stop();
+}
+
+bool ServoEmulator::start(QString *error) {
+    if (isRunning())
+        return true;
+
+    int master = -1, slave = -1;
+    if (::openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) {
+        if (error)
+            *error = sysError("openpty");
+        return false;
+    }
+    setCloexec(master);
+    setCloexec(slave);
+
+    termios tio{};
+    if (::tcgetattr(slave, &tio) == 0) {
+        ::cfmakeraw(&tio);
+        ::cfsetispeed(&tio, B19200);
+        ::cfsetospeed(&tio, B19200);
+        tio.c_cflag |= CLOCAL | CREAD;
+        tio.c_cc[VMIN] = 1;
+        tio.c_cc[VTIME] = 0;
+        ::tcsetattr(slave, TCSANOW, &tio);
+    }
+    ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+
+    const char *name = ::ptsname(master);
+    char ttyBuf[256];
+    if (!name && ::ttyname_r(slave, ttyBuf, sizeof ttyBuf) == 0)
+        name = ttyBuf;
+    if (!name) {
+        if (error)
+            *error = sysError("ptsname");
+        ::close(master);
+        ::close(slave);
+        return false;
+    }
+
+    int pipeFds[2];
+    if (::pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0) {
+        if (error)
+            *error = sysError("pipe2");
+        ::close(master);
+        ::close(slave);
+        return false;
+    }
+
+    {
+        std::lock_guard lock(m_mutex);
+        m_master = master;
+        m_slave = slave;
+        m_wakePipe[0] = pipeFds[0];
+        m_wakePipe[1] = pipeFds[1];
+        m_slavePath = QString::fromLocal8Bit(name);
+        m_stopRequested = false;
+        m_jobs.clear();
+        m_writeBlocked = false;
+    }
+    m_frameBuf.clear();
+    m_ignored.clear();
+    m_thread = std::thread(&ServoEmulator::run, this, master, pipeFds[0]);
+
+    const int com = comNumber();
+    if (com > 0 && !publishAs(com, error)) {
+        stopThread();
+        closeFds();
+        return false;
+    }
+    return true;
+}
+
+void ServoEmulator::stop() {
+    pullCable();
+    std::lock_guard lock(m_mutex);
+    m_com = 0;
+}
+
+bool ServoEmulator::isRunning() const {
+    std::lock_guard lock(m_mutex);
+    return m_master >= 0;
+}
+
+void ServoEmulator::pullCable() {
+    removeLink();
+    stopThread();
+    closeFds();
+}
+
+void ServoEmulator::wake() {
+    int fd;
+    {
+        std::lock_guard lock(m_mutex);
+        fd = m_wakePipe[1];
+    }
+    if (fd >= 0) {
+        const char c = 1;
+        [[maybe_unused]] auto n = ::write(fd, &c, 1);
+    }
+}
+
+void ServoEmulator::stopThread() {
+    if (!m_thread.joinable())
+        return;
+    {
+        std::lock_guard lock(m_mutex);
+        m_stopRequested = true;
+    }
+    wake();
+    m_thread.join();
+}
+
+void ServoEmulator::closeFds() {
+    std::lock_guard lock(m_mutex);
+    for (int *fd : {&m_master, &m_slave, &m_wakePipe[0], &m_wakePipe[1]}) {
+        if (*fd >= 0)
+            ::close(*fd);
+        *fd = -1;
+    }
+    m_slavePath.clear();
+    m_jobs.clear();
+    m_writeBlocked = false;
+    m_changed.notify_all();
+}
+
+bool ServoEmulator::publishAs(int comNumber, QString *error, bool replace) {
+    if (comNumber < 1) {
+        if (error)
+            *error = QStringLiteral("invalid COM number %1").arg(comNumber);
+        return false;
+    }
+    QString slave;
+    QString oldLink;
+    {
+        std::lock_guard lock(m_mutex);
+        slave = m_slavePath;
+        oldLink = m_link;
+        m_com = comNumber;
+    }
+    if (slave.isEmpty())
+        return true; // published when started
+
+    const QString folder = portnames::ensureVirtualPortFolder();
+    if (folder.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("no private folder for virtual ports is available");
+        return false;
+    }
+    const QString link = QDir(folder).filePath(QStringLiteral("COM%1").arg(comNumber));
+    if (!oldLink.isEmpty() && oldLink != link)
+        removeLink();
+
+    const QByteArray target = QFile::encodeName(slave);
+    const QByteArray linkName = QFile::encodeName(link);
+    if (::symlink(target.constData(), linkName.constData()) != 0) {
+        if (errno != EEXIST) {
+            if (error)
+                *error = sysError("symlink") + QStringLiteral(" (%1)").arg(link);
+            return false;
+        }
+        char buf[4096];
+        const ssize_t n = ::readlink(linkName.constData(), buf, sizeof buf - 1);
+        const QByteArray existing = n >= 0 ? QByteArray(buf, int(n)) : QByteArray();
+        if (existing != target) {
+            struct stat st {};
+            const bool alive = n >= 0 && ::stat(linkName.constData(), &st) == 0;
+            if (alive && !replace) {
+                if (error)
+                    *error =
+                        QStringLiteral("COM%1 is already published (%2 -> %3); remove that link "
+                                       "if no emulator serves it")
+                            .arg(comNumber)
+                            .arg(link, QString::fromLocal8Bit(existing));
+                return false;
+            }
+            const QByteArray tmp = linkName + ".tmp." + QByteArray::number(::getpid());
+            ::unlink(tmp.constData());
+            if (::symlink(target.constData(), tmp.constData()) != 0 ||
+                ::rename(tmp.constData(), linkName.constData()) != 0) {
+                if (error)
+                    *error = sysError("symlink") + QStringLiteral(" (%1)").arg(link);
+                ::unlink(tmp.constData());
+                return false;
+            }
+        }
+    }
+    std::lock_guard lock(m_mutex);
+    m_link = link;
+    return true;
+}
+
+void ServoEmulator::removeLink() {
+    QString link, slave;
+    {
+        std::lock_guard lock(m_mutex);
+        link = m_link;
+        slave = m_slavePath;
+        m_link.clear();
+    }
+    if (link.isEmpty())
+        return;
+    const QByteArray linkName = QFile::encodeName(link);
+    char buf[4096];
+    const ssize_t n = ::readlink(linkName.constData(), buf, sizeof buf - 1);
+    if (n >= 0 && QByteArray(buf, int(n)) == QFile::encodeName(slave))
+        ::unlink(linkName.constData());
+}
+
+int ServoEmulator::comNumber() const {
+    std::lock_guard lock(m_mutex);
+    return m_com;
+}
+
+QString ServoEmulator::linkPath() const {
+    std::lock_guard lock(m_mutex);
+    return m_link;
+}
+
+QString ServoEmulator::slavePath() const {
+    std::lock_guard lock(m_mutex);
+    return m_slavePath;
+}
+
+QByteArray ServoEmulator::block() const {
+    std::lock_guard lock(m_mutex);
+    return deepCopy(m_block);
+}
+
+void ServoEmulator::setBlock(const QByteArray &b) {
+    const QByteArray copy = deepCopy(b);
+    std::lock_guard lock(m_mutex);
+    m_block = copy;
+}
+
+void ServoEmulator::setFault(Fault fault, int count) {
+    std::lock_guard lock(m_mutex);
+    m_fault = fault;
+    m_faultCount = count < 0 ? -1 : count;
+}
+
+Fault ServoEmulator::fault() const {
+    std::lock_guard lock(m_mutex);
+    return m_fault;
+}
+
+int ServoEmulator::faultRemaining() const {
+    std::lock_guard lock(m_mutex);
+    return m_fault == Fault::None ? 0 : m_faultCount;
+}
+
+void ServoEmulator::setReplyDelayMs(int ms) {
+    std::lock_guard lock(m_mutex);
+    m_replyDelayMs = std::max(0, ms);
+}
+
+void ServoEmulator::setByteTimeUs(int us) {
+    std::lock_guard lock(m_mutex);
+    m_byteTimeUs = std::max(0, us);
+}
+
+QByteArray ServoEmulator::received() const {
+    std::lock_guard lock(m_mutex);
+    return deepCopy(m_received);
+}
+
+void ServoEmulator::clearReceived() {
+    std::lock_guard lock(m_mutex);
+    m_received.clear();
+}
+
+bool ServoEmulator::waitForReceived(int bytes, int timeoutMs) const {
+    std::unique_lock lock(m_mutex);
+    return m_changed.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                              [&] { return m_received.size() >= bytes; });
+}
+
+bool ServoEmulator::waitForIdle(int timeoutMs) const {
+    std::unique_lock lock(m_mutex);
+    return m_changed.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                              [&] { return m_jobs.empty(); });
+}
+
+int ServoEmulator::readRequestCount() const {
+    std::lock_guard lock(m_mutex);
+    return m_readRequests;
+}
+
+int ServoEmulator::programmingFrameCount() const {
+    std::lock_guard lock(m_mutex);
+    return m_frames;
+}
+
+int ServoEmulator::storedFrameCount() const {
+    std::lock_guard lock(m_mutex);
+    return m_stored;
+}
+
+int ServoEmulator::answerCount() const {
+    std::lock_guard lock(m_mutex);
+    return m_answers;
+}
+
+void ServoEmulator::setLogger(std::function<void(const QString &)> logger) {
+    std::lock_guard lock(m_mutex);
+    m_logger = std::move(logger);
+}
+
+void ServoEmulator::log(const QString &line) {
+    std::function<void(const QString &)> logger;
+    {
+        std::lock_guard lock(m_mutex);
+        logger = m_logger;
+    }
+    if (logger)
+        logger(line);
+}
+
+void ServoEmulator::sendRaw(const QByteArray &bytes) {
+    if (bytes.isEmpty())
+        return;
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_master < 0)
+            return;
+        Job job;
+        job.bytes = deepCopy(bytes);
+        job.dueUs = nowUs();
+        job.paced = false;
+        job.isAnswer = false;
+        m_jobs.push_back(job);
+    }
+    wake();
+}
+
+// ---- the emulator's thread -------------------------------------------------
+
+bool ServoEmulator::takeFault(bool isReply, Fault *applied) {
+    std::lock_guard lock(m_mutex);
+    if (m_fault == Fault::None || m_faultCount == 0)
+        return false;
+    const bool applies = m_fault == Fault::Silent || m_fault == Fault::EarlyReply ||
+                         (isReply ? isReplyFault(m_fault) : isAckFault(m_fault));
+    if (!applies)
+        return false;
+    if (m_faultCount > 0)
+        --m_faultCount;
+    *applied = m_fault;
+    return true;
+}
+
+void ServoEmulator::queueAnswer(const QByteArray &bytes, bool early, int64_t now, int groupFrom) {
+    std::lock_guard lock(m_mutex);
+    Job job;
+    job.bytes = bytes;
+    job.paced = !early;
+    job.groupFrom = groupFrom;
+    job.dueUs = early ? now : now + int64_t(m_replyDelayMs) * 1000;
+    if (!m_jobs.empty()) {
+        const Job &last = m_jobs.back();
+        const int64_t lastEnd =
+            last.dueUs + (last.paced ? int64_t(last.bytes.size()) * m_byteTimeUs : 0);
+        job.dueUs = std::max(job.dueUs, lastEnd);
+    }
+    m_jobs.push_back(job);
+}
+
+void ServoEmulator::handleRequest(int64_t now) {
+    QByteArray blk;
+    {
+        std::lock_guard lock(m_mutex);
+        ++m_readRequests;
+        blk = deepCopy(m_block);
+    }
+    QByteArray frame = protocol::buildFrame(blk);
+    Fault f = Fault::None;
+    takeFault(true, &f);
+    const int cs = 1 + protocol::BlockLength;
+    switch (f) {
+    case Fault::Silent:
+        log(QStringLiteral("read request: silent, no reply"));
+        return;
+    case Fault::WrongChecksum:
+        frame.replace(cs, 2, otherChecksum(frame.mid(cs, 2)));
+        break;
+    case Fault::LowerCaseChecksum:
+        frame.replace(cs, 2, frame.mid(cs, 2).toLower());
+        break;
+    case Fault::Short35:
+        frame.chop(1);
+        break;
+    case Fault::Long37:
+        frame.append('\0');
+        break;
+    default:
+        break;
+    }
+    log(QStringLiteral("read request: reply %1 bytes, block \"%2\", checksum %3%4")
+            .arg(frame.size())
+            .arg(printable(blk), QString::fromLatin1(frame.mid(cs, 2)),
+                 f == Fault::None ? QString() : QStringLiteral(" [%1]").arg(faultName(f))));
+    queueAnswer(frame, f == Fault::EarlyReply, now,
+                f == Fault::Long37 ? protocol::FrameLength - 1 : -1);
+}
+
+void ServoEmulator::handleFrame(const QByteArray &frame, int64_t now) {
+    const QByteArray blk = frame.mid(1, protocol::BlockLength);
+    const QByteArray sent = frame.mid(1 + protocol::BlockLength, 2);
+    const bool checksumOk = sent == protocol::frameChecksum(blk);
+    {
+        std::lock_guard lock(m_mutex);
+        ++m_frames;
+    }
+    Fault f = Fault::None;
+    takeFault(false, &f);
+    if (f == Fault::Silent) {
+        log(QStringLiteral("programming frame \"%1\": silent, not stored, no acknowledgement")
+                .arg(printable(blk)));
+        return;
+    }
+
+    QString what;
+    if (!checksumOk) {
+        what = QStringLiteral("checksum %1 wrong (expected %2), not stored")
+                   .arg(printable(sent), QString::fromLatin1(protocol::frameChecksum(blk)));
+    } else {
+        const bool reset = blk.mid(block::ResetPos, 2) == "01";
+        std::lock_guard lock(m_mutex);
+        m_block = deepCopy(reset ? withFactorySettings(blk) : blk);
+        ++m_stored;
+        what = reset ? QStringLiteral("reset to defaults, now \"%1\"").arg(printable(m_block))
+                     : QStringLiteral("stored");
+    }
+
+    QByteArray ack = sent;
+    switch (f) {
+    case Fault::WrongAck:
+        ack = otherChecksum(sent);
+        break;
+    case Fault::NoAck:
+        ack.clear();
+        break;
+    case Fault::ShortAck:
+        ack.truncate(1);
+        break;
+    case Fault::LongAck:
+        ack.append('0');
+        break;
+    case Fault::LowerCaseAck:
+        ack = ack.toLower();
+        break;
+    default:
+        break;
+    }
+    log(QStringLiteral("programming frame \"%1\": %2; acknowledgement %3%4")
+            .arg(printable(blk), what,
+                 ack.isEmpty() ? QStringLiteral("none")
+                               : QStringLiteral("\"%1\"").arg(printable(ack)),
+                 f == Fault::None ? QString() : QStringLiteral(" [%1]").arg(faultName(f))));
+    if (!ack.isEmpty())
+        queueAnswer(ack, f == Fault::EarlyReply, now,
+                    f == Fault::LongAck ? protocol::AckLength - 1 : -1);
+}
+
+void ServoEmulator::flushIgnored() {
+    if (m_ignored.isEmpty())
+        return;
+    log(QStringLiteral("ignored %1 byte(s): %2")
+            .arg(m_ignored.size())
+            .arg(QString::fromLatin1(hexDump(m_ignored))));
+    m_ignored.clear();
+}
+
+void ServoEmulator::expirePartialFrame(int64_t now) {
+    if (!m_frameBuf.isEmpty() && now - m_lastByteUs > FrameGapUs) {
+        m_ignored += m_frameBuf;
+        m_frameBuf.clear();
+        flushIgnored();
+    }
+}
+
+void ServoEmulator::handleInput(const QByteArray &data, int64_t now) {
+    expirePartialFrame(now);
+    for (char c : data) {
+        if (!m_frameBuf.isEmpty()) {
+            m_frameBuf.append(c);
+            if (m_frameBuf.size() < protocol::FrameLength)
+                continue;
+            if (c == protocol::EndByte) {
+                flushIgnored();
+                handleFrame(m_frameBuf, now);
+                m_frameBuf.clear();
+                continue;
+            }
+            // Not a frame after all: drop it, and take its last byte afresh.
+            m_ignored += m_frameBuf.left(protocol::FrameLength - 1);
+            m_frameBuf.clear();
+        }
+        if (c == protocol::ReadRequest) {
+            flushIgnored();
+            handleRequest(now);
+        } else if (c == protocol::StartByte) {
+            m_frameBuf.append(c);
+        } else {
+            m_ignored.append(c);
+        }
+    }
+    m_lastByteUs = now;
+    flushIgnored();
+}
+
+bool ServoEmulator::writeDue(int masterFd, int64_t now, int64_t *nextDueUs) {
+    std::lock_guard lock(m_mutex);
+    *nextDueUs = -1;
+    while (!m_jobs.empty()) {
+        Job &job = m_jobs.front();
+        int upTo = job.bytes.size();
+        if (job.paced && m_byteTimeUs > 0) {
+            if (now < job.dueUs)
+                upTo = 0;
+            else
+                upTo =
+                    int(std::min<int64_t>(job.bytes.size(), (now - job.dueUs) / m_byteTimeUs + 1));
+        } else if (now < job.dueUs) {
+            upTo = 0;
+        }
+        if (job.groupFrom >= 0 && upTo > job.groupFrom)
+            upTo = job.bytes.size();
+        if (upTo > job.written) {
+            const ssize_t n =
+                ::write(masterFd, job.bytes.constData() + job.written, size_t(upTo - job.written));
+            if (n < 0) {
+                if (errno == EAGAIN || errno == EINTR) {
+                    m_writeBlocked = errno == EAGAIN;
+                    return true;
+                }
+                return false;
+            }
+            job.written += int(n);
+            if (job.written < upTo) {
+                m_writeBlocked = true;
+                return true;
+            }
+        }
+        if (job.written < job.bytes.size()) {
+            *nextDueUs = job.paced && m_byteTimeUs > 0
+                             ? job.dueUs + int64_t(job.written) * m_byteTimeUs
+                             : job.dueUs;
+            return true;
+        }
+        if (job.isAnswer)
+            ++m_answers;
+        m_jobs.pop_front();
+        m_changed.notify_all();
+    }
+    return true;
+}
+
+void ServoEmulator::run(int masterFd, int wakeFd) {
+    // Writes to a pty whose other side has gone must not kill the process.
+    sigset_t sigs;
+    sigemptyset(&sigs);
+    sigaddset(&sigs, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &sigs, nullptr);
+
+    char buf[512];
+    for (;;) {
+        int64_t now = nowUs();
+        int64_t nextDue = -1;
+        if (!writeDue(masterFd, now, &nextDue)) {
+            log(QStringLiteral("write failed: %1").arg(sysError("write")));
+            nextDue = -1;
+            std::lock_guard lock(m_mutex);
+            m_jobs.clear();
+            m_changed.notify_all();
+        }
+        bool blocked;
+        {
+            std::lock_guard lock(m_mutex);
+            blocked = m_writeBlocked;
+            if (m_stopRequested)
+                return;
+        }
+
+        int64_t wakeAt = -1;
+        if (nextDue >= 0 && !blocked)
+            wakeAt = nextDue;
+        if (!m_frameBuf.isEmpty()) {
+            const int64_t expiry = m_lastByteUs + FrameGapUs + 1;
+            wakeAt = wakeAt < 0 ? expiry : std::min(wakeAt, expiry);
+        }
+
+        pollfd fds[2] = {{masterFd, short(POLLIN | (blocked ? POLLOUT : 0)), 0},
+                         {wakeFd, POLLIN, 0}};
+        timespec ts{};
+        timespec *timeout = nullptr;
+        if (wakeAt >= 0) {
+            const int64_t wait = std::max<int64_t>(0, wakeAt - now);
+            ts.tv_sec = wait / 1'000'000;
+            ts.tv_nsec = (wait % 1'000'000) * 1000;
+            timeout = &ts;
+        }
+        const int r = ::ppoll(fds, 2, timeout, nullptr);
+        if (r < 0) {
+            if (errno == EINTR)
+                continue;
+            log(QStringLiteral("emulator stopped: %1").arg(sysError("poll")));
+            return;
+        }
+        if (fds[1].revents & POLLIN) {
+            while (::read(wakeFd, buf, sizeof buf) > 0) {
+            }
+        }
+        if (fds[0].revents & POLLOUT) {
+            std::lock_guard lock(m_mutex);
+            m_writeBlocked = false;
+        }
+        now = nowUs();
+        if (fds[0].revents & (POLLIN | POLLHUP | POLLERR)) {
+            const ssize_t n = ::read(masterFd, buf, sizeof buf);
+            if (n > 0) {
+                const QByteArray data(buf, int(n));
+                {
+                    std::lock_guard lock(m_mutex);
+                    m_received += data;
+                    m_changed.notify_all();
+                }
+                handleInput(data, now);
+            } else if (n < 0 && errno != EAGAIN && errno != EINTR) {
+                // With our own slave fd open this does not happen; do not spin if it does.
+                ::usleep(10'000);
+            }
+        }
+        expirePartialFrame(now);
+    }
+}
+
+} // namespace servoemu
