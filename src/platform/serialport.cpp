@@ -18,8 +18,9 @@ SerialPortControl::SerialPortControl(QObject *parent)
         if (!m_port->isOpen())
             return;
         // Qt keeps raising read errors on a dead device; close now so nothing spins.
-        m_lastLostReason = QStringLiteral("%1 (%2): %3")
-                               .arg(portLabel(), m_port->portName(), m_port->errorString());
+        // Qt's text here comes from a stale errno (a hung-up tty just reads end of file).
+        m_lastLostReason = QStringLiteral("%1 (%2): the device was disconnected")
+                               .arg(portLabel(), m_port->portName());
         m_port->close();
         emit portLost(m_lastLostReason);
     });

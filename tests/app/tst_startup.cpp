@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +29,7 @@ private slots:
     void backgroundEverywhere();
     void controlsHaveAccessibleNames();
     void normalServoPictureShown();
+    void pictureFromProgramFolderElseBuiltIn();
 
 private:
     std::unique_ptr<PrivatePortFolder> m_ports;
@@ -149,6 +151,23 @@ void TestStartup::normalServoPictureShown() {
     QCOMPARE(m_form->PServo->property("pictureFile").toString(), QStringLiteral("servop.gif"));
     QCOMPARE(m_form->PServo->pixmap().size(), QSize(100, 80));
     QCOMPARE(m_form->Picture1->pixmap().size(), QSize(178, 101));
+}
+
+void TestStartup::pictureFromProgramFolderElseBuiltIn() {
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/servon.gif");
+    QFile::remove(beside);
+    m_form->Check1->setCheckState(Qt::Checked);
+    QCOMPARE(m_form->PServo->pixmap().toImage(),
+             QPixmap(QStringLiteral(":/pictures/servon.gif")).toImage());
+
+    // A picture in the program's folder wins over the built-in copy.
+    QImage red(100, 80, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(beside, "GIF") || red.save(beside, "PNG"));
+    m_form->Check1->setCheckState(Qt::Unchecked);
+    m_form->Check1->setCheckState(Qt::Checked);
+    QFile::remove(beside);
+    QCOMPARE(m_form->PServo->pixmap().toImage().pixelColor(50, 40), QColor(Qt::red));
 }
 
 QTEST_MAIN(TestStartup)
