@@ -63,6 +63,8 @@ QScrollBar *makeScroll(QWidget *parent, const char *name, QPoint at, int min, in
     s->setSingleStep(1);
     s->setPageStep(1);
     s->setValue(start);
+    // Scroll bars take no focus by default; the editors must be reachable with Tab.
+    s->setFocusPolicy(Qt::StrongFocus);
     s->setAccessibleName(accessible);
     return s;
 }

@@ -30,6 +30,7 @@ private slots:
     void controlsHaveAccessibleNames();
     void normalServoPictureShown();
     void pictureFromProgramFolderElseBuiltIn();
+    void tabVisitsControlsInReadingOrder();
 
 private:
     std::unique_ptr<PrivatePortFolder> m_ports;
@@ -168,6 +169,21 @@ void TestStartup::pictureFromProgramFolderElseBuiltIn() {
     m_form->Check1->setCheckState(Qt::Checked);
     QFile::remove(beside);
     QCOMPARE(m_form->PServo->pixmap().toImage().pixelColor(50, 40), QColor(Qt::red));
+}
+
+void TestStartup::tabVisitsControlsInReadingOrder() {
+    QStringList chain;
+    for (QWidget *w = m_form->cmbCOM; chain.size() < 40; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty())
+            chain << w->objectName();
+        if (w->nextInFocusChain() == m_form->cmbCOM)
+            break;
+    }
+    const QStringList expected = {"cmbCOM",         "Connect",        "ScrollThrow", "ScrollSpeed",
+                                  "ScrollCentre",   "ScrollDeadband", "Check1",      "CmbServo",
+                                  "ScrollPosition", "TWidth",         "TPercent",    "CkReset",
+                                  "CProgram",       "Close"};
+    QCOMPARE(chain, expected);
 }
 
 QTEST_MAIN(TestStartup)
