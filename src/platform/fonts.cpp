@@ -1,1 +1,72 @@
-// Filled in by the subsystem that owns it.
+#include "platform/fonts.h"
+
+#include <QFile>
+#include <array>
+#include <map>
+#include <stdexcept>
+#include <utility>
+
+// The resource lives in a static library; naming it here keeps the linker from dropping it.
+static void initFontResource() {
+    Q_INIT_RESOURCE(fonts);
+}
+
+namespace {
+
+struct Face {
+    const char *fontFile;
+    const char *resource;
+};
+
+constexpr std::array<Face, 2> kFaces{{
+    {"arial.ttf", ":/fonts/LiberationSans-Regular.ttf"},
+    {"arialbd.ttf", ":/fonts/LiberationSans-Bold.ttf"},
+}};
+
+// Small sizes read better with the outlines fitted to the pixel rows; naming the hinting
+// here keeps it from following the machine's font settings.
+constexpr QFont::HintingPreference kHinting = QFont::PreferVerticalHinting;
+
+const QByteArray &faceData(std::size_t face) {
+    static const std::array<QByteArray, kFaces.size()> data = [] {
+        initFontResource();
+        std::array<QByteArray, kFaces.size()> bytes;
+        for (std::size_t i = 0; i < kFaces.size(); ++i) {
+            QFile file(QString::fromLatin1(kFaces[i].resource));
+            if (!file.open(QIODevice::ReadOnly))
+                throw std::runtime_error("shipped font missing: " +
+                                         std::string(kFaces[i].resource));
+            bytes[i] = file.readAll();
+        }
+        return bytes;
+    }();
+    return data[face];
+}
+
+std::size_t faceIndex(const QString &fontFile) {
+    for (std::size_t i = 0; i < kFaces.size(); ++i) {
+        if (fontFile.compare(QLatin1String(kFaces[i].fontFile), Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    throw std::invalid_argument("no face for font file " + fontFile.toStdString());
+}
+
+} // namespace
+
+namespace Fonts {
+
+QRawFont chartFont(const QString &fontFile, qreal pixelSize) {
+    // A raw font keeps its rendered glyphs; building one per drawing would render them anew.
+    static std::map<std::pair<std::size_t, qreal>, QRawFont> cache;
+    const auto key = std::make_pair(faceIndex(fontFile), pixelSize);
+    auto it = cache.find(key);
+    if (it == cache.end()) {
+        QRawFont font(faceData(key.first), pixelSize, kHinting);
+        if (!font.isValid())
+            throw std::runtime_error("shipped font unusable: " + fontFile.toStdString());
+        it = cache.emplace(key, font).first;
+    }
+    return it->second;
+}
+
+} // namespace Fonts
