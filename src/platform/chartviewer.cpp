@@ -15,6 +15,8 @@ void ChartViewer::paintEvent(QPaintEvent *) {
     if (m_picture.isNull())
         return;
     QPainter p(this);
-    // The picture carries its device pixel ratio, so it fills the widget's logical size.
+    // The picture carries its device pixel ratio, so it fills the widget's logical size;
+    // one drawn for another screen's ratio is scaled smoothly until the next drawing.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(QPointF(0, 0), m_picture);
 }
