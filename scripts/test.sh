@@ -1,6 +1,7 @@
 #!/bin/sh
 # Builds and runs the whole test suite twice: a normal build, then one with
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer; then a bounded fuzzing run
+# over everything that reads bytes from the wire.
 set -e
 cd "$(dirname "$0")/.."
 sh scripts/deps.sh
@@ -13,3 +14,10 @@ ctest --test-dir build --output-on-failure -j2
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSARO_SANITIZE=ON -DTESSARO_BUILD_BENCH=OFF
 cmake --build build-asan -j2
 ctest --test-dir build-asan --output-on-failure -j2
+
+CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSARO_FUZZ=ON -DTESSARO_BUILD_TESTS=OFF -DTESSARO_BUILD_BENCH=OFF
+cmake --build build-fuzz -j2 --target fuzz_link
+work=$(mktemp -d)
+build-fuzz/fuzz/fuzz_link -max_total_time=60 -print_final_stats=1 "$work" fuzz/corpus
+rm -rf "$work"
+echo "fuzz_link: 60 s, no failure"
