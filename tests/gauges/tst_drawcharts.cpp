@@ -56,8 +56,6 @@ class TestDrawCharts : public QObject {
 private slots:
     void init();
     void cleanup();
-    void startUpDrawsEveryGauge_data();
-    void startUpDrawsEveryGauge();
     void drawsOnlyItsOwnViewer_data();
     void drawsOnlyItsOwnViewer();
     void failureKeepsOldPicture();
@@ -75,27 +73,6 @@ void TestDrawCharts::init() {
 void TestDrawCharts::cleanup() {
     m_form.reset();
     m_ports.reset();
-}
-
-void TestDrawCharts::startUpDrawsEveryGauge_data() {
-    QTest::addColumn<int>("gauge");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("description");
-    QTest::newRow("throw") << 0 << 90 << "Throw 50 deg.";
-    QTest::newRow("speed") << 1 << 100 << "Speed 100 %";
-    QTest::newRow("centre") << 2 << 1500 << "Center 1500 uS";
-    QTest::newRow("deadband") << 3 << 2 << "Deadband 2 uS";
-    QTest::newRow("position") << 4 << 0 << "Position 0 deg.";
-}
-
-void TestDrawCharts::startUpDrawsEveryGauge() {
-    QFETCH(int, gauge);
-    QFETCH(int, value);
-    QFETCH(QString, description);
-    const Gauge &g = Gauges5[gauge];
-    const ChartViewer *viewer = m_form.get()->*g.viewer;
-    QCOMPARE(viewer->picture(), GaugeProbe::draw(g.id, value, GaugeProbe::startupInputs()));
-    QCOMPARE(viewer->accessibleDescription(), description);
 }
 
 void TestDrawCharts::drawsOnlyItsOwnViewer_data() {

@@ -9,8 +9,6 @@
 using Gauges::GaugeId;
 using namespace GaugeProbe;
 
-Q_DECLARE_METATYPE(Gauges::GaugeId)
-
 class TestGaugeNeedle : public QObject {
     Q_OBJECT
 

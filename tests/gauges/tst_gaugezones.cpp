@@ -6,8 +6,6 @@
 using Gauges::GaugeId;
 using namespace GaugeProbe;
 
-Q_DECLARE_METATYPE(Gauges::GaugeId)
-
 namespace {
 constexpr QRgb Green = 0xFF66FF66;
 constexpr QRgb Yellow = 0xFFFFFF33;

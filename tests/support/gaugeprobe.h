@@ -6,8 +6,11 @@
 #include "gauges/gaugesequence.h"
 
 #include <QImage>
+#include <QMetaType>
 #include <QPoint>
 #include <QRect>
+
+Q_DECLARE_METATYPE(Gauges::GaugeId)
 
 namespace GaugeProbe {
 
