@@ -40,7 +40,7 @@ Gauges::GaugeInputs startupInputs() {
 quint64 sink = 0; // keeps the pictures from being optimised away
 
 QImage drawCase(const Case &c, const Gauges::GaugeInputs &in, qreal ratio) {
-    return Gauges::drawGauge(Gauges::gaugeSpec(c.id), c.value, in, ratio);
+    return Gauges::drawGauge(Gauges::gaugeParams(c.id), c.value, in, ratio);
 }
 
 double medianMs(int iterations, const std::function<void()> &work) {

@@ -13,9 +13,9 @@ Gauges::GaugeInputs gaugeInputs(const Form1 &w) {
 namespace {
 
 void showGauge(ChartViewer *viewer, Gauges::GaugeId id, qint16 v, const Gauges::GaugeInputs &in) {
-    const Gauges::GaugeSpec &spec = Gauges::gaugeSpec(id);
-    const QImage picture = Gauges::drawGauge(spec, v, in, viewer->devicePixelRatioF());
-    const QString description = Gauges::gaugeDescription(spec, v, in);
+    const Gauges::GaugeParams &gauge = Gauges::gaugeParams(id);
+    const QImage picture = Gauges::drawGauge(gauge, v, in, viewer->devicePixelRatioF());
+    const QString description = Gauges::gaugeDescription(gauge, v, in);
     viewer->setPicture(picture);
     viewer->setAccessibleDescription(description);
 }

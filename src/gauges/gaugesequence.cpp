@@ -42,8 +42,8 @@ constexpr quint32 kPointerFill = 0x40666699;
 constexpr quint32 kPointerEdge = 0x000000;
 
 // Step 1: the value that the readout shows and the pointers follow.
-double shownValue(const GaugeSpec &spec, qint16 v, const GaugeInputs &in) {
-    if (!spec.halfThrow)
+double shownValue(const GaugeParams &gauge, qint16 v, const GaugeInputs &in) {
+    if (!gauge.halfThrow)
         return v;
     const double h = v * in.ThrowScale / 2;
     if (!std::isfinite(h))
@@ -51,9 +51,9 @@ double shownValue(const GaugeSpec &spec, qint16 v, const GaugeInputs &in) {
     return h;
 }
 
-bool equalsReference(const GaugeSpec &spec, qint16 v, const GaugeInputs &in) {
+bool equalsReference(const GaugeParams &gauge, qint16 v, const GaugeInputs &in) {
     qint64 reference = 0;
-    switch (spec.reference) {
+    switch (gauge.reference) {
     case Reference::Throw:
         reference = in.RefThrow;
         break;
@@ -69,7 +69,7 @@ bool equalsReference(const GaugeSpec &spec, qint16 v, const GaugeInputs &in) {
     case Reference::None:
         return false;
     }
-    return v == reference + spec.referenceOffset;
+    return v == reference + gauge.referenceOffset;
 }
 
 std::pair<double, double> zoneEnds(const ZoneSpec &zone, const GaugeInputs &in) {
@@ -91,36 +91,37 @@ void addLabel(Chart::AngularMeter &m, int y, const char *text) {
 
 } // namespace
 
-QImage drawGauge(const GaugeSpec &spec, qint16 v, const GaugeInputs &in, qreal devicePixelRatio) {
-    const double shown = shownValue(spec, v, in);
+QImage drawGauge(const GaugeParams &gauge, qint16 v, const GaugeInputs &in,
+                 qreal devicePixelRatio) {
+    const double shown = shownValue(gauge, v, in);
     const Chart::Color background = Chart::metalColor(kMetalAngle);
     Chart::AngularMeter m(kWidth, kHeight, background, kEdgeColour, kRaisedBorder);
     m.setRoundedFrame(kWindowBackground, kCornerRadius, -1, -1, -1);
     m.setMeter(kCentreX, kCentreY, kRadius, kStartAngle, kEndAngle);
-    m.setScale(spec.lower, spec.upper, spec.major, spec.minor, spec.micro);
-    for (const ZoneSpec &zone : spec.zones) {
+    m.setScale(gauge.lower, gauge.upper, gauge.major, gauge.minor, gauge.micro);
+    for (const ZoneSpec &zone : gauge.zones) {
         const auto [start, end] = zoneEnds(zone, in);
         m.addZone(start, end, 0, kRadius, zone.fill, Chart::DefaultColor);
     }
-    addLabel(m, kNameY, spec.name);
-    addLabel(m, kUnitY, spec.unit);
-    const quint32 colour = equalsReference(spec, v, in) ? kUnchangedColour : kChangedColour;
-    m.addText(spec.readoutX, kReadoutY, m.formatValue(shown, QString::fromLatin1(kReadoutFormat)),
+    addLabel(m, kNameY, gauge.name);
+    addLabel(m, kUnitY, gauge.unit);
+    const quint32 colour = equalsReference(gauge, v, in) ? kUnchangedColour : kChangedColour;
+    m.addText(gauge.readoutX, kReadoutY, m.formatValue(shown, QString::fromLatin1(kReadoutFormat)),
               QString::fromLatin1(kReadoutFont), kReadoutSize, colour, Chart::TopLeft, 0, false)
         .setBackground(kReadoutBackground, kReadoutEdge, kReadoutSunken);
-    for (double sign : spec.pointerSigns)
+    for (double sign : gauge.pointerSigns)
         m.addPointer(sign * shown, kPointerFill, kPointerEdge);
     return m.makePicture(devicePixelRatio);
 }
 
-QString gaugeReadout(const GaugeSpec &spec, qint16 v, const GaugeInputs &in) {
-    return Chart::formatNumber(shownValue(spec, v, in), QString::fromLatin1(kReadoutFormat));
+QString gaugeReadout(const GaugeParams &gauge, qint16 v, const GaugeInputs &in) {
+    return Chart::formatNumber(shownValue(gauge, v, in), QString::fromLatin1(kReadoutFormat));
 }
 
-QString gaugeDescription(const GaugeSpec &spec, qint16 v, const GaugeInputs &in) {
+QString gaugeDescription(const GaugeParams &gauge, qint16 v, const GaugeInputs &in) {
     return QStringLiteral("%1 %2 %3")
-        .arg(QString::fromLatin1(spec.name), gaugeReadout(spec, v, in),
-             QString::fromLatin1(spec.unit));
+        .arg(QString::fromLatin1(gauge.name), gaugeReadout(gauge, v, in),
+             QString::fromLatin1(gauge.unit));
 }
 
 } // namespace Gauges

@@ -3,7 +3,7 @@
 // so the same inputs give the same picture.
 #pragma once
 
-#include "gauges/gaugespecs.h"
+#include "gauges/gaugetable.h"
 
 #include <QImage>
 #include <QString>
@@ -23,13 +23,13 @@ struct GaugeInputs {
 
 // The finished picture, drawn at the given device pixel ratio. Throws (a std::exception)
 // when any step fails; no picture results then.
-QImage drawGauge(const GaugeSpec &spec, qint16 v, const GaugeInputs &in,
+QImage drawGauge(const GaugeParams &gauge, qint16 v, const GaugeInputs &in,
                  qreal devicePixelRatio = 1.0);
 
 // The readout's text, as the picture shows it.
-QString gaugeReadout(const GaugeSpec &spec, qint16 v, const GaugeInputs &in);
+QString gaugeReadout(const GaugeParams &gauge, qint16 v, const GaugeInputs &in);
 
 // Name, readout and unit ("Throw 50 deg."), for screen readers.
-QString gaugeDescription(const GaugeSpec &spec, qint16 v, const GaugeInputs &in);
+QString gaugeDescription(const GaugeParams &gauge, qint16 v, const GaugeInputs &in);
 
 } // namespace Gauges

@@ -74,7 +74,7 @@ void TestGaugeReadout::colourFollowsReference() {
         in.RefDeadband = qint16(reference);
     }
     const QImage picture = draw(id, value, in);
-    const QRect box = readoutBox(picture, Gauges::gaugeSpec(id).readoutX);
+    const QRect box = readoutBox(picture, Gauges::gaugeParams(id).readoutX);
     QVERIFY(!box.isEmpty());
     QVERIFY(hasInk(picture, readoutInside(box), darkBlue ? Ink::DarkBlue : Ink::White));
 }
@@ -120,9 +120,9 @@ void TestGaugeReadout::throwShowsHalfThrow() {
     QFETCH(QString, readout);
     Gauges::GaugeInputs in = startupInputs();
     in.ThrowScale = scale;
-    const Gauges::GaugeSpec &spec = Gauges::gaugeSpec(GaugeId::Throw);
-    QCOMPARE(Gauges::gaugeReadout(spec, qint16(throwValue), in), readout);
-    QCOMPARE(Gauges::gaugeDescription(spec, qint16(throwValue), in), "Throw " + readout + " deg.");
+    const Gauges::GaugeParams &gauge = Gauges::gaugeParams(GaugeId::Throw);
+    QCOMPARE(Gauges::gaugeReadout(gauge, qint16(throwValue), in), readout);
+    QCOMPARE(Gauges::gaugeDescription(gauge, qint16(throwValue), in), "Throw " + readout + " deg.");
 }
 
 // The box's inside is opaque, so it must match a box holding the same text drawn alone.

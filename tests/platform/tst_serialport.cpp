@@ -1,4 +1,4 @@
-// The serial-port layer (Part 2.1) against real pseudo-terminals: the
+// The serial-port layer against real pseudo-terminals: the
 // virtual servo's, published as COMn in a private port folder.
 #include "link/protocol.h"
 #include "platform/portnames.h"
@@ -29,7 +29,7 @@ QByteArray allByteValues() {
     return bytes;
 }
 
-// The start-up sequence of Part 2.1, then the port number and InputLen 0.
+// The start-up settings, then the port number and InputLen 0.
 void setUp(SerialPortControl &port, int com) {
     port.setRThreshold(0);
     port.setSettings(QStringLiteral("19200,N,8,1"));
@@ -227,7 +227,7 @@ void TestSerialPort::overLongAnswersArriveWhole_data() {
     QTest::newRow("long-ack") << Fault::LongAck << true << protocol::AckLength;
 }
 
-// As AwaitReply does (Part 2.2): wait until at least N bytes are there, then
+// As AwaitReply does: wait until at least N bytes are there, then
 // count once more. The extra byte must already be there, or the program
 // would take an over-long answer for a good one.
 void TestSerialPort::overLongAnswersArriveWhole() {

@@ -85,7 +85,7 @@ private:
 };
 
 QByteArray programmingFrame(const QByteArray &block) {
-    // Same layout as a reply frame (Part 2.2).
+    // Same layout as a reply frame.
     return protocol::buildFrame(block);
 }
 

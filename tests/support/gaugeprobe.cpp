@@ -33,12 +33,12 @@ Gauges::GaugeInputs startupInputs() {
 }
 
 QImage draw(Gauges::GaugeId id, int value, const Gauges::GaugeInputs &in) {
-    return Gauges::drawGauge(Gauges::gaugeSpec(id), qint16(value), in);
+    return Gauges::drawGauge(Gauges::gaugeParams(id), qint16(value), in);
 }
 
 double angleOf(Gauges::GaugeId id, double value) {
-    const Gauges::GaugeSpec &spec = Gauges::gaugeSpec(id);
-    return -90 + 180 * (value - spec.lower) / (spec.upper - spec.lower);
+    const Gauges::GaugeParams &gauge = Gauges::gaugeParams(id);
+    return -90 + 180 * (value - gauge.lower) / (gauge.upper - gauge.lower);
 }
 
 QPoint dialPoint(double angle, double radius) {

@@ -49,10 +49,10 @@ int main(int argc, char *argv[]) {
     };
     bool ok = true;
     for (const Shot &shot : shots) {
-        const Gauges::GaugeSpec &spec = Gauges::gaugeSpec(shot.id);
+        const Gauges::GaugeParams &gauge = Gauges::gaugeParams(shot.id);
         const QString base = QStringLiteral("gauge-%1").arg(QLatin1String(shot.name));
-        ok &= save(Gauges::drawGauge(spec, shot.value, in, 1), folder, base + ".png");
-        ok &= save(Gauges::drawGauge(spec, shot.value, in, 2), folder, base + "@2x.png");
+        ok &= save(Gauges::drawGauge(gauge, shot.value, in, 1), folder, base + ".png");
+        ok &= save(Gauges::drawGauge(gauge, shot.value, in, 2), folder, base + "@2x.png");
     }
 
     window.show();

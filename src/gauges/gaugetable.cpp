@@ -1,4 +1,4 @@
-#include "gauges/gaugespecs.h"
+#include "gauges/gaugetable.h"
 
 namespace Gauges {
 namespace {
@@ -26,7 +26,7 @@ constexpr std::array<double, 1> kOneNeedle{1};
 
 constexpr int kCentrePulse = 1500;
 
-constexpr std::array<GaugeSpec, 5> kSpecs{{
+constexpr std::array<GaugeParams, 5> kSpecs{{
     {"Throw", "deg.", -90, 90, 30, 20, 10, kThrowZones, 120, Reference::Throw, 0, true, kBothSides},
     {"Speed", "%", 0, 100, 30, 20, 10, {}, 120, Reference::Speed, 0, false, kOneNeedle},
     {"Center", "uS", 1000, 2000, 200, 100, 50, kCentreZones, 115, Reference::Centre, kCentrePulse,
@@ -39,7 +39,7 @@ constexpr std::array<GaugeSpec, 5> kSpecs{{
 
 } // namespace
 
-const GaugeSpec &gaugeSpec(GaugeId id) {
+const GaugeParams &gaugeParams(GaugeId id) {
     return kSpecs.at(std::size_t(id));
 }
 

@@ -28,7 +28,7 @@ struct ZoneSpec {
 // The window value the readout is compared with; None leaves the readout white always.
 enum class Reference { Throw, Speed, Centre, Deadband, None };
 
-struct GaugeSpec {
+struct GaugeParams {
     const char *name;
     const char *unit;
     double lower, upper;             // scale limits
@@ -42,6 +42,6 @@ struct GaugeSpec {
     std::span<const double> pointerSigns; // one pointer at sign × the shown value each
 };
 
-const GaugeSpec &gaugeSpec(GaugeId id);
+const GaugeParams &gaugeParams(GaugeId id);
 
 } // namespace Gauges
