@@ -1,5 +1,6 @@
 // Choosing a transmitter make or "Unknown" in the Tx Compatibility list.
 #include "app/form1.h"
+#include "platform/chartviewer.h"
 #include "settings/presets.h"
 #include "support/privateportfolder.h"
 #include "support/settingswindow.h"
@@ -21,10 +22,29 @@ private slots:
     void unknownRestoresServoValues();
     void unknownWithoutShowableBlockKeepsValues_data();
     void unknownWithoutShowableBlockKeepsValues();
+    void unmovedEditorsGaugeFollowsNewReference();
 
 private:
     PrivatePortFolder m_ports;
 };
+
+namespace {
+
+// Whether the gauge's readout, in the picture's top-right corner, is written in dark blue
+// (unchanged setting) rather than white.
+bool readoutIsDarkBlue(const ChartViewer *gauge) {
+    const QImage picture = gauge->picture();
+    for (int y = 5; y < 20; ++y) {
+        for (int x = 110; x < picture.width(); ++x) {
+            const QColor c = picture.pixelColor(x, y);
+            if (c.blue() - c.red() > 60 && c.blue() - c.green() > 60)
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 void TransmitterPresetsTest::makeLoadsCentreThrowAndRange_data() {
     QTest::addColumn<int>("index");
@@ -120,6 +140,21 @@ void TransmitterPresetsTest::unknownWithoutShowableBlockKeepsValues() {
     QCOMPARE(w.ScrollSpeed->value(), 100);
     QCOMPARE(w.Check1->checkState(), Qt::Unchecked);
     QCOMPARE(w.ScrollPosition->maximum(), 50);
+}
+
+void TransmitterPresetsTest::unmovedEditorsGaugeFollowsNewReference() {
+    Form1 w;
+    w.SettingsBlock = servoBlock({90, 40, 0, 0, 2, 0});
+    chooseTransmitter(w, 2); // Futaba: centre 22
+    w.ScrollCentre->setValue(0);
+    w.ScrollSpeed->setValue(40);
+    QVERIFY(!readoutIsDarkBlue(w.ChartCentre));
+    QVERIFY(!readoutIsDarkBlue(w.ChartSpeed));
+    // Neither bar moves, but both references now equal the editors.
+    chooseTransmitter(w, presets::UnknownIndex);
+    QCOMPARE(w.ScrollCentre->value(), 0);
+    QVERIFY(readoutIsDarkBlue(w.ChartCentre));
+    QVERIFY(readoutIsDarkBlue(w.ChartSpeed));
 }
 
 QTEST_MAIN(TransmitterPresetsTest)
