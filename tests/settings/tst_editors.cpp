@@ -1,5 +1,5 @@
-// The five editors on the real window: their ranges, what a change of the
-// throw, centre and test position shows in the readouts and the test range.
+// The editors on the real window: what a change of the throw, centre and
+// test position shows in the readouts and the test range.
 #include "app/form1.h"
 #include "settings/presets.h"
 #include "support/privateportfolder.h"
@@ -13,8 +13,6 @@ class EditorsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void designRangesAndSteps_data();
-    void designRangesAndSteps();
     void startUpShowsPositionZeroInNarrowedRange();
     void loweringThrowPullsPositionIn_data();
     void loweringThrowPullsPositionIn();
@@ -40,29 +38,6 @@ QPair<int, int> range(const QScrollBar *bar) {
 }
 
 } // namespace
-
-void EditorsTest::designRangesAndSteps_data() {
-    QTest::addColumn<QString>("bar");
-    QTest::addColumn<int>("min");
-    QTest::addColumn<int>("max");
-    QTest::addColumn<int>("start");
-    QTest::newRow("throw") << "ScrollThrow" << 30 << 140 << 90;
-    QTest::newRow("speed") << "ScrollSpeed" << 1 << 100 << 100;
-    QTest::newRow("centre") << "ScrollCentre" << -127 << 127 << 0;
-    QTest::newRow("deadband") << "ScrollDeadband" << 0 << 16 << 2;
-}
-
-void EditorsTest::designRangesAndSteps() {
-    QFETCH(QString, bar);
-    Form1 w;
-    const auto *s = w.findChild<QScrollBar *>(bar);
-    QVERIFY(s);
-    QTEST(s->minimum(), "min");
-    QTEST(s->maximum(), "max");
-    QTEST(s->value(), "start");
-    QCOMPARE(s->singleStep(), 1);
-    QCOMPARE(s->pageStep(), 1);
-}
 
 void EditorsTest::startUpShowsPositionZeroInNarrowedRange() {
     Form1 w;
