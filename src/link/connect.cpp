@@ -72,9 +72,10 @@ bool Form1::loadServoBlock() {
     RefDeadband = static_cast<qint16>(v.deadband);
     CkReset->setCheckState(checkStateFor(v.reset));
     BlockTail = SettingsBlock.mid(block::TailPos, block::TailLen);
-    ScrollThrow->setValue(RefThrow);
-    ScrollSpeed->setValue(RefSpeed);
-    ScrollCentre->setValue(RefCentre);
-    ScrollDeadband->setValue(RefDeadband);
+    // An editor already at the new reference still needs its gauge redrawn for the colour.
+    setEditorToReference(ScrollThrow, RefThrow);
+    setEditorToReference(ScrollSpeed, RefSpeed);
+    setEditorToReference(ScrollCentre, RefCentre);
+    setEditorToReference(ScrollDeadband, RefDeadband);
     return true;
 }

@@ -1,7 +1,9 @@
 // Connect against virtual servos on real pseudo-terminals.
 #include "app/form1.h"
+#include "gauges/drawcharts.h"
 #include "link/messages.h"
 #include "link/protocol.h"
+#include "platform/chartviewer.h"
 #include "platform/ledcircle.h"
 #include "support/messageboxcatcher.h"
 #include "support/servorig.h"
@@ -41,6 +43,7 @@ private slots:
     void emptyPortListEndsNotFound();
     void fieldsDecodedIntoWindow();
     void outOfRangeBlockIsRejected();
+    void unmovedEditorRedrawnForNewReference();
     void highByteNameShownAndKept();
     void connectDuringWaitIsRefused();
     void closeDuringWaitEndsCleanly();
@@ -247,6 +250,22 @@ void TestConnect::outOfRangeBlockIsRejected() {
     QVERIFY(m_form->SettingsBlock.isEmpty());
     QCOMPARE(m_form->RefThrow, 90);
     QCOMPARE(m_form->ScrollCentre->value(), 0);
+}
+
+void TestConnect::unmovedEditorRedrawnForNewReference() {
+    // The centre editor already stands at the servo's value, so no change handling runs;
+    // the gauge must still be redrawn, now as unchanged.
+    QVERIFY(m_rig->add(1, {QByteArray("1234567805E15A640500020000000000")}));
+    makeWindow();
+    m_form->ScrollCentre->setValue(5);
+    const QImage edited = m_form->ChartCentre->picture();
+    m_form->Connect_Click();
+    QCOMPARE(m_form->RefCentre, 5);
+    const auto &centre = Gauges::gaugeParams(Gauges::GaugeId::Centre);
+    QVERIFY(m_form->ChartCentre->picture() != edited);
+    QCOMPARE(m_form->ChartCentre->picture(),
+             Gauges::drawGauge(centre, 1505, gaugeInputs(*m_form),
+                               m_form->ChartCentre->devicePixelRatioF()));
 }
 
 void TestConnect::highByteNameShownAndKept() {
