@@ -31,6 +31,7 @@ private slots:
     void normalServoPictureShown();
     void pictureFromProgramFolderElseBuiltIn();
     void tabVisitsControlsInReadingOrder();
+    void textsFitTheirControls();
 
 private:
     std::unique_ptr<PrivatePortFolder> m_ports;
@@ -184,6 +185,22 @@ void TestStartup::tabVisitsControlsInReadingOrder() {
                                   "ScrollPosition", "TWidth",         "TPercent",    "CkReset",
                                   "CProgram",       "Close"};
     QCOMPARE(chain, expected);
+}
+
+void TestStartup::textsFitTheirControls() {
+    // Fonts and controls scale together, so what fits at 100 % fits at 200 % too.
+    m_form->LServoName->setText(QStringLiteral("WWWWWWWW"));
+    for (QWidget *w : m_form->centralWidget()->findChildren<QWidget *>()) {
+        auto *label = qobject_cast<QLabel *>(w);
+        if (label && (label->wordWrap() || label->text().isEmpty()))
+            continue;
+        if (label || qobject_cast<QAbstractButton *>(w))
+            QVERIFY2(w->sizeHint().width() <= w->width(),
+                     qPrintable(QStringLiteral("%1 needs %2 px, has %3")
+                                    .arg(label ? label->text() : w->objectName())
+                                    .arg(w->sizeHint().width())
+                                    .arg(w->width())));
+    }
 }
 
 QTEST_MAIN(TestStartup)
