@@ -68,7 +68,6 @@ private slots:
     void emptyBufferReadsNothing();
     void allByteValuesProgramToServo();
     void allByteValuesServoToProgram();
-    void readRequestExchange();
     void overLongAnswersArriveWhole_data();
     void overLongAnswersArriveWhole();
     void portHeldByAnotherOpenerFails();
@@ -202,20 +201,6 @@ void TestSerialPort::allByteValuesServoToProgram() {
     const QByteArray got = collect(port, 512);
     QCOMPARE(got, allByteValues() + allByteValues());
     QCOMPARE(port.inBufferCount(), 0);
-    port.setPortOpen(false);
-}
-
-void TestSerialPort::readRequestExchange() {
-    startEmulator(5);
-    SerialPortControl port;
-    setUp(port, 5);
-    port.setPortOpen(true);
-    port.output(QByteArray(1, protocol::ReadRequest));
-    QTRY_COMPARE_WITH_TIMEOUT(port.inBufferCount(), protocol::FrameLength, Patience);
-    const QByteArray reply = port.input();
-    QCOMPARE(reply, protocol::buildFrame(ServoEmulator::defaultBlock()));
-    QCOMPARE(port.inBufferCount(), 0);
-    QCOMPARE(m_emu->received(), QByteArray(1, protocol::ReadRequest));
     port.setPortOpen(false);
 }
 

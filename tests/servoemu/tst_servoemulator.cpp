@@ -98,8 +98,6 @@ private slots:
     void init();
     void cleanup();
 
-    void defaultBlockHasLetterInChecksum();
-    void faultNamesRoundTrip();
     void publishCreatesLinkAndStopRemovesIt();
     void readRequestAnsweredWithExactFrame();
     void programmingFrameAcknowledgedAndStored();
@@ -140,21 +138,6 @@ void TestServoEmulator::startEmulator(servoemu::Options options, int com, bool s
     QVERIFY2(m_emu->start(&error), qPrintable(error));
     QVERIFY2(m_emu->publishAs(com, &error), qPrintable(error));
     m_link = m_emu->linkPath();
-}
-
-void TestServoEmulator::defaultBlockHasLetterInChecksum() {
-    QCOMPARE(ServoEmulator::defaultBlock().size(), protocol::BlockLength);
-    QCOMPARE(protocol::frameChecksum(ServoEmulator::defaultBlock()), QByteArray("AB"));
-    QCOMPARE(protocol::frameChecksum(WorkedBlock), QByteArray("72"));
-}
-
-void TestServoEmulator::faultNamesRoundTrip() {
-    const QStringList names = servoemu::faultNames();
-    QCOMPARE(names.size(), 11);
-    for (const QString &name : names)
-        QCOMPARE(servoemu::faultName(*servoemu::faultFromName(name)), name);
-    QCOMPARE(servoemu::faultFromName(QStringLiteral("short-reply")), Fault::Short35);
-    QVERIFY(!servoemu::faultFromName(QStringLiteral("bogus")));
 }
 
 void TestServoEmulator::publishCreatesLinkAndStopRemovesIt() {
