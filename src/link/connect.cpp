@@ -4,6 +4,7 @@
 #include "platform/codepage.h"
 #include "platform/ledcircle.h"
 #include "platform/messagebox.h"
+#include "settings/checkvalue.h"
 #include "settings/settingsblock.h"
 
 #include <QCheckBox>
@@ -12,14 +13,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-
-namespace {
-
-Qt::CheckState checkStateFor(int value) {
-    return value == 1 ? Qt::Checked : Qt::Unchecked;
-}
-
-} // namespace
 
 void Form1::Connect_Click() {
     LinkExchange exchange(*this);

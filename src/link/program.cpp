@@ -4,20 +4,13 @@
 #include "link/protocol.h"
 #include "platform/ledcircle.h"
 #include "platform/messagebox.h"
+#include "settings/checkvalue.h"
 #include "settings/settingsblock.h"
 
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QScrollBar>
-
-namespace {
-
-int checkValue(const QCheckBox *box) {
-    return box->checkState() == Qt::Checked ? 1 : 0;
-}
-
-} // namespace
 
 void Form1::setProgrammingLook(bool programming) {
     LProg->setText(programming ? QStringLiteral("Programming") : QStringLiteral("Idle"));

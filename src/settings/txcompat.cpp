@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "settings/checkvalue.h"
 #include "settings/presets.h"
 #include "settings/settingsblock.h"
 
@@ -7,10 +8,6 @@
 #include <QScrollBar>
 
 namespace {
-
-Qt::CheckState checkStateFor(int value) {
-    return value ? Qt::Checked : Qt::Unchecked;
-}
 
 // "Unknown": the servo's own values again, from the last block whose checksum
 // matched. Without one (nothing read yet, or fields no editor can show) the
