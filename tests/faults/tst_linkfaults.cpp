@@ -60,9 +60,9 @@ void TestLinkFaults::makeWindow() {
 void TestLinkFaults::cablePulledDuringRead() {
     auto *servo = m_rig->add(1, {ExampleBlock});
     QVERIFY(servo);
-    servo->setReplyDelayMs(300);
+    servo->setReplyDelayMs(400);
     makeWindow();
-    QTimer::singleShot(150, m_form.get(), [servo] { servo->pullCable(); });
+    QTimer::singleShot(200, m_form.get(), [servo] { servo->pullCable(); });
     m_form->Connect_Click();
     QVERIFY(!m_boxes->texts.isEmpty());
     QVERIFY2(m_boxes->texts[0].contains(QStringLiteral("disconnected")),
@@ -71,7 +71,7 @@ void TestLinkFaults::cablePulledDuringRead() {
     QCOMPARE(m_form->LServoName->text(), QStringLiteral("Not found"));
 
     QVERIFY(servo->plugBack());
-    servo->setReplyDelayMs(100);
+    servo->setReplyDelayMs(ServoRig::ReplyDelayMs);
     m_boxes->texts.clear();
     m_form->Connect_Click();
     QCOMPARE(m_form->ServoFound, 2);
@@ -104,8 +104,9 @@ void TestLinkFaults::cablePulledDuringProgramming() {
 void TestLinkFaults::dribbledReply_data() {
     QTest::addColumn<int>("byteTimeUs");
     QTest::addColumn<int>("found");
-    // 36 bytes at 8 ms each end well inside the wait; at 20 ms each they do not.
-    QTest::newRow("complete in time") << 8000 << 2;
+    // After the 250 ms reply delay, 36 bytes at 5 ms each end well inside the wait
+    // (580 ms); at 20 ms each they do not.
+    QTest::newRow("complete in time") << 5000 << 2;
     QTest::newRow("too slow") << 20000 << 0;
 }
 

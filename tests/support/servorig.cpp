@@ -3,7 +3,9 @@
 #include <QtDebug>
 
 servoemu::ServoEmulator *ServoRig::add(int com, const servoemu::Options &options) {
-    auto servo = std::make_unique<servoemu::ServoEmulator>(options);
+    servoemu::Options tolerant = options;
+    tolerant.replyDelayMs = ReplyDelayMs;
+    auto servo = std::make_unique<servoemu::ServoEmulator>(tolerant);
     QString error;
     if (!servo->start(&error) || !servo->publishAs(com, &error)) {
         qWarning() << "virtual servo on COM" << com << "failed:" << error;

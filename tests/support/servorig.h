@@ -10,6 +10,10 @@
 
 class ServoRig {
 public:
+    // Test servos answer well after the program's discard step (40 ms nominal), so a
+    // loaded machine whose ticks run late still keeps the reply. A test may set its own.
+    static constexpr int ReplyDelayMs = 250;
+
     // Starts a servo published as COMn; null (with a warning) when that fails.
     servoemu::ServoEmulator *add(int com, const servoemu::Options &options = {});
     servoemu::ServoEmulator *at(int com) const;
