@@ -96,8 +96,6 @@ public:
 
     // True while a link exchange runs; a second one is refused.
     bool linkBusy() const { return m_linkDepth > 0; }
-    // True once the user asked to close while a link exchange was waiting.
-    bool closeRequested() const { return m_closeRequested; }
 
     // Controls (objectName = member name).
     QFrame *Frame2 = nullptr;

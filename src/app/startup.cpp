@@ -1,6 +1,7 @@
 #include "app/form1.h"
 #include "link/protocol.h"
 #include "platform/ledcircle.h"
+#include "settings/presets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,7 +27,7 @@ void Form1::Form_Load() {
     RefCentre = StartCentre;
     RefSpeed = StartSpeed;
     RefDeadband = StartDeadband;
-    ThrowScale = 500.0 / 450.0;
+    ThrowScale = presets::DefaultThrowScale;
     // 3. Throw gauge, test-position range and readouts.
     UpdateThrow();
     // 4. to 7. The other gauges at the editors' values.
