@@ -1,5 +1,6 @@
 #include "app/form1.h"
 #include "settings/readouts.h"
+#include "settings/editorranges.h"
 #include "settings/settingsblock.h"
 
 #include <QLabel>
@@ -10,7 +11,7 @@ namespace {
 
 // The centre gauge shows the absolute pulse width; the bar's range keeps the sum in 16 bits.
 qint16 centrePulse(int offset) {
-    return static_cast<qint16>(block::CentrePulse + offset);
+    return static_cast<qint16>(editors::CentrePulse + offset);
 }
 
 } // namespace

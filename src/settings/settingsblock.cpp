@@ -20,19 +20,18 @@ struct Field {
     const char *name;
     int pos;
     bool isSigned;
-    int min;
-    int max;
+    editors::Range range;
     int Decoded::*target;
 };
 
 // In the order the window takes them.
 constexpr Field Fields[] = {
-    {"throw", ThrowPos, false, ThrowMin, ThrowMax, &Decoded::throwDeg},
-    {"speed", SpeedPos, false, SpeedMin, SpeedMax, &Decoded::speed},
-    {"centre", CentrePos, true, CentreMin, CentreMax, &Decoded::centre},
-    {"reverse", ReversePos, false, 0, 1, &Decoded::reverse},
-    {"deadband", DeadbandPos, false, DeadbandMin, DeadbandMax, &Decoded::deadband},
-    {"reset", ResetPos, false, 0, 1, &Decoded::reset},
+    {"throw", ThrowPos, false, editors::Throw, &Decoded::throwDeg},
+    {"speed", SpeedPos, false, editors::Speed, &Decoded::speed},
+    {"centre", CentrePos, true, editors::Centre, &Decoded::centre},
+    {"reverse", ReversePos, false, {0, 1, 0}, &Decoded::reverse},
+    {"deadband", DeadbandPos, false, editors::Deadband, &Decoded::deadband},
+    {"reset", ResetPos, false, {0, 1, 0}, &Decoded::reset},
 };
 
 } // namespace
@@ -65,7 +64,7 @@ QByteArray writePulseWidth(double microseconds) {
 }
 
 double testPulseWidth(int position, int halfThrow, int centre) {
-    return static_cast<double>(position) / halfThrow * PulseSwing + centre + CentrePulse;
+    return static_cast<double>(position) / halfThrow * PulseSwing + centre + editors::CentrePulse;
 }
 
 QByteArray build(const QByteArray &name, const EditorValues &v, const QByteArray &tail) {
@@ -87,7 +86,7 @@ DecodeResult decode(const QByteArray &b) {
     Decoded d;
     for (const Field &f : Fields) {
         const auto v = f.isSigned ? readSignedHexPair(b, f.pos) : readHexPair(b, f.pos);
-        if (!v || *v < f.min || *v > f.max) {
+        if (!v || !f.range.contains(*v)) {
             const QString held = QString::fromLatin1(b.mid(f.pos, 2).toHex(' ').toUpper());
             const QString shown = v ? QString::number(*v) : QStringLiteral("bytes %1").arg(held);
             return {std::nullopt, QStringLiteral("%1 field: %2").arg(QLatin1String(f.name), shown)};

@@ -2,6 +2,8 @@
 // codec, building a block from the editors and decoding one for the window.
 #pragma once
 
+#include "settings/editorranges.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -19,12 +21,7 @@ inline constexpr int DeadbandPos = 20;
 inline constexpr int ResetPos = 22;
 inline constexpr int TailPos = 24, TailLen = 8;
 
-// Editor ranges; a received block outside them cannot be shown.
-inline constexpr int ThrowMin = 30, ThrowMax = 140;
-inline constexpr int SpeedMin = 1, SpeedMax = 100;
-inline constexpr int CentreMin = -127, CentreMax = 127;
-inline constexpr int DeadbandMin = 0, DeadbandMax = 16;
-inline constexpr int CentrePulse = 1500;
+// Microseconds a test position of HalfThrow degrees adds to the centre pulse.
 inline constexpr int PulseSwing = 450;
 
 // Hex pair at k (0 to 255); nullopt when either character is not a hex digit.

@@ -1,0 +1,27 @@
+// The editors' ranges and start values, and the centre pulse the centre
+// offset is added to. The window's layout, the block checks, the settings
+// files, the tests and the benchmarks all take them from here.
+#pragma once
+
+namespace editors {
+
+struct Range {
+    int min;
+    int max;
+    int start;
+    constexpr bool contains(int v) const { return v >= min && v <= max; }
+};
+
+inline constexpr Range Throw{30, 140, 90};
+inline constexpr Range Speed{1, 100, 100};
+inline constexpr Range Centre{-127, 127, 0};
+inline constexpr Range Deadband{0, 16, 2};
+// Start-up narrows it to the throw's test range.
+inline constexpr Range Position{-70, 70, 0};
+// A check box: clear, checked, and the grey state only a servo can set.
+inline constexpr Range CheckBox{0, 2, 0};
+
+// Microseconds the centre offset is added to.
+inline constexpr int CentrePulse = 1500;
+
+} // namespace editors
