@@ -13,20 +13,20 @@
 namespace {
 
 struct Case {
-    Gauges::GaugeId id;
+    gauges::GaugeId id;
     qint16 value;
     const char *name;
 };
 
 // The gauges as start-up draws them.
 const Case Cases[] = {
-    {Gauges::GaugeId::Throw, 90, "throw"},      {Gauges::GaugeId::Speed, 100, "speed"},
-    {Gauges::GaugeId::Centre, 1500, "centre"},  {Gauges::GaugeId::Deadband, 2, "deadband"},
-    {Gauges::GaugeId::Position, 0, "position"},
+    {gauges::GaugeId::Throw, 90, "throw"},      {gauges::GaugeId::Speed, 100, "speed"},
+    {gauges::GaugeId::Centre, 1500, "centre"},  {gauges::GaugeId::Deadband, 2, "deadband"},
+    {gauges::GaugeId::Position, 0, "position"},
 };
 
-Gauges::GaugeInputs startupInputs() {
-    Gauges::GaugeInputs in;
+gauges::GaugeInputs startupInputs() {
+    gauges::GaugeInputs in;
     in.ThrowScale = 500.0 / 450.0;
     in.RefThrow = 90;
     in.RefSpeed = 100;
@@ -39,8 +39,8 @@ Gauges::GaugeInputs startupInputs() {
 
 quint64 sink = 0; // keeps the pictures from being optimised away
 
-QImage drawCase(const Case &c, const Gauges::GaugeInputs &in, qreal ratio) {
-    return Gauges::drawGauge(Gauges::gaugeParams(c.id), c.value, in, ratio);
+QImage drawCase(const Case &c, const gauges::GaugeInputs &in, qreal ratio) {
+    return gauges::drawGauge(gauges::gaugeParams(c.id), c.value, in, ratio);
 }
 
 double medianMs(int iterations, const std::function<void()> &work) {
@@ -62,7 +62,7 @@ int main(int argc, char *argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const int iterations = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
-    const Gauges::GaugeInputs in = startupInputs();
+    const gauges::GaugeInputs in = startupInputs();
 
     std::printf("median of %d drawings, ms\n%-10s %8s %8s\n", iterations, "gauge", "1x", "2x");
     for (const Case &c : Cases) {

@@ -1,7 +1,7 @@
 #include "about/frmabout.h"
 
-#include "app/version.h"
 #include "platform/messagebox.h"
+#include "platform/version.h"
 
 #include <QApplication>
 #include <QFrame>

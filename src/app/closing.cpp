@@ -10,18 +10,14 @@ void Form1::Close_Click() {
     close();
 }
 
-void Form1::closePortIfOpen() {
-    if (MSComm1.portOpen())
-        MSComm1.setPortOpen(false);
-}
-
+// The port is open only inside an exchange, and the link closes it on every way out.
 void Form1::closeEvent(QCloseEvent *event) {
-    if (linkBusy()) {
+    if (m_link.busy()) {
         // Let the wait end first; the exchange closes the window when it is over.
         m_closeRequested = true;
+        m_link.cancel();
         event->ignore();
         return;
     }
-    closePortIfOpen();
     event->accept();
 }

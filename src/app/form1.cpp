@@ -11,7 +11,9 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-Form1::Form1(QWidget *parent) : QMainWindow(parent) {
+Form1::Form1(servolink::PortLocator ports, std::unique_ptr<servolink::Transport> transport,
+             QWidget *parent)
+    : QMainWindow(parent), m_link(std::move(ports), std::move(transport)) {
     // The pictures live in a static library, whose resources are not registered on their own.
     Q_INIT_RESOURCE(assets);
     buildControls();
@@ -25,7 +27,6 @@ Form1::~Form1() {
 }
 
 void Form1::connectHandlers() {
-    connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     connect(Frm_Exit, &QAction::triggered, this, &Form1::Frm_Exit_Click);
     connect(Frm_About, &QAction::triggered, this, &Form1::Frm_About_Click);
     connect(Close, &QPushButton::clicked, this, &Form1::Close_Click);
@@ -44,7 +45,7 @@ void Form1::connectHandlers() {
 }
 
 void Form1::onTransmitterActivated() {
-    if (linkBusy()) {
+    if (m_link.busy()) {
         // No preset may change the editors under an exchange in progress.
         messagebox::beep();
         const QSignalBlocker block(CmbServo);
@@ -73,4 +74,8 @@ void Form1::setEditorGroupsEnabled(bool enabled) {
     setEditorFramesEnabled(enabled);
     CProgram->setEnabled(enabled);
     CkReset->setEnabled(enabled);
+}
+
+gauges::GaugeInputs Form1::gaugeInputs() const {
+    return {ThrowScale, RefThrow, RefSpeed, RefCentre, RefDeadband, PosMin, PosMax};
 }

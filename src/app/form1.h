@@ -1,18 +1,18 @@
 // The main window: every control, the window-level state and the handlers.
-// Handlers live beside their subsystem: src/app (start-up, timer, closing,
-// menu), src/link (waits, port listing, connect, read, program),
-// src/settings (editors, presets, check boxes), src/gauges (the five gauges).
+// The handlers are thin: the servo link lives in servolink::Session, the pure
+// rules in src/settings and src/gauges. Each handler's file is named after
+// what it handles: startup, closing, menu, connect, readservo, program,
+// txcompat, checkboxes, editors, drawcharts.
 #pragma once
 
-#include "platform/serialport.h"
+#include "gauges/gaugesequence.h"
+#include "link/session.h"
 
 #include <QByteArray>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
-#include <QTimer>
-#include <array>
-#include <exception>
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -30,47 +30,37 @@ class Form1 : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit Form1(QWidget *parent = nullptr);
+    // Where the ports are is the caller's choice: the program's main() looks at
+    // the system's, a test at its own folder. A null transport means real serial ports.
+    explicit Form1(servolink::PortLocator ports,
+                   std::unique_ptr<servolink::Transport> transport = nullptr,
+                   QWidget *parent = nullptr);
     ~Form1() override;
 
-    // Window-level state, named as the rest of the program refers to it.
-    int RefThrow = 0;
-    int RefSpeed = 0;
-    int RefCentre = 0;
-    qint16 RefDeadband = 0;
-    double ThrowScale = 0.0;
-    qint16 HalfThrow = 0;
-    double PosMin = 0.0;
-    double PosMax = 0.0;
-    qint16 TickCount = 0;
-    QByteArray ServoName;     // 8 raw bytes from the servo, sent back unchanged
-    QByteArray BlockTail;     // 8 raw bytes from the servo, sent back unchanged
-    QByteArray SettingsBlock; // last block whose checksum matched; empty until then
-    std::array<int, 21> PortTable{};
-    int ServoFound = 0;
-    QByteArray FlushBuffer;
-    QByteArray RxFrame;
-    QByteArray ProgReply;
+    // The values the gauges compare with and scale by.
+    gauges::GaugeInputs gaugeInputs() const;
+    const servolink::Session &session() const { return m_link; }
 
-    SerialPortControl MSComm1;
-    QTimer Timer1;
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
-    // Start-up, timer, closing, menu (src/app).
+private:
+    friend class LinkExchange;
+
+    // Start-up, closing, menu.
     void Form_Load();
-    void Timer1_Timer();
     void Frm_Exit_Click();
     void Close_Click();
     void Frm_About_Click();
 
-    // Servo link (src/link).
-    QByteArray AwaitReply(int n);
+    // Servo link.
     void FindComPorts();
     void Connect_Click();
     int Chk_Servo(int List);
     int read_Servo();
     void CProgram_Click();
 
-    // Settings (src/settings).
+    // Settings.
     void CmbServo_Click();
     void Check1_Click();
     void CkReset_Click();
@@ -81,21 +71,50 @@ public:
     void ScrollCentre_Change();
     void ScrollDeadband_Change();
     void ScrollPosition_Change();
-    // Sets an editor to its reference value; an editor already there runs no
-    // change handling, but its gauge is drawn again for the new reference.
-    void setEditorToReference(QScrollBar *bar, int reference);
-    // Chooses a transmitter entry and runs its handling, even when it was already chosen.
-    void selectTransmitter(int index);
 
-    // Gauges (src/gauges).
+    // Gauges.
     void DrawThrowChart(qint16 v);
     void DrawSpeedChart(qint16 v);
     void DrawCentreChart(qint16 v);
     void DrawDeadbandChart(qint16 v);
     void DrawPositionChart(qint16 v);
 
-    // True while a link exchange runs; a second one is refused.
-    bool linkBusy() const { return m_linkDepth > 0; }
+    void buildControls();
+    void connectHandlers();
+    void loadServoPicture(const QString &fileName);
+    void connectToServo();
+    void loadServoBlock();
+    void restoreServoValues();
+    // Sets an editor to its reference value; an editor already there runs no
+    // change handling, but its gauge is drawn again for the new reference.
+    void setEditorToReference(QScrollBar *bar, int reference);
+    // Chooses a transmitter entry and runs its handling, even when it was already chosen.
+    void selectTransmitter(int index);
+    void onTransmitterActivated();
+    // The five editor frames; with controls, PROGRAM and Reset to Default themselves too.
+    void setEditorFramesEnabled(bool enabled);
+    void setEditorGroupsEnabled(bool enabled);
+    void setProgrammingLook(bool programming);
+    block::EditorValues editorValues() const;
+    void programServo(bool resetRequested);
+    void showLinkError(const QString &text);
+
+    servolink::Session m_link;
+
+    // Window-level state.
+    int RefThrow = 0;
+    int RefSpeed = 0;
+    int RefCentre = 0;
+    qint16 RefDeadband = 0;
+    double ThrowScale = 0.0;
+    qint16 HalfThrow = 0;
+    double PosMin = 0.0;
+    double PosMax = 0.0;
+    int ServoFound = 0;
+
+    bool m_closeRequested = false;
+    int m_txIndex = -1;
+    QPointer<frmAbout> m_about;
 
     // Controls (objectName = member name).
     QFrame *Frame2 = nullptr;
@@ -138,33 +157,4 @@ public:
     QPushButton *Close = nullptr;
     QAction *Frm_Exit = nullptr;
     QAction *Frm_About = nullptr;
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    friend class LinkExchange;
-
-    void buildControls();
-    void connectHandlers();
-    void closePortIfOpen();
-    void loadServoPicture(const QString &fileName);
-    void connectToServo();
-    bool loadServoBlock();
-    // The five editor frames; with controls, PROGRAM and Reset to Default themselves too.
-    void setEditorFramesEnabled(bool enabled);
-    void setEditorGroupsEnabled(bool enabled);
-    int readSelectedPort();
-    void openSelectedPort();
-    void setProgrammingLook(bool programming);
-    void programServo(bool resetRequested);
-    void reportLinkError(const std::exception &e);
-
-    void settleWait();
-    void onTransmitterActivated();
-
-    int m_linkDepth = 0;
-    bool m_closeRequested = false;
-    int m_txIndex = -1;
-    QPointer<frmAbout> m_about;
 };

@@ -1,5 +1,5 @@
 #include "app/form1.h"
-#include "app/version.h"
+#include "platform/version.h"
 
 #include <QApplication>
 
@@ -8,7 +8,7 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tessaro"));
     QApplication::setApplicationVersion(QString::fromLatin1(version::Text));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tessaro.png")));
-    Form1 window;
+    Form1 window(servolink::PortLocator::system());
     window.show();
     return app.exec();
 }

@@ -1,6 +1,6 @@
 #include "app/form1.h"
-#include "link/protocol.h"
 #include "platform/ledcircle.h"
+#include "settings/editorranges.h"
 #include "settings/presets.h"
 
 #include <QCheckBox>
@@ -10,35 +10,22 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-namespace {
-const QStringList TransmitterEntries = {QStringLiteral("Unknown"), QStringLiteral("Standard"),
-                                        QStringLiteral("Futaba"),  QStringLiteral("Hitec"),
-                                        QStringLiteral("JR"),      QStringLiteral("Multiplex")};
-constexpr int StartThrow = 90;
-constexpr int StartCentre = 0;
-constexpr int StartSpeed = 100;
-constexpr qint16 StartDeadband = 2;
-} // namespace
-
 void Form1::Form_Load() {
     // 1. The background is set on every control as it is made (buildControls).
     // 2. Reference values.
-    RefThrow = StartThrow;
-    RefCentre = StartCentre;
-    RefSpeed = StartSpeed;
-    RefDeadband = StartDeadband;
+    RefThrow = editors::Throw.start;
+    RefCentre = editors::Centre.start;
+    RefSpeed = editors::Speed.start;
+    RefDeadband = static_cast<qint16>(editors::Deadband.start);
     ThrowScale = presets::DefaultThrowScale;
     // 3. Throw gauge, test-position range and readouts.
     UpdateThrow();
     // 4. to 7. The other gauges at the editors' values.
     DrawSpeedChart(static_cast<qint16>(ScrollSpeed->value()));
-    DrawCentreChart(static_cast<qint16>(1500 + ScrollCentre->value()));
+    DrawCentreChart(static_cast<qint16>(editors::CentrePulse + ScrollCentre->value()));
     DrawDeadbandChart(static_cast<qint16>(ScrollDeadband->value()));
     DrawPositionChart(static_cast<qint16>(ScrollPosition->value()));
-    // 8. The tick timer, stopped until a wait needs it.
-    Timer1.setInterval(protocol::TickMs);
-    Timer1.setTimerType(Qt::PreciseTimer);
-    Timer1.stop();
+    // 8. The tick timer is the link's, stopped until a wait needs it.
     // 9. to 13. The "Not connected" state.
     cmbCOM->hide();
     setEditorGroupsEnabled(false);
@@ -48,20 +35,14 @@ void Form1::Form_Load() {
     LProg->setEnabled(false);
     Fr_Prog->setEnabled(false);
     CmbServo->setEnabled(false);
-    CmbServo->addItems(TransmitterEntries);
+    CmbServo->addItems(presets::EntryNames);
     CmbServo->setCurrentIndex(-1);
-    // 14. and 15.
-    TickCount = 0;
-    ServoName = QByteArray(8, ' ');
+    // 14. and 15. The link starts with eight blanks for a name.
     LServoName->clear();
     LServoRev->clear();
     // 16. The servo picture for the Reverse box's value.
     Check1_Click();
-    // 17. Line settings; the port is polled, so no notifications.
-    MSComm1.setRThreshold(0);
-    MSComm1.setSettings(QStringLiteral("19200,N,8,1"));
-    MSComm1.setInputMode(1);
-    MSComm1.setSThreshold(0);
+    // 17. The link sets the line when it is made; the port is polled.
     // 18.
     FindComPorts();
 }

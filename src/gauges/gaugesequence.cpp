@@ -1,45 +1,48 @@
 #include "gauges/gaugesequence.h"
 
 #include "platform/angularmeter.h"
+#include "settings/editorranges.h"
+#include "settings/presets.h"
+#include "settings/readouts.h"
 
 #include <cmath>
 #include <stdexcept>
 #include <utility>
 
-namespace Gauges {
+namespace gauges {
 namespace {
 
 // What all five gauges share.
-constexpr int kWidth = 150;
-constexpr int kHeight = 90;
-constexpr int kMetalAngle = 90;
-constexpr quint32 kEdgeColour = 0x000000;
-constexpr int kRaisedBorder = 2;
-constexpr quint32 kWindowBackground = 0xE0E0E0; // shows outside the rounded corners
-constexpr int kCornerRadius = 10;
-constexpr int kCentreX = 75;
-constexpr int kCentreY = 80;
-constexpr int kRadius = 70;
-constexpr double kStartAngle = -90;
-constexpr double kEndAngle = 90;
+constexpr int Width = 150;
+constexpr int Height = 90;
+constexpr int MetalAngle = 90;
+constexpr quint32 EdgeColour = 0x000000;
+constexpr int RaisedBorder = 2;
+constexpr quint32 WindowBackground = 0xE0E0E0; // shows outside the rounded corners
+constexpr int CornerRadius = 10;
+constexpr int CentreX = 75;
+constexpr int CentreY = 80;
+constexpr int Radius = 70;
+constexpr double StartAngle = -90;
+constexpr double EndAngle = 90;
 
-constexpr int kNameY = 52;
-constexpr int kUnitY = 65;
-constexpr const char *kLabelFont = "arialbd.ttf";
-constexpr double kLabelSize = 10;
+constexpr int NameY = 52;
+constexpr int UnitY = 65;
+constexpr const char *LabelFont = "arialbd.ttf";
+constexpr double LabelSize = 10;
 
-constexpr int kReadoutY = 5;
-constexpr const char *kReadoutFont = "arial.ttf";
-constexpr double kReadoutSize = 8;
-constexpr const char *kReadoutFormat = "0";
-constexpr quint32 kUnchangedColour = 0x0404A2; // dark blue: equals its reference
-constexpr quint32 kChangedColour = 0xFFFFFF;
-constexpr quint32 kReadoutBackground = 0xA3A3A3;
-constexpr quint32 kReadoutEdge = 0x000000;
-constexpr int kReadoutSunken = -1;
+constexpr int ReadoutY = 5;
+constexpr const char *ReadoutFont = "arial.ttf";
+constexpr double ReadoutSize = 8;
+constexpr const char *ReadoutFormat = "0";
+constexpr quint32 UnchangedColour = 0x0404A2; // dark blue: equals its reference
+constexpr quint32 ChangedColour = 0xFFFFFF;
+constexpr quint32 ReadoutBackground = 0xA3A3A3;
+constexpr quint32 ReadoutEdge = 0x000000;
+constexpr int ReadoutSunken = -1;
 
-constexpr quint32 kPointerFill = 0x40666699;
-constexpr quint32 kPointerEdge = 0x000000;
+constexpr quint32 PointerFill = 0x40666699;
+constexpr quint32 PointerEdge = 0x000000;
 
 // Step 1: the value that the readout shows and the pointers follow.
 double shownValue(const GaugeParams &gauge, qint16 v, const GaugeInputs &in) {
@@ -85,37 +88,49 @@ std::pair<double, double> zoneEnds(const ZoneSpec &zone, const GaugeInputs &in) 
 }
 
 void addLabel(Chart::AngularMeter &m, int y, const char *text) {
-    m.addText(kCentreX, y, QString::fromLatin1(text), QString::fromLatin1(kLabelFont), kLabelSize,
+    m.addText(CentreX, y, QString::fromLatin1(text), QString::fromLatin1(LabelFont), LabelSize,
               Chart::TextColor, Chart::Center, 0, false);
 }
 
 } // namespace
 
+GaugeInputs startupInputs() {
+    const readouts::PositionRange range =
+        readouts::positionRange(editors::Throw.start, presets::DefaultThrowScale);
+    return {presets::DefaultThrowScale,
+            editors::Throw.start,
+            editors::Speed.start,
+            editors::Centre.start,
+            qint16(editors::Deadband.start),
+            range.posMin,
+            range.posMax};
+}
+
 QImage drawGauge(const GaugeParams &gauge, qint16 v, const GaugeInputs &in,
                  qreal devicePixelRatio) {
     const double shown = shownValue(gauge, v, in);
-    const Chart::Color background = Chart::metalColor(kMetalAngle);
-    Chart::AngularMeter m(kWidth, kHeight, background, kEdgeColour, kRaisedBorder);
-    m.setRoundedFrame(kWindowBackground, kCornerRadius, -1, -1, -1);
-    m.setMeter(kCentreX, kCentreY, kRadius, kStartAngle, kEndAngle);
+    const Chart::Color background = Chart::metalColor(MetalAngle);
+    Chart::AngularMeter m(Width, Height, background, EdgeColour, RaisedBorder);
+    m.setRoundedFrame(WindowBackground, CornerRadius, -1, -1, -1);
+    m.setMeter(CentreX, CentreY, Radius, StartAngle, EndAngle);
     m.setScale(gauge.lower, gauge.upper, gauge.major, gauge.minor, gauge.micro);
     for (const ZoneSpec &zone : gauge.zones) {
         const auto [start, end] = zoneEnds(zone, in);
-        m.addZone(start, end, 0, kRadius, zone.fill, Chart::DefaultColor);
+        m.addZone(start, end, 0, Radius, zone.fill, Chart::DefaultColor);
     }
-    addLabel(m, kNameY, gauge.name);
-    addLabel(m, kUnitY, gauge.unit);
-    const quint32 colour = equalsReference(gauge, v, in) ? kUnchangedColour : kChangedColour;
-    m.addText(gauge.readoutX, kReadoutY, m.formatValue(shown, QString::fromLatin1(kReadoutFormat)),
-              QString::fromLatin1(kReadoutFont), kReadoutSize, colour, Chart::TopLeft, 0, false)
-        .setBackground(kReadoutBackground, kReadoutEdge, kReadoutSunken);
+    addLabel(m, NameY, gauge.name);
+    addLabel(m, UnitY, gauge.unit);
+    const quint32 colour = equalsReference(gauge, v, in) ? UnchangedColour : ChangedColour;
+    m.addText(gauge.readoutX, ReadoutY, m.formatValue(shown, QString::fromLatin1(ReadoutFormat)),
+              QString::fromLatin1(ReadoutFont), ReadoutSize, colour, Chart::TopLeft, 0, false)
+        .setBackground(ReadoutBackground, ReadoutEdge, ReadoutSunken);
     for (double sign : gauge.pointerSigns)
-        m.addPointer(sign * shown, kPointerFill, kPointerEdge);
+        m.addPointer(sign * shown, PointerFill, PointerEdge);
     return m.makePicture(devicePixelRatio);
 }
 
 QString gaugeReadout(const GaugeParams &gauge, qint16 v, const GaugeInputs &in) {
-    return Chart::formatNumber(shownValue(gauge, v, in), QString::fromLatin1(kReadoutFormat));
+    return Chart::formatNumber(shownValue(gauge, v, in), QString::fromLatin1(ReadoutFormat));
 }
 
 QString gaugeDescription(const GaugeParams &gauge, qint16 v, const GaugeInputs &in) {
@@ -124,4 +139,4 @@ QString gaugeDescription(const GaugeParams &gauge, qint16 v, const GaugeInputs &
              QString::fromLatin1(gauge.unit));
 }
 
-} // namespace Gauges
+} // namespace gauges

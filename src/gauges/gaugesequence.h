@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QString>
 
-namespace Gauges {
+namespace gauges {
 
 // The window values the gauges read; a copy, so drawing cannot change the window's own.
 struct GaugeInputs {
@@ -21,6 +21,9 @@ struct GaugeInputs {
     double PosMax = 0;
 };
 
+// What the window holds right after start-up.
+GaugeInputs startupInputs();
+
 // The finished picture, drawn at the given device pixel ratio. Throws (a std::exception)
 // when any step fails; no picture results then.
 QImage drawGauge(const GaugeParams &gauge, qint16 v, const GaugeInputs &in,
@@ -32,4 +35,4 @@ QString gaugeReadout(const GaugeParams &gauge, qint16 v, const GaugeInputs &in);
 // Name, readout and unit ("Throw 50 deg."), for screen readers.
 QString gaugeDescription(const GaugeParams &gauge, qint16 v, const GaugeInputs &in);
 
-} // namespace Gauges
+} // namespace gauges

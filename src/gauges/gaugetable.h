@@ -5,11 +5,11 @@
 #include <array>
 #include <span>
 
-namespace Gauges {
+namespace gauges {
 
 enum class GaugeId { Throw, Speed, Centre, Deadband, Position };
-inline constexpr std::array<GaugeId, 5> kAllGauges{GaugeId::Throw, GaugeId::Speed, GaugeId::Centre,
-                                                   GaugeId::Deadband, GaugeId::Position};
+inline constexpr std::array<GaugeId, 5> AllGauges{GaugeId::Throw, GaugeId::Speed, GaugeId::Centre,
+                                                  GaugeId::Deadband, GaugeId::Position};
 
 // Where a zone's ends come from.
 enum class ZoneEnds {
@@ -44,4 +44,4 @@ struct GaugeParams {
 
 const GaugeParams &gaugeParams(GaugeId id);
 
-} // namespace Gauges
+} // namespace gauges

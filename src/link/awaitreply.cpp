@@ -1,18 +1,16 @@
-#include "app/form1.h"
-#include "link/protocol.h"
+#include "link/session.h"
 
 #include <QCoreApplication>
+
+namespace servolink {
 
 namespace {
 
 // Every way out of a wait stops the timer and clears the count, so the
 // 16-bit counter can never run on between exchanges.
-struct TimerStop {
-    Form1 &form;
-    ~TimerStop() {
-        form.Timer1.stop();
-        form.TickCount = 0;
-    }
+struct ClockStop {
+    TickClock &clock;
+    ~ClockStop() { clock.reset(); }
 };
 
 // One pass of a wait: sleeps until the next event (a tick or serial data)
@@ -23,27 +21,28 @@ void processPendingEvents() {
 
 } // namespace
 
-void Form1::settleWait() {
-    TickCount = 0;
-    Timer1.start();
-    while (TickCount < protocol::SettleTicks && !m_closeRequested)
+void Session::settleWait() {
+    m_clock.reset();
+    m_clock.start();
+    while (m_clock.ticks() < protocol::SettleTicks && !m_cancelled)
         processPendingEvents();
-    Timer1.stop();
-    TickCount = 0;
+    m_clock.reset();
 }
 
-QByteArray Form1::AwaitReply(int n) {
-    TimerStop stop{*this};
+QByteArray Session::AwaitReply(int n) {
+    ClockStop stop{m_clock};
     settleWait();
     FlushBuffer = MSComm1.input();
     settleWait();
-    Timer1.start();
-    while (MSComm1.inBufferCount() < n && TickCount < protocol::ReplyTimeoutTicks &&
-           !m_closeRequested)
+    m_clock.start();
+    while (MSComm1.inBufferCount() < n && m_clock.ticks() < protocol::ReplyTimeoutTicks &&
+           !m_cancelled)
         processPendingEvents();
-    Timer1.stop();
+    m_clock.reset();
     // Short or long alike is no reply; the bytes stay in the buffer.
     if (MSComm1.inBufferCount() != n)
         return {};
     return MSComm1.input();
 }
+
+} // namespace servolink

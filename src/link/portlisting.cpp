@@ -1,28 +1,31 @@
-#include "app/form1.h"
+#include "link/session.h"
 
-#include <QComboBox>
+namespace servolink {
 
-void Form1::FindComPorts() {
-    int k = 0;
-    for (int n = SerialPortControl::FirstPort; n <= SerialPortControl::LastPort; ++n) {
-        bool usable = true;
-        // An error on the first step does not skip the second.
+void Session::FindComPorts() {
+    m_portTable.clear();
+    m_refused.clear();
+    for (int n = FirstPort; n <= LastPort; ++n) {
         try {
             MSComm1.setCommPort(n);
-        } catch (const SerialError &) {
-            usable = false;
-        }
-        try {
             MSComm1.setPortOpen(true);
-        } catch (const SerialError &) {
-            usable = false;
-        }
-        if (usable) {
-            cmbCOM->addItem(QStringLiteral("COM%1").arg(n));
-            PortTable[k++] = n;
+            m_portTable.push_back(n);
+        } catch (const SerialError &e) {
+            // Kept, so that a Connect with nothing listed can say why.
+            m_refused.push_back(
+                {n, MSComm1.ports().devicePath(n), MSComm1.lastOpenFailure(), e.description});
         }
         closePortIfOpen();
     }
-    if (cmbCOM->count() > 0)
-        cmbCOM->setCurrentIndex(0);
 }
+
+bool Session::listedPortsGone() const {
+    if (m_portTable.empty())
+        return true;
+    for (int n : m_portTable)
+        if (!MSComm1.deviceExists(n))
+            return true;
+    return false;
+}
+
+} // namespace servolink

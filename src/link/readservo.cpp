@@ -1,95 +1,64 @@
-#include "app/form1.h"
 #include "link/messages.h"
-#include "link/protocol.h"
-#include "platform/ledcircle.h"
-#include "platform/messagebox.h"
+#include "link/session.h"
 
-#include <QComboBox>
+namespace servolink {
 
-namespace {
-
-QString describe(const std::exception &e) {
-    if (const auto *serial = dynamic_cast<const SerialError *>(&e))
-        return serial->description;
-    return QString::fromLocal8Bit(e.what());
+ReadOutcome Session::readPort(int index) {
+    try {
+        openListedPort(index);
+        emit portTried(MSComm1.commPort());
+        const ReadOutcome outcome = readOpenPort();
+        closePortIfOpen();
+        return outcome;
+    } catch (const SerialError &e) {
+        closePortIfOpen();
+        emit linkError(e.description);
+        return {ReadStatus::Error, e.description};
+    }
 }
 
-} // namespace
-
-// Opens the port behind the selected list entry; errors propagate to the caller's handler.
-void Form1::openSelectedPort() {
-    const int index = cmbCOM->currentIndex();
-    if (index < 0 || index >= static_cast<int>(PortTable.size()))
-        throw SerialError(serialerrors::SubscriptOutOfRange,
-                          QString::fromLatin1(messages::NoPortSelected));
-    MSComm1.setCommPort(PortTable[index]);
-    MSComm1.setInputLen(0);
-    MSComm1.setPortOpen(true);
-}
-
-// The read exchange on the selected port; 0 or 2. Errors propagate to the caller's handler.
-int Form1::readSelectedPort() {
-    openSelectedPort();
+// The request and its repeats on the open port.
+ReadOutcome Session::readOpenPort() {
     for (int repeats = 0;; ++repeats) {
         MSComm1.output(QByteArray(1, protocol::ReadRequest));
-        RxFrame = AwaitReply(protocol::FrameLength);
+        const QByteArray RxFrame = AwaitReply(protocol::FrameLength);
         switch (protocol::checkReplyFrame(RxFrame)) {
         case protocol::ReplyCheck::Invalid:
-            return 0;
-        case protocol::ReplyCheck::Valid:
-            // Only a block whose checksum matched may ever be loaded or programmed back.
-            SettingsBlock = protocol::replyBlock(RxFrame);
-            LED1->show();
-            return 2;
+            return {};
         case protocol::ReplyCheck::ChecksumMismatch:
-            if (repeats == protocol::MaxChecksumRetries || m_closeRequested)
-                return 0;
+            if (repeats == protocol::MaxChecksumRetries || m_cancelled)
+                return {};
+            continue;
+        case protocol::ReplyCheck::Valid:
             break;
         }
-    }
-}
-
-void Form1::reportLinkError(const std::exception &e) {
-    if (m_closeRequested)
-        return;
-    messagebox::beep();
-    messagebox::show(this, describe(e));
-}
-
-int Form1::Chk_Servo(int List) {
-    try {
-        cmbCOM->setCurrentIndex(List);
-        const int result = readSelectedPort();
-        closePortIfOpen();
-        if (result != 2)
-            LED1->hide();
-        return result;
-    } catch (const std::exception &e) {
-        reportLinkError(e);
-        closePortIfOpen();
-        return 0;
-    }
-}
-
-int Form1::read_Servo() {
-    try {
-        if (readSelectedPort() == 2) {
-            closePortIfOpen();
-            cmbCOM->hide();
-            return 2;
+        const QByteArray block = protocol::replyBlock(RxFrame);
+        const block::DecodeResult decoded = block::decode(block);
+        if (!decoded.values) {
+            // Nothing of it may reach the editors, nor later through "Unknown" or PROGRAM.
+            m_settingsBlock.clear();
+            emit blockRefused(MSComm1.commPort(), decoded.problem);
+            return {ReadStatus::Refused, messages::unshowableSettings(decoded.problem)};
         }
-        cmbCOM->show();
-        closePortIfOpen();
-        LED1->hide();
-        if (!m_closeRequested) {
-            messagebox::beep();
-            messagebox::show(this, messages::troubleshooting());
-        }
-        return 0;
-    } catch (const std::exception &e) {
-        cmbCOM->show();
-        closePortIfOpen();
-        reportLinkError(e);
-        return 0;
+        m_settingsBlock = block;
+        m_servoName = block.mid(block::NamePos, block::NameLen);
+        m_blockTail = block.mid(block::TailPos, block::TailLen);
+        emit servoFound(MSComm1.commPort(), m_servoName);
+        return {ReadStatus::Read, {}};
     }
 }
+
+int Session::search(ReadOutcome *last) {
+    ReadOutcome outcome;
+    int found = -1;
+    for (int i = 0; i < static_cast<int>(m_portTable.size()) && found < 0 && !m_cancelled; ++i) {
+        outcome = readPort(i);
+        if (outcome.status == ReadStatus::Read || outcome.status == ReadStatus::Refused)
+            found = i;
+    }
+    if (last)
+        *last = outcome;
+    return found;
+}
+
+} // namespace servolink

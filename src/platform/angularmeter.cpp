@@ -21,7 +21,7 @@ struct MetalStop {
     qreal position;
     int grey;
 };
-constexpr std::array<MetalStop, 5> kMetalStops{{
+constexpr std::array<MetalStop, 5> MetalStops{{
     {0.00, 0xF6},
     {0.35, 0xE2},
     {0.60, 0xCC},
@@ -30,26 +30,26 @@ constexpr std::array<MetalStop, 5> kMetalStops{{
 }};
 
 // Border shading: white or black laid over whatever is beneath.
-constexpr int kLightAlpha = 170;
-constexpr int kShadowAlpha = 110;
+constexpr int LightAlpha = 170;
+constexpr int ShadowAlpha = 110;
 
 // Scale: tick lengths inward from the arc (major, minor, micro), then the labels.
-constexpr std::array<qreal, 3> kTickLength{8, 5, 3};
-constexpr qreal kLabelGap = 1.5;
-constexpr const char *kScaleFont = "arial.ttf";
-constexpr qreal kScaleFontSize = 8;
-constexpr int kMaxTicks = 1000;
+constexpr std::array<qreal, 3> TickLength{8, 5, 3};
+constexpr qreal LabelGap = 1.5;
+constexpr const char *ScaleFont = "arial.ttf";
+constexpr qreal ScaleFontSize = 8;
+constexpr int MaxTicks = 1000;
 
 // Needle: tip at this share of the radius; its base is a half circle of this radius.
-constexpr qreal kNeedleLength = 0.9;
-constexpr qreal kNeedleBase = 3.5;
+constexpr qreal NeedleLength = 0.9;
+constexpr qreal NeedleBase = 3.5;
 
 // Room between a text and the border of its box.
-constexpr qreal kBoxMarginX = 3;
-constexpr qreal kBoxMarginY = 1;
+constexpr qreal BoxMarginX = 3;
+constexpr qreal BoxMarginY = 1;
 
-constexpr int kMaxPictureSide = 16384;
-constexpr int kMaxDecimals = 15;
+constexpr int MaxPictureSide = 16384;
+constexpr int MaxDecimals = 15;
 
 QColor toQColor(Color c) {
     const quint32 v = c.value();
@@ -61,7 +61,7 @@ QBrush metalBrush(int angle, const QRectF &area) {
     const QPointF dir(std::cos(a), std::sin(a));
     const qreal half = (std::abs(dir.x()) * area.width() + std::abs(dir.y()) * area.height()) / 2;
     QLinearGradient gradient(area.center() - dir * half, area.center() + dir * half);
-    for (const MetalStop &stop : kMetalStops)
+    for (const MetalStop &stop : MetalStops)
         gradient.setColorAt(stop.position, QColor(stop.grey, stop.grey, stop.grey));
     return gradient;
 }
@@ -132,8 +132,8 @@ void paintBorder(QPainter &p, const QRectF &rect, const Radii &radii, Color edge
     QPainterPath bevel;
     for (int i = 0; i < std::abs(raised); ++i)
         addRing(bevel, rect, radii, inset + i);
-    const QColor light(255, 255, 255, kLightAlpha);
-    const QColor shadow(0, 0, 0, kShadowAlpha);
+    const QColor light(255, 255, 255, LightAlpha);
+    const QColor shadow(0, 0, 0, ShadowAlpha);
     // The diagonal from the bottom-left to the top-right corner splits the two sides.
     QPainterPath upperLeft;
     upperLeft.addPolygon(QPolygonF({rect.topLeft(), rect.topRight(), rect.bottomLeft()}));
@@ -177,14 +177,14 @@ QImage paintFrame(const Frame &f) {
 // Painting the frame costs more than everything else on a chart together, and all gauges
 // share one, so each frame is painted once and then copied. User-interface thread only.
 QImage framePicture(const Frame &f) {
-    constexpr std::size_t kKeep = 8;
+    constexpr std::size_t Keep = 8;
     static std::vector<std::pair<Frame, QImage>> painted;
     const auto it = std::find_if(painted.begin(), painted.end(),
                                  [&f](const auto &entry) { return entry.first == f; });
     if (it != painted.end())
         return it->second;
     const QImage image = paintFrame(f);
-    if (painted.size() == kKeep)
+    if (painted.size() == Keep)
         painted.erase(painted.begin());
     painted.emplace_back(f, image);
     return image;
@@ -285,7 +285,7 @@ void paintLabel(QPainter &p, const Dial &dial, const Tick &tick, const QRawFont 
     // Half the box's extent towards the centre, so the label clears the ticks at any angle.
     const qreal reach =
         std::abs(std::sin(a)) * text.width / 2 + std::abs(std::cos(a)) * text.height / 2;
-    const QPointF mid = dial.pointAt(angle, dial.radius - kTickLength[0] - kLabelGap - reach);
+    const QPointF mid = dial.pointAt(angle, dial.radius - TickLength[0] - LabelGap - reach);
     drawText(
         p, text,
         QRectF(mid - QPointF(text.width / 2, text.height / 2), QSizeF(text.width, text.height)));
@@ -305,9 +305,9 @@ void paintScale(QPainter &p, const Dial &dial, const std::array<double, 3> &incr
     for (const Tick &t : ticks) {
         const double angle = dial.angleOf(t.value);
         p.drawLine(dial.pointAt(angle, dial.radius),
-                   dial.pointAt(angle, dial.radius - kTickLength[t.kind]));
+                   dial.pointAt(angle, dial.radius - TickLength[t.kind]));
     }
-    const QRawFont font = Fonts::chartFont(QString::fromLatin1(kScaleFont), kScaleFontSize);
+    const QRawFont font = Fonts::chartFont(QString::fromLatin1(ScaleFont), ScaleFontSize);
     for (const Tick &t : ticks) {
         if (t.kind == 0)
             paintLabel(p, dial, t, font);
@@ -340,8 +340,8 @@ void paintZone(QPainter &p, const Dial &dial, const AngularMeter::Zone &zone) {
 QPainterPath needle(qreal length) {
     QPainterPath path;
     path.moveTo(0, -length);
-    path.lineTo(kNeedleBase, 0);
-    path.arcTo(QRectF(-kNeedleBase, -kNeedleBase, 2 * kNeedleBase, 2 * kNeedleBase), 0, -180);
+    path.lineTo(NeedleBase, 0);
+    path.arcTo(QRectF(-NeedleBase, -NeedleBase, 2 * NeedleBase, 2 * NeedleBase), 0, -180);
     path.closeSubpath();
     return path;
 }
@@ -354,7 +354,7 @@ void paintPointer(QPainter &p, const Dial &dial, const AngularMeter::Pointer &po
     p.rotate(dial.angleOf(pointer.value));
     p.setPen(pointer.edge.isVisible() ? pen : QPen(Qt::NoPen));
     p.setBrush(toQColor(pointer.fill));
-    p.drawPath(needle(dial.radius * kNeedleLength));
+    p.drawPath(needle(dial.radius * NeedleLength));
     p.restore();
 }
 
@@ -368,7 +368,7 @@ void requireFinite(std::initializer_list<double> values, const char *what) {
 int decimalsOf(const QString &format) {
     const bool plain = format == QLatin1String("0");
     const qsizetype decimals = format.size() - 2;
-    const bool fixed = decimals > 0 && decimals <= kMaxDecimals &&
+    const bool fixed = decimals > 0 && decimals <= MaxDecimals &&
                        format.startsWith(QLatin1String("0.")) &&
                        format.count(QLatin1Char('0')) == decimals + 1;
     if (!plain && !fixed)
@@ -408,8 +408,8 @@ void TextBox::paint(QPainter &p) const {
     if (boxed) {
         const qreal border = (m_edge.isVisible() ? 1 : 0) + std::abs(m_raisedEffect);
         // Whole pixels keep the box's border sharp.
-        size = QSizeF(std::ceil(text.width + 2 * (kBoxMarginX + border)),
-                      std::ceil(text.height + 2 * (kBoxMarginY + border)));
+        size = QSizeF(std::ceil(text.width + 2 * (BoxMarginX + border)),
+                      std::ceil(text.height + 2 * (BoxMarginY + border)));
     }
     p.save();
     p.translate(m_anchor);
@@ -428,7 +428,7 @@ AngularMeter::AngularMeter(int width, int height, Color background, Color edge, 
     : m_width(width), m_height(height), m_background(background), m_edge(edge),
       m_raisedEffect(raisedEffect), m_centre(width / 2.0, height / 2.0),
       m_radius(std::min(width, height) / 2.0) {
-    if (width <= 0 || height <= 0 || width > kMaxPictureSide || height > kMaxPictureSide)
+    if (width <= 0 || height <= 0 || width > MaxPictureSide || height > MaxPictureSide)
         throw std::invalid_argument("AngularMeter: size out of range");
 }
 
@@ -456,7 +456,7 @@ void AngularMeter::setScale(double lower, double upper, double major, double min
     if (lower == upper)
         throw std::invalid_argument("setScale: empty scale");
     for (double increment : {major, minor, micro}) {
-        if (tickCount(upper - lower, increment) > kMaxTicks)
+        if (tickCount(upper - lower, increment) > MaxTicks)
             throw std::invalid_argument("setScale: too many ticks");
     }
     m_lower = lower;
@@ -503,7 +503,7 @@ void AngularMeter::requireScale() const {
 
 QImage AngularMeter::makePicture(qreal devicePixelRatio) const {
     if (!std::isfinite(devicePixelRatio) || devicePixelRatio <= 0 ||
-        std::max(m_width, m_height) * devicePixelRatio > kMaxPictureSide)
+        std::max(m_width, m_height) * devicePixelRatio > MaxPictureSide)
         throw std::invalid_argument("makePicture: device pixel ratio out of range");
     QImage image = framePicture({QSize(m_width, m_height), m_background, m_edge, m_raisedEffect,
                                  m_exterior, m_cornerRadii, devicePixelRatio});

@@ -9,7 +9,9 @@ void ChartViewer::setPicture(const QImage &picture) {
     update();
 }
 
-QSize ChartViewer::sizeHint() const { return {150, 90}; }
+QSize ChartViewer::sizeHint() const {
+    return {150, 90};
+}
 
 void ChartViewer::paintEvent(QPaintEvent *) {
     if (m_picture.isNull())

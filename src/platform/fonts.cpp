@@ -18,24 +18,23 @@ struct Face {
     const char *resource;
 };
 
-constexpr std::array<Face, 2> kFaces{{
+constexpr std::array<Face, 2> Faces{{
     {"arial.ttf", ":/fonts/LiberationSans-Regular.ttf"},
     {"arialbd.ttf", ":/fonts/LiberationSans-Bold.ttf"},
 }};
 
 // Small sizes read better with the outlines fitted to the pixel rows; naming the hinting
 // here keeps it from following the machine's font settings.
-constexpr QFont::HintingPreference kHinting = QFont::PreferVerticalHinting;
+constexpr QFont::HintingPreference Hinting = QFont::PreferVerticalHinting;
 
 const QByteArray &faceData(std::size_t face) {
-    static const std::array<QByteArray, kFaces.size()> data = [] {
+    static const std::array<QByteArray, Faces.size()> data = [] {
         initFontResource();
-        std::array<QByteArray, kFaces.size()> bytes;
-        for (std::size_t i = 0; i < kFaces.size(); ++i) {
-            QFile file(QString::fromLatin1(kFaces[i].resource));
+        std::array<QByteArray, Faces.size()> bytes;
+        for (std::size_t i = 0; i < Faces.size(); ++i) {
+            QFile file(QString::fromLatin1(Faces[i].resource));
             if (!file.open(QIODevice::ReadOnly))
-                throw std::runtime_error("shipped font missing: " +
-                                         std::string(kFaces[i].resource));
+                throw std::runtime_error("shipped font missing: " + std::string(Faces[i].resource));
             bytes[i] = file.readAll();
         }
         return bytes;
@@ -44,8 +43,8 @@ const QByteArray &faceData(std::size_t face) {
 }
 
 std::size_t faceIndex(const QString &fontFile) {
-    for (std::size_t i = 0; i < kFaces.size(); ++i) {
-        if (fontFile.compare(QLatin1String(kFaces[i].fontFile), Qt::CaseInsensitive) == 0)
+    for (std::size_t i = 0; i < Faces.size(); ++i) {
+        if (fontFile.compare(QLatin1String(Faces[i].fontFile), Qt::CaseInsensitive) == 0)
             return i;
     }
     throw std::invalid_argument("no face for font file " + fontFile.toStdString());
@@ -61,7 +60,7 @@ QRawFont chartFont(const QString &fontFile, qreal pixelSize) {
     const auto key = std::make_pair(faceIndex(fontFile), pixelSize);
     auto it = cache.find(key);
     if (it == cache.end()) {
-        QRawFont font(faceData(key.first), pixelSize, kHinting);
+        QRawFont font(faceData(key.first), pixelSize, Hinting);
         if (!font.isValid())
             throw std::runtime_error("shipped font unusable: " + fontFile.toStdString());
         it = cache.emplace(key, font).first;

@@ -19,6 +19,10 @@ constexpr std::array<Preset, EntryCount - 1> Makes = {{
 
 } // namespace
 
+const QStringList EntryNames = {QStringLiteral("Unknown"), QStringLiteral("Standard"),
+                                QStringLiteral("Futaba"),  QStringLiteral("Hitec"),
+                                QStringLiteral("JR"),      QStringLiteral("Multiplex")};
+
 std::optional<Preset> forIndex(int index) {
     if (index <= UnknownIndex || index >= EntryCount)
         return std::nullopt;

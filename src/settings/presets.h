@@ -1,6 +1,7 @@
 // The transmitter makes of the Tx Compatibility list and what each loads.
 #pragma once
 
+#include <QStringList>
 #include <optional>
 
 namespace presets {
@@ -8,6 +9,9 @@ namespace presets {
 // List positions; "Unknown" loads the servo's own values instead of a preset.
 inline constexpr int UnknownIndex = 0;
 inline constexpr int EntryCount = 6;
+inline constexpr int StandardIndex = 1;
+// The list's entries, in list order.
+extern const QStringList EntryNames;
 
 // A make's pulse-width swing at full travel, as a share of the 450 uS that
 // a test position of HalfThrow degrees adds.

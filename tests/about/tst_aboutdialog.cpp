@@ -1,6 +1,6 @@
 // The About dialog's make-up, texts, and OK.
 #include "about/frmabout.h"
-#include "app/version.h"
+#include "platform/version.h"
 
 #include <QKeySequence>
 #include <QLabel>

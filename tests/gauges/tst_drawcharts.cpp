@@ -10,7 +10,7 @@
 #include <QTest>
 #include <memory>
 
-using Gauges::GaugeId;
+using gauges::GaugeId;
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <cmath>
 
-using Gauges::GaugeId;
+using gauges::GaugeId;
 using namespace GaugeProbe;
 
 class TestGaugeNeedle : public QObject {
@@ -58,7 +58,7 @@ void TestGaugeNeedle::throwNeedlesAtHalfThrow_data() {
 void TestGaugeNeedle::throwNeedlesAtHalfThrow() {
     QFETCH(int, throwValue);
     QFETCH(double, scale);
-    Gauges::GaugeInputs in = startupInputs();
+    gauges::GaugeInputs in = startupInputs();
     in.ThrowScale = scale;
     const QImage picture = draw(GaugeId::Throw, throwValue, in);
     const QImage far = draw(GaugeId::Throw, 30, in); // needles near the middle

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <cstring>
 
-using Gauges::GaugeId;
+using gauges::GaugeId;
 using namespace GaugeProbe;
 
 namespace {
@@ -42,7 +42,7 @@ void TestGaugePicture::sizeFollowsPixelRatio() {
     QFETCH(double, ratio);
     QFETCH(QSize, pixels);
     const QImage picture =
-        Gauges::drawGauge(Gauges::gaugeParams(GaugeId::Speed), 100, startupInputs(), ratio);
+        gauges::drawGauge(gauges::gaugeParams(GaugeId::Speed), 100, startupInputs(), ratio);
     QCOMPARE(picture.size(), pixels);
     QCOMPARE(picture.devicePixelRatio(), ratio);
 }
@@ -56,7 +56,7 @@ void TestGaugePicture::cornersShowWindowGrey_data() {
 void TestGaugePicture::cornersShowWindowGrey() {
     QFETCH(double, ratio);
     const QImage picture =
-        Gauges::drawGauge(Gauges::gaugeParams(GaugeId::Throw), 90, startupInputs(), ratio);
+        gauges::drawGauge(gauges::gaugeParams(GaugeId::Throw), 90, startupInputs(), ratio);
     const int w = picture.width() - 1;
     const int h = picture.height() - 1;
     const int n = int(2 * ratio); // pixels this close to a corner lie wholly outside a radius of 10

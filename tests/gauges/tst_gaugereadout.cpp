@@ -5,7 +5,7 @@
 
 #include <QTest>
 
-using Gauges::GaugeId;
+using gauges::GaugeId;
 using namespace GaugeProbe;
 
 namespace {
@@ -68,13 +68,13 @@ void TestGaugeReadout::colourFollowsReference() {
     QFETCH(int, value);
     QFETCH(int, reference);
     QFETCH(bool, darkBlue);
-    Gauges::GaugeInputs in = startupInputs();
+    gauges::GaugeInputs in = startupInputs();
     if (reference != -999) {
         in.RefThrow = in.RefSpeed = in.RefCentre = reference;
         in.RefDeadband = qint16(reference);
     }
     const QImage picture = draw(id, value, in);
-    const QRect box = readoutBox(picture, Gauges::gaugeParams(id).readoutX);
+    const QRect box = readoutBox(picture, gauges::gaugeParams(id).readoutX);
     QVERIFY(!box.isEmpty());
     QVERIFY(hasInk(picture, readoutInside(box), darkBlue ? Ink::DarkBlue : Ink::White));
 }
@@ -118,11 +118,11 @@ void TestGaugeReadout::throwShowsHalfThrow() {
     QFETCH(int, throwValue);
     QFETCH(double, scale);
     QFETCH(QString, readout);
-    Gauges::GaugeInputs in = startupInputs();
+    gauges::GaugeInputs in = startupInputs();
     in.ThrowScale = scale;
-    const Gauges::GaugeParams &gauge = Gauges::gaugeParams(GaugeId::Throw);
-    QCOMPARE(Gauges::gaugeReadout(gauge, qint16(throwValue), in), readout);
-    QCOMPARE(Gauges::gaugeDescription(gauge, qint16(throwValue), in), "Throw " + readout + " deg.");
+    const gauges::GaugeParams &gauge = gauges::gaugeParams(GaugeId::Throw);
+    QCOMPARE(gauges::gaugeReadout(gauge, qint16(throwValue), in), readout);
+    QCOMPARE(gauges::gaugeDescription(gauge, qint16(throwValue), in), "Throw " + readout + " deg.");
 }
 
 // The box's inside is opaque, so it must match a box holding the same text drawn alone.

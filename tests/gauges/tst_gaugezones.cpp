@@ -3,7 +3,7 @@
 
 #include <QTest>
 
-using Gauges::GaugeId;
+using gauges::GaugeId;
 using namespace GaugeProbe;
 
 namespace {
@@ -66,7 +66,7 @@ void TestGaugeZones::colourAtAngle() {
     QFETCH(double, throwScale);
     QFETCH(double, angle);
     QFETCH(QRgb, colour);
-    Gauges::GaugeInputs in = startupInputs();
+    gauges::GaugeInputs in = startupInputs();
     in.ThrowScale = throwScale;
     const QRgb pixel = draw(id, value, in).pixel(dialPoint(angle, ProbeRadius));
     if (colour == None)

@@ -261,10 +261,10 @@ void TestConnect::unmovedEditorRedrawnForNewReference() {
     const QImage edited = m_form->ChartCentre->picture();
     m_form->Connect_Click();
     QCOMPARE(m_form->RefCentre, 5);
-    const auto &centre = Gauges::gaugeParams(Gauges::GaugeId::Centre);
+    const auto &centre = gauges::gaugeParams(gauges::GaugeId::Centre);
     QVERIFY(m_form->ChartCentre->picture() != edited);
     QCOMPARE(m_form->ChartCentre->picture(),
-             Gauges::drawGauge(centre, 1505, gaugeInputs(*m_form),
+             gauges::drawGauge(centre, 1505, gaugeInputs(*m_form),
                                m_form->ChartCentre->devicePixelRatioF()));
 }
 

@@ -1,8 +1,8 @@
 // The serial-port layer against real pseudo-terminals: the
 // virtual servo's, published as COMn in a private port folder.
 #include "link/protocol.h"
-#include "platform/portnames.h"
-#include "platform/serialport.h"
+#include "link/portlocator.h"
+#include "link/serialport.h"
 #include "servoemulator.h"
 #include "support/privateportfolder.h"
 

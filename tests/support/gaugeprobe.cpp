@@ -20,8 +20,8 @@ template <typename Compare> bool alongRay(double angle, Compare compare) {
 
 } // namespace
 
-Gauges::GaugeInputs startupInputs() {
-    Gauges::GaugeInputs in;
+gauges::GaugeInputs startupInputs() {
+    gauges::GaugeInputs in;
     in.ThrowScale = 500.0 / 450.0;
     in.RefThrow = 90;
     in.RefSpeed = 100;
@@ -32,12 +32,12 @@ Gauges::GaugeInputs startupInputs() {
     return in;
 }
 
-QImage draw(Gauges::GaugeId id, int value, const Gauges::GaugeInputs &in) {
-    return Gauges::drawGauge(Gauges::gaugeParams(id), qint16(value), in);
+QImage draw(gauges::GaugeId id, int value, const gauges::GaugeInputs &in) {
+    return gauges::drawGauge(gauges::gaugeParams(id), qint16(value), in);
 }
 
-double angleOf(Gauges::GaugeId id, double value) {
-    const Gauges::GaugeParams &gauge = Gauges::gaugeParams(id);
+double angleOf(gauges::GaugeId id, double value) {
+    const gauges::GaugeParams &gauge = gauges::gaugeParams(id);
     return -90 + 180 * (value - gauge.lower) / (gauge.upper - gauge.lower);
 }
 

@@ -10,17 +10,17 @@
 #include <QPoint>
 #include <QRect>
 
-Q_DECLARE_METATYPE(Gauges::GaugeId)
+Q_DECLARE_METATYPE(gauges::GaugeId)
 
 namespace GaugeProbe {
 
 // The window's values right after start-up.
-Gauges::GaugeInputs startupInputs();
+gauges::GaugeInputs startupInputs();
 
-QImage draw(Gauges::GaugeId id, int value, const Gauges::GaugeInputs &in = startupInputs());
+QImage draw(gauges::GaugeId id, int value, const gauges::GaugeInputs &in = startupInputs());
 
 // The dial's angle for a scale value: lower limit at -90, upper limit at +90.
-double angleOf(Gauges::GaugeId id, double value);
+double angleOf(gauges::GaugeId id, double value);
 // The pixel at that angle (0 up, clockwise) and distance from the dial's centre (75, 80).
 QPoint dialPoint(double angle, double radius);
 

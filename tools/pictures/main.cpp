@@ -1,17 +1,17 @@
 // Draws the five gauges as the window shows them right after start-up, and the whole
 // window, into PNG files for the README: tessaro-pictures <folder>
 #include "app/form1.h"
-#include "gauges/drawcharts.h"
+#include "settings/editorranges.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QScrollBar>
+#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
 
 struct Shot {
-    Gauges::GaugeId id;
+    gauges::GaugeId id;
     qint16 value;
     const char *name;
 };
@@ -38,21 +38,23 @@ int main(int argc, char *argv[]) {
         return 1;
     }
 
-    Form1 window; // runs start-up
-    const Gauges::GaugeInputs in = gaugeInputs(window);
+    // An empty port folder: the picture is of a window with no port listed.
+    const QTemporaryDir ports;
+    Form1 window(servolink::PortLocator::onlyFolder(ports.path())); // runs start-up
+    const gauges::GaugeInputs in = window.gaugeInputs();
     const Shot shots[] = {
-        {Gauges::GaugeId::Throw, qint16(window.ScrollThrow->value()), "throw"},
-        {Gauges::GaugeId::Speed, qint16(window.ScrollSpeed->value()), "speed"},
-        {Gauges::GaugeId::Centre, qint16(1500 + window.ScrollCentre->value()), "centre"},
-        {Gauges::GaugeId::Deadband, qint16(window.ScrollDeadband->value()), "deadband"},
-        {Gauges::GaugeId::Position, qint16(window.ScrollPosition->value()), "position"},
+        {gauges::GaugeId::Throw, qint16(editors::Throw.start), "throw"},
+        {gauges::GaugeId::Speed, qint16(editors::Speed.start), "speed"},
+        {gauges::GaugeId::Centre, qint16(editors::CentrePulse + editors::Centre.start), "centre"},
+        {gauges::GaugeId::Deadband, qint16(editors::Deadband.start), "deadband"},
+        {gauges::GaugeId::Position, qint16(editors::Position.start), "position"},
     };
     bool ok = true;
     for (const Shot &shot : shots) {
-        const Gauges::GaugeParams &gauge = Gauges::gaugeParams(shot.id);
+        const gauges::GaugeParams &gauge = gauges::gaugeParams(shot.id);
         const QString base = QStringLiteral("gauge-%1").arg(QLatin1String(shot.name));
-        ok &= save(Gauges::drawGauge(gauge, shot.value, in, 1), folder, base + ".png");
-        ok &= save(Gauges::drawGauge(gauge, shot.value, in, 2), folder, base + "@2x.png");
+        ok &= save(gauges::drawGauge(gauge, shot.value, in, 1), folder, base + ".png");
+        ok &= save(gauges::drawGauge(gauge, shot.value, in, 2), folder, base + "@2x.png");
     }
 
     window.show();

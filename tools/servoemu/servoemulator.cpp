@@ -1,7 +1,7 @@
 #include "servoemulator.h"
 
 #include "link/protocol.h"
-#include "platform/portnames.h"
+#include "link/portlocator.h"
 #include "settings/settingsblock.h"
 
 #include <QDir>
@@ -323,7 +323,7 @@ bool ServoEmulator::publishAs(int comNumber, QString *error, bool replace) {
     if (slave.isEmpty())
         return true; // published when started
 
-    const QString folder = portnames::ensureVirtualPortFolder();
+    const QString folder = servolink::ensureVirtualPortFolder();
     if (folder.isEmpty()) {
         if (error)
             *error = QStringLiteral("no private folder for virtual ports is available");

@@ -4,7 +4,7 @@
 // while the program under test sits in its own event loop.
 //
 // The program opens the pty's slave side through the link COMn that
-// publishAs() places in portnames::ensureVirtualPortFolder().
+// publishAs() places in servolink::ensureVirtualPortFolder().
 #pragma once
 
 #include <QByteArray>

@@ -1,7 +1,6 @@
 #include "app/form1.h"
-#include "settings/readouts.h"
 #include "settings/editorranges.h"
-#include "settings/settingsblock.h"
+#include "settings/readouts.h"
 
 #include <QLabel>
 #include <QLineEdit>

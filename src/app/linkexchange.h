@@ -1,0 +1,26 @@
+// One link exchange at a time. A Connect or PROGRAM started from an event
+// processed during another exchange's wait is refused, so a port is never
+// opened twice and two searches never interleave. A close asked for during
+// the wait is carried out once the exchange is over.
+#pragma once
+
+#include "app/form1.h"
+
+#include <QTimer>
+
+class LinkExchange {
+public:
+    explicit LinkExchange(Form1 &form) : m_form(form), m_exchange(form.m_link) {}
+    ~LinkExchange() {
+        if (m_exchange && m_form.m_closeRequested)
+            QTimer::singleShot(0, &m_form, &QWidget::close);
+    }
+    LinkExchange(const LinkExchange &) = delete;
+    LinkExchange &operator=(const LinkExchange &) = delete;
+
+    explicit operator bool() const { return bool(m_exchange); }
+
+private:
+    Form1 &m_form;
+    servolink::Session::Exchange m_exchange;
+};

@@ -1,0 +1,68 @@
+#include "app/checkvalue.h"
+#include "app/form1.h"
+#include "app/linkexchange.h"
+#include "link/messages.h"
+#include "platform/ledcircle.h"
+#include "platform/messagebox.h"
+#include "settings/presets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QScrollBar>
+
+void Form1::setProgrammingLook(bool programming) {
+    LProg->setText(programming ? QStringLiteral("Programming") : QStringLiteral("Idle"));
+    LProg->setEnabled(programming);
+    LED_Prog->setVisible(programming);
+    Fr_Prog->setEnabled(programming);
+}
+
+void Form1::CProgram_Click() {
+    LinkExchange exchange(*this);
+    if (!exchange) {
+        messagebox::beep();
+        return;
+    }
+    const bool resetRequested = CkReset->checkState() == Qt::Checked;
+    setEditorFramesEnabled(false);
+    setProgrammingLook(true);
+    programServo(resetRequested);
+}
+
+block::EditorValues Form1::editorValues() const {
+    block::EditorValues v;
+    v.position = ScrollPosition->value();
+    v.halfThrow = HalfThrow;
+    v.throwDeg = ScrollThrow->value();
+    v.speed = ScrollSpeed->value();
+    v.centre = ScrollCentre->value();
+    v.reverse = checkValue(Check1);
+    v.deadband = ScrollDeadband->value();
+    v.reset = checkValue(CkReset);
+    return v;
+}
+
+// Sends the editors' settings, checks the acknowledgement and reads the servo back.
+void Form1::programServo(bool resetRequested) {
+    const servolink::ProgramOutcome sent =
+        m_link.programPort(cmbCOM->currentIndex(), m_link.blockFor(editorValues()));
+    if (sent.status == servolink::ProgramStatus::Error) {
+        showLinkError(sent.text);
+        // Nothing is programming any more; the editors stay off until Connect finds the servo.
+        setProgrammingLook(false);
+        return;
+    }
+    if (sent.status == servolink::ProgramStatus::WrongAcknowledgement && !m_link.cancelled())
+        messagebox::show(this, QString::fromLatin1(messages::ErrorProgramming));
+    if (m_link.cancelled()) {
+        setProgrammingLook(false);
+        return;
+    }
+    connectToServo();
+    setEditorFramesEnabled(true);
+    setProgrammingLook(false);
+    if (resetRequested)
+        selectTransmitter(presets::StandardIndex);
+}

@@ -1,0 +1,39 @@
+// Where port number n is looked for. Only the program's and the command
+// line's main() build the system locator; tests and benchmarks build one
+// that sees their own temporary folder and nothing else.
+#pragma once
+
+#include <QString>
+
+namespace servolink {
+
+inline constexpr int FirstPort = 1;
+inline constexpr int LastPort = 21;
+
+struct PortLocator {
+    // COMn links published here (the virtual servo's); empty: none.
+    QString virtualFolder;
+    // The adapter behind port n when no COMn link is published; "%1" is n - 1.
+    // Empty: no fallback, port n is the link in virtualFolder or nothing.
+    QString fallbackPattern;
+    // An adapter at any path, taken as COM1.
+    QString com1Path;
+
+    // The device path behind port n; empty when the port has none.
+    QString devicePath(int n) const;
+
+    // The program's ports: the private runtime folder's COMn links, otherwise
+    // <devFolder>/ttyUSB(n-1). devFolder is /dev but for the tests that plant an adapter.
+    static PortLocator system(const QString &devFolder = QStringLiteral("/dev"));
+    // Only COMn in the given folder, published or not; nothing else can be opened.
+    static PortLocator onlyFolder(const QString &folder);
+};
+
+// The per-user folder where virtual ports are published; empty when none is usable.
+QString virtualPortFolder();
+// Folder for publishing, created with mode 0700 when missing.
+QString ensureVirtualPortFolder();
+// True when the folder belongs to this user and nobody else may write to it.
+bool isPrivateFolder(const QString &path);
+
+} // namespace servolink

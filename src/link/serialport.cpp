@@ -1,0 +1,117 @@
+#include "link/serialport.h"
+
+namespace servolink {
+
+SerialError::SerialError(int n, const QString &text)
+    : std::runtime_error(text.toStdString()), number(n), description(text) {}
+
+SerialPortControl::SerialPortControl(PortLocator ports, std::unique_ptr<Transport> transport)
+    : m_ports(std::move(ports)),
+      m_transport(transport ? std::move(transport) : makeSerialTransport()) {
+    connect(m_transport.get(), &Transport::lost, this, [this] {
+        // Qt's text here comes from a stale errno (a hung-up tty just reads end of file).
+        m_lastLostReason =
+            QStringLiteral("%1 (%2): the device was disconnected").arg(portLabel(), m_device);
+        emit portLost(m_lastLostReason);
+    });
+}
+
+SerialPortControl::~SerialPortControl() {
+    m_transport->close();
+}
+
+QString SerialPortControl::portLabel() const {
+    return QStringLiteral("COM%1").arg(m_commPort);
+}
+
+void SerialPortControl::setCommPort(int n) {
+    if (m_transport->isOpen())
+        throw SerialError(serialerrors::PortAlreadyOpen, QStringLiteral("Port already open"));
+    if (n < FirstPort || n > LastPort)
+        throw SerialError(serialerrors::InvalidPortNumber,
+                          QStringLiteral("Invalid port number %1").arg(n));
+    m_commPort = n;
+}
+
+void SerialPortControl::setSettings(const QString &settings) {
+    const QStringList parts = settings.split(QLatin1Char(','));
+    bool ok = parts.size() == 4;
+    const qint32 baud = ok ? parts[0].toInt(&ok) : 0;
+    ok = ok && parts[1].compare(QLatin1String("N"), Qt::CaseInsensitive) == 0 &&
+         parts[2] == QLatin1String("8") && parts[3] == QLatin1String("1") && baud > 0;
+    if (!ok)
+        throw SerialError(serialerrors::InvalidSettings,
+                          QStringLiteral("The specified settings are invalid: %1").arg(settings));
+    m_settings = settings;
+    m_baud = baud;
+}
+
+SerialError SerialPortControl::errorFromPort(int number, const QString &what) const {
+    return SerialError(number, QStringLiteral("%1 (%2): %3").arg(portLabel(), m_device, what));
+}
+
+void SerialPortControl::setPortOpen(bool open) {
+    if (!open) {
+        m_transport->close();
+        return;
+    }
+    if (m_transport->isOpen())
+        throw SerialError(serialerrors::PortAlreadyOpen, QStringLiteral("Port already open"));
+    m_lastLostReason.clear();
+    m_device = m_ports.devicePath(m_commPort);
+    QString reason = QStringLiteral("no such device");
+    m_lastOpenFailure =
+        m_device.isEmpty() ? OpenFailure::NotFound : m_transport->open(m_device, m_baud, &reason);
+    switch (m_lastOpenFailure) {
+    case OpenFailure::None:
+        return;
+    case OpenFailure::Permission:
+        throw errorFromPort(serialerrors::AccessDenied,
+                            QStringLiteral("Permission denied. Add your user to the 'dialout' "
+                                           "group (sudo adduser $USER dialout) and log in again."));
+    case OpenFailure::Busy:
+        throw errorFromPort(serialerrors::PortBusy,
+                            QStringLiteral("The port is in use by another program"));
+    case OpenFailure::NotFound:
+    case OpenFailure::Other:
+        break;
+    }
+    throw errorFromPort(serialerrors::DeviceUnavailable, reason);
+}
+
+bool SerialPortControl::deviceExists(int n) const {
+    const QString device = m_ports.devicePath(n);
+    return !device.isEmpty() && m_transport->exists(device);
+}
+
+bool SerialPortControl::portOpen() const {
+    return m_transport->isOpen();
+}
+
+void SerialPortControl::requireOpen() const {
+    if (m_transport->isOpen())
+        return;
+    // After a pulled cable, say why the port is gone rather than just that it is.
+    throw SerialError(serialerrors::PortNotOpen,
+                      m_lastLostReason.isEmpty()
+                          ? QStringLiteral("Operation valid only when the port is open")
+                          : m_lastLostReason);
+}
+
+void SerialPortControl::output(const QByteArray &bytes) {
+    requireOpen();
+    if (!m_transport->write(bytes))
+        throw errorFromPort(serialerrors::ReadWriteFailed, m_transport->errorString());
+}
+
+int SerialPortControl::inBufferCount() const {
+    requireOpen();
+    return static_cast<int>(m_transport->bytesAvailable());
+}
+
+QByteArray SerialPortControl::input() {
+    requireOpen();
+    return m_transport->readAll();
+}
+
+} // namespace servolink
