@@ -1,5 +1,7 @@
 #include "link/serialport.h"
 
+#include "link/portcauses.h"
+
 namespace servolink {
 
 SerialError::SerialError(int n, const QString &text)
@@ -67,11 +69,9 @@ void SerialPortControl::setPortOpen(bool open) {
         return;
     case OpenFailure::Permission:
         throw errorFromPort(serialerrors::AccessDenied,
-                            QStringLiteral("Permission denied. Add your user to the 'dialout' "
-                                           "group (sudo adduser $USER dialout) and log in again."));
+                            openFailureText(m_lastOpenFailure, m_device));
     case OpenFailure::Busy:
-        throw errorFromPort(serialerrors::PortBusy,
-                            QStringLiteral("The port is in use by another program"));
+        throw errorFromPort(serialerrors::PortBusy, openFailureText(m_lastOpenFailure, m_device));
     case OpenFailure::NotFound:
     case OpenFailure::Other:
         break;

@@ -1,6 +1,7 @@
 #include "link/session.h"
 
 #include "link/messages.h"
+#include "link/portcauses.h"
 
 namespace servolink {
 
@@ -32,6 +33,8 @@ void Session::closePortIfOpen() {
 }
 
 void Session::openListedPort(int index) {
+    if (m_portTable.empty())
+        throw SerialError(serialerrors::SubscriptOutOfRange, noUsablePortText(m_refused));
     if (index < 0 || index >= static_cast<int>(m_portTable.size()))
         throw SerialError(serialerrors::SubscriptOutOfRange,
                           QString::fromLatin1(messages::NoPortSelected));
