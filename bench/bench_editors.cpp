@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -62,7 +63,8 @@ int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    Form1 w;
+    const QTemporaryDir ports; // no port is listed, and none outside it is opened
+    Form1 w(servolink::PortLocator::onlyFolder(ports.path()));
     PaintCounter counter;
     for (QWidget *child : w.findChildren<QWidget *>())
         child->installEventFilter(&counter);
@@ -71,10 +73,11 @@ int main(int argc, char **argv) {
 
     std::printf("bench_editors: %d moves per editor, goal median <= %.1f ms\n", Moves, GoalMs);
     bool ok = true;
-    ok &= measure(w.ScrollPosition, "test position", counter);
-    ok &= measure(w.ScrollThrow, "throw", counter);
-    ok &= measure(w.ScrollCentre, "centre", counter);
-    ok &= measure(w.ScrollSpeed, "speed", counter);
-    ok &= measure(w.ScrollDeadband, "deadband", counter);
+    ok &= measure(w.findChild<QScrollBar *>(QStringLiteral("ScrollPosition")), "test position",
+                  counter);
+    ok &= measure(w.findChild<QScrollBar *>(QStringLiteral("ScrollThrow")), "throw", counter);
+    ok &= measure(w.findChild<QScrollBar *>(QStringLiteral("ScrollCentre")), "centre", counter);
+    ok &= measure(w.findChild<QScrollBar *>(QStringLiteral("ScrollSpeed")), "speed", counter);
+    ok &= measure(w.findChild<QScrollBar *>(QStringLiteral("ScrollDeadband")), "deadband", counter);
     return ok ? 0 : 1;
 }

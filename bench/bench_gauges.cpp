@@ -1,6 +1,7 @@
 // Median time to draw one gauge picture, and all five one after the other, at pixel ratios
 // 1 and 2: bench_gauges [iterations]. The goal is at most 0.5 ms for one gauge.
 #include "gauges/gaugesequence.h"
+#include "settings/editorranges.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -20,22 +21,12 @@ struct Case {
 
 // The gauges as start-up draws them.
 const Case Cases[] = {
-    {gauges::GaugeId::Throw, 90, "throw"},      {gauges::GaugeId::Speed, 100, "speed"},
-    {gauges::GaugeId::Centre, 1500, "centre"},  {gauges::GaugeId::Deadband, 2, "deadband"},
-    {gauges::GaugeId::Position, 0, "position"},
+    {gauges::GaugeId::Throw, editors::Throw.start, "throw"},
+    {gauges::GaugeId::Speed, editors::Speed.start, "speed"},
+    {gauges::GaugeId::Centre, editors::CentrePulse + editors::Centre.start, "centre"},
+    {gauges::GaugeId::Deadband, editors::Deadband.start, "deadband"},
+    {gauges::GaugeId::Position, editors::Position.start, "position"},
 };
-
-gauges::GaugeInputs startupInputs() {
-    gauges::GaugeInputs in;
-    in.ThrowScale = 500.0 / 450.0;
-    in.RefThrow = 90;
-    in.RefSpeed = 100;
-    in.RefCentre = 0;
-    in.RefDeadband = 2;
-    in.PosMin = -50;
-    in.PosMax = 50;
-    return in;
-}
 
 quint64 sink = 0; // keeps the pictures from being optimised away
 
@@ -62,7 +53,7 @@ int main(int argc, char *argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const int iterations = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
-    const gauges::GaugeInputs in = startupInputs();
+    const gauges::GaugeInputs in = gauges::startupInputs();
 
     std::printf("median of %d drawings, ms\n%-10s %8s %8s\n", iterations, "gauge", "1x", "2x");
     for (const Case &c : Cases) {

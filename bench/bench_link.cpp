@@ -1,11 +1,15 @@
 // The link's waits against a virtual servo: wall time against the protocol's
 // floor, and the share of a core the program's thread uses while it waits.
+// The library alone, and a Connect pressed in the window on top of it.
 #include "app/form1.h"
+#include "link/messages.h"
 #include "link/protocol.h"
+#include "link/session.h"
 #include "servoemulator.h"
 
 #include <QApplication>
-#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
@@ -56,6 +60,19 @@ void report(const char *what, Figures f, double floorMs, double goalPercent) {
                 f.cpuShare * 100);
 }
 
+QString portFolder() {
+    return servolink::ensureVirtualPortFolder();
+}
+
+// Presses Connect and checks that the servo was found.
+void connectIn(Form1 &form, int failCode) {
+    form.findChild<QPushButton *>(QStringLiteral("Connect"))->click();
+    if (form.session().settingsBlock().isEmpty() ||
+        form.findChild<QLabel *>(QStringLiteral("LServoName"))->text() ==
+            QLatin1String(messages::NotFound))
+        std::exit(failCode);
+}
+
 std::unique_ptr<servoemu::ServoEmulator> servoOn(int com, servoemu::Fault fault) {
     servoemu::Options options;
     options.fault = fault;
@@ -79,21 +96,19 @@ int main(int argc, char *argv[]) {
     const double readFloor = std::max(settleMs, ReplyDelayMs + protocol::FrameLength * ByteMs);
     {
         auto servo = servoOn(1, servoemu::Fault::None);
-        Form1 form;
+        servolink::Session session(servolink::PortLocator::onlyFolder(portFolder()));
+        servolink::SerialPortControl &port = session.port();
         const Figures f = measure([&] {
-            form.MSComm1.setCommPort(1);
-            form.MSComm1.setPortOpen(true);
-            form.MSComm1.output(QByteArray(1, protocol::ReadRequest));
-            if (form.AwaitReply(protocol::FrameLength).size() != protocol::FrameLength)
+            port.setCommPort(1);
+            port.setPortOpen(true);
+            port.output(QByteArray(1, protocol::ReadRequest));
+            if (session.AwaitReply(protocol::FrameLength).size() != protocol::FrameLength)
                 std::exit(2);
-            form.MSComm1.setPortOpen(false);
+            port.setPortOpen(false);
         });
         report("AwaitReply(36) after a read", f, readFloor, 10);
-        const Figures c = measure([&] {
-            form.Connect_Click();
-            if (form.ServoFound != 2)
-                std::exit(3);
-        });
+        Form1 form(servolink::PortLocator::onlyFolder(portFolder()));
+        const Figures c = measure([&] { connectIn(form, 3); });
         report("Connect, servo on first port", c, 2 * readFloor, 15);
     }
     {
@@ -101,13 +116,9 @@ int main(int argc, char *argv[]) {
         auto silent2 = servoOn(2, servoemu::Fault::Silent);
         auto silent3 = servoOn(3, servoemu::Fault::Silent);
         auto servo = servoOn(4, servoemu::Fault::None);
-        Form1 form;
+        Form1 form(servolink::PortLocator::onlyFolder(portFolder()));
         const double silentFloor = settleMs + protocol::ReplyTimeoutTicks * protocol::TickMs;
-        const Figures s = measure([&] {
-            form.Connect_Click();
-            if (form.ServoFound != 2)
-                std::exit(4);
-        });
+        const Figures s = measure([&] { connectIn(form, 4); });
         report("Connect after 3 silent ports", s, 3 * silentFloor + 2 * readFloor, 15);
     }
     return 0;

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <sys/resource.h>
@@ -24,13 +25,14 @@ long peakKib() {
 // The child: show the window, say so, then work the editors a little and report memory.
 int child(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    Form1 window;
+    const QTemporaryDir ports; // no port is listed, and none outside it is opened
+    Form1 window(servolink::PortLocator::onlyFolder(ports.path()));
     window.show();
     QCoreApplication::processEvents();
     std::printf("shown\n");
     std::fflush(stdout);
     for (int v = 30; v <= 140; ++v)
-        window.ScrollThrow->setValue(v);
+        window.findChild<QScrollBar *>(QStringLiteral("ScrollThrow"))->setValue(v);
     QCoreApplication::processEvents();
     std::printf("peak %ld\n", peakKib());
     return 0;
