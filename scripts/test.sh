@@ -6,6 +6,7 @@ set -e
 cd "$(dirname "$0")/.."
 sh scripts/deps.sh
 export QT_QPA_PLATFORM=offscreen
+sh scripts/check_layers.sh
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j2
