@@ -1,7 +1,7 @@
 // Everything that reads bytes from the wire or from a block, fed arbitrary
 // bytes: the checks must never crash, and what they accept must hold up.
 #include "link/protocol.h"
-#include "platform/codepage.h"
+#include "settings/codepage.h"
 #include "settings/settingsblock.h"
 
 #include <cstddef>

@@ -1,10 +1,10 @@
 #include "app/form1.h"
 #include "link/linkexchange.h"
 #include "link/messages.h"
-#include "platform/codepage.h"
 #include "platform/ledcircle.h"
 #include "platform/messagebox.h"
 #include "settings/checkvalue.h"
+#include "settings/codepage.h"
 #include "settings/settingsblock.h"
 
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "platform/codepage.h"
+#include "settings/codepage.h"
 
 namespace codepage {
 
