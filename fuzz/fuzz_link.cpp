@@ -3,6 +3,7 @@
 #include "link/protocol.h"
 #include "settings/codepage.h"
 #include "settings/settingsblock.h"
+#include "settings/settingsfile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -35,8 +36,8 @@ void checkBlock(const QByteArray &settings) {
         return;
     }
     const block::Decoded &v = *decoded.values;
-    require(v.throwDeg >= block::ThrowMin && v.throwDeg <= block::ThrowMax);
-    require(v.centre >= block::CentreMin && v.centre <= block::CentreMax);
+    require(editors::Throw.contains(v.throwDeg));
+    require(editors::Centre.contains(v.centre));
     block::EditorValues e{0, 45, v.throwDeg, v.speed, v.centre, v.reverse, v.deadband, v.reset};
     const QByteArray rebuilt = block::build(settings.mid(block::NamePos, block::NameLen), e,
                                             settings.mid(block::TailPos, block::TailLen));
@@ -45,6 +46,18 @@ void checkBlock(const QByteArray &settings) {
     require(block::decode(rebuilt).values->centre == v.centre);
     require(rebuilt.left(block::NameLen) == settings.left(block::NameLen));
     require(rebuilt.mid(block::TailPos) == settings.mid(block::TailPos, block::TailLen));
+}
+
+// A settings file is read from wherever the user points; whatever it accepts
+// must save and load back to the same settings.
+void checkSettingsFile(const QByteArray &bytes) {
+    const settingsfile::LoadResult loaded = settingsfile::parse(bytes, QStringLiteral("fuzz"));
+    require(loaded.settings.has_value() == loaded.error.isEmpty());
+    if (!loaded.settings)
+        return;
+    const auto again = settingsfile::parse(settingsfile::toJson(*loaded.settings), {});
+    require(again.settings && again.settings->block == loaded.settings->block);
+    require(again.settings->values.throwDeg == loaded.settings->values.throwDeg);
 }
 
 } // namespace
@@ -60,5 +73,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (bytes.size() >= block::Length)
         checkBlock(bytes.left(block::Length));
     require(codepage::fromWindows1252(bytes).size() == bytes.size());
+    checkSettingsFile(bytes);
     return 0;
 }

@@ -97,6 +97,7 @@ private:
     void setProgrammingLook(bool programming);
     block::EditorValues editorValues() const;
     void programServo(bool resetRequested);
+    void backUpServo();
     void showLinkError(const QString &text);
 
     servolink::Session m_link;

@@ -4,13 +4,17 @@
 #include "link/messages.h"
 #include "platform/ledcircle.h"
 #include "platform/messagebox.h"
+#include "settings/backups.h"
 #include "settings/presets.h"
+#include "settings/settingsfile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QFrame>
 #include <QLabel>
 #include <QScrollBar>
+#include <cstdio>
 
 void Form1::setProgrammingLook(bool programming) {
     LProg->setText(programming ? QStringLiteral("Programming") : QStringLiteral("Idle"));
@@ -44,8 +48,19 @@ block::EditorValues Form1::editorValues() const {
     return v;
 }
 
+// What the servo held goes to a backup first. The window programs on even
+// when that fails, and says so on standard error.
+void Form1::backUpServo() {
+    const auto held = settingsfile::fromBlock(m_link.settingsBlock());
+    QString error = QStringLiteral("no settings were read from the servo");
+    if (held && !backups::save(*held, QDateTime::currentDateTimeUtc(), &error).isEmpty())
+        return;
+    std::fprintf(stderr, "tessaro: no backup was made before programming: %s\n", qPrintable(error));
+}
+
 // Sends the editors' settings, checks the acknowledgement and reads the servo back.
 void Form1::programServo(bool resetRequested) {
+    backUpServo();
     const servolink::ProgramOutcome sent =
         m_link.programPort(cmbCOM->currentIndex(), m_link.blockFor(editorValues()));
     if (sent.status == servolink::ProgramStatus::Error) {
