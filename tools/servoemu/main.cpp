@@ -41,6 +41,7 @@ int fail(const QString &message) {
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tessaro-servo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TESSARO_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -49,6 +50,7 @@ int main(int argc, char *argv[]) {
             "Fault modes: %1 (append :N to apply to the next N answers only).")
             .arg(servoemu::faultNames().join(QStringLiteral(", "))));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption comOpt(QStringLiteral("com"),
                                     QStringLiteral("Serve as port COM<n> (1 to 21; default 1)."),
                                     QStringLiteral("n"), QStringLiteral("1"));
