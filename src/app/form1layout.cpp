@@ -45,6 +45,8 @@ QFrame *makeFrame(QWidget *parent, const char *name, QRect geometry) {
 QLabel *makeLabel(QWidget *parent, const QString &text, QRect geometry, bool bold,
                   Qt::Alignment align = Qt::AlignHCenter | Qt::AlignVCenter) {
     auto *l = new QLabel(text, parent);
+    // No caption is markup, and the servo's name shown in one is data.
+    l->setTextFormat(Qt::PlainText);
     l->setGeometry(geometry);
     l->setAlignment(align);
     if (bold) {

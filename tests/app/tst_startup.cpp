@@ -28,6 +28,7 @@ private slots:
     void stateStartValues();
     void backgroundEverywhere();
     void controlsHaveAccessibleNames();
+    void servoNameIsPlainText();
     void normalServoPictureShown();
     void pictureFromProgramFolderElseBuiltIn();
     void tabVisitsControlsInReadingOrder();
@@ -147,6 +148,13 @@ void TestStartup::controlsHaveAccessibleNames() {
             w->inherits("ChartViewer"))
             QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
     }
+}
+
+void TestStartup::servoNameIsPlainText() {
+    const QString name = QStringLiteral("<b>ABCDE");
+    m_form->LServoName->setText(name);
+    QCOMPARE(m_form->LServoName->textFormat(), Qt::PlainText);
+    QCOMPARE(m_form->LServoName->text(), name);
 }
 
 void TestStartup::normalServoPictureShown() {
