@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+// Buttons, check boxes and labels carry no accessible name of their own: a
+// screen reader reads their caption, which changes with what they show.
 namespace {
 
 const QColor Background(0xE0, 0xE0, 0xE0);
@@ -80,7 +82,6 @@ ChartViewer *makeGauge(QWidget *parent, const char *name, QPoint at, const QStri
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, QRect geometry) {
     auto *b = make<QPushButton>(parent, name, geometry);
     b->setText(text);
-    b->setAccessibleName(QString(text).remove(QLatin1Char('&')));
     return b;
 }
 
@@ -90,7 +91,6 @@ QCheckBox *makeCheck(QWidget *parent, const char *name, const QString &text, QRe
     QFont f = c->font();
     f.setBold(true);
     c->setFont(f);
-    c->setAccessibleName(text.trimmed());
     return c;
 }
 
@@ -137,7 +137,6 @@ void Form1::buildControls() {
     LED1->setAccessibleName(QStringLiteral("Servo detected"));
     LServoName = makeLabel(Frame7, QStringLiteral("12345678"), {26, 44, 128, 22}, true);
     LServoName->setObjectName(QStringLiteral("LServoName"));
-    LServoName->setAccessibleName(QStringLiteral("Servo name"));
 
     Picture1 = make<QLabel>(client, "Picture1", {312, 0, 179, 101});
     Picture1->setPixmap(QPixmap(QStringLiteral(":/pictures/logo.png")));

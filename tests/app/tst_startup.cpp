@@ -3,6 +3,7 @@
 #include "platform/ledcircle.h"
 #include "support/privateportfolder.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,7 +28,9 @@ private slots:
     void transmitterListHasSixEntriesNoneChosen();
     void stateStartValues();
     void backgroundEverywhere();
-    void controlsHaveAccessibleNames();
+    void screenReaderNamesAreCaptions();
+    void screenReaderNamesFollowCaptionChanges_data();
+    void screenReaderNamesFollowCaptionChanges();
     void servoNameIsPlainText();
     void normalServoPictureShown();
     void pictureFromProgramFolderElseBuiltIn();
@@ -141,13 +144,46 @@ void TestStartup::backgroundEverywhere() {
     }
 }
 
-void TestStartup::controlsHaveAccessibleNames() {
+namespace {
+QString spokenName(QWidget *w) {
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+}
+} // namespace
+
+void TestStartup::screenReaderNamesAreCaptions() {
     for (QWidget *w : m_form->centralWidget()->findChildren<QWidget *>()) {
-        if (qobject_cast<QAbstractButton *>(w) || qobject_cast<QScrollBar *>(w) ||
-            qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w) ||
-            w->inherits("ChartViewer"))
-            QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+        const QString name = spokenName(w);
+        if (auto *button = qobject_cast<QAbstractButton *>(w))
+            QCOMPARE(name, button->text());
+        else if (auto *label = qobject_cast<QLabel *>(w); label && label->pixmap().isNull())
+            QCOMPARE(name, label->text());
+        else if (qobject_cast<QScrollBar *>(w) || qobject_cast<QLineEdit *>(w) ||
+                 qobject_cast<QComboBox *>(w) || w->inherits("ChartViewer"))
+            QVERIFY2(!name.isEmpty(), qPrintable(w->objectName()));
     }
+}
+
+void TestStartup::screenReaderNamesFollowCaptionChanges_data() {
+    QTest::addColumn<Qt::CheckState>("reset");
+    QTest::addColumn<QString>("servoName");
+    QTest::addColumn<QString>("programCaption");
+    QTest::newRow("reset requested") << Qt::Checked << "TESTSRV1"
+                                     << "RESET";
+    QTest::newRow("reset cleared") << Qt::Unchecked << "Not found"
+                                   << "PROGRAM";
+    QTest::newRow("markup in name") << Qt::Unchecked << "<b>ABCDE"
+                                    << "PROGRAM";
+}
+
+void TestStartup::screenReaderNamesFollowCaptionChanges() {
+    QFETCH(Qt::CheckState, reset);
+    QFETCH(QString, servoName);
+    m_form->CkReset->setCheckState(reset == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    m_form->CkReset->setCheckState(reset);
+    m_form->LServoName->setText(servoName);
+    QTEST(m_form->CProgram->text(), "programCaption");
+    QTEST(spokenName(m_form->CProgram), "programCaption");
+    QCOMPARE(spokenName(m_form->LServoName), servoName);
 }
 
 void TestStartup::servoNameIsPlainText() {
