@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -22,6 +23,8 @@ constexpr QSize ClientSize(505, 552);
 constexpr QSize GaugeSize(150, 90);
 constexpr int ScrollHeight = 17;
 constexpr int WindowFontPoints = 8;
+const QColor FocusColour(0x00, 0x50, 0xC8);
+constexpr int FocusWidth = 2;
 
 template <typename T> T *make(QWidget *parent, const char *name, QRect geometry) {
     auto *w = new T(parent);
@@ -59,10 +62,31 @@ QLabel *makeLabel(QWidget *parent, const QString &text, QRect geometry, bool bol
     return l;
 }
 
+// An editor bar that shows when it has the keyboard focus; the style draws no
+// focus on scroll bars.
+class EditorBar : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void paintEvent(QPaintEvent *event) override {
+        QScrollBar::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter p(this);
+        p.setPen(QPen(FocusColour, FocusWidth));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+};
+
 QScrollBar *makeScroll(QWidget *parent, const char *name, QPoint at, int min, int max, int start,
                        const QString &accessible) {
-    auto *s = make<QScrollBar>(parent, name, QRect(at, QSize(GaugeSize.width(), ScrollHeight)));
+    auto *s = make<EditorBar>(parent, name, QRect(at, QSize(GaugeSize.width(), ScrollHeight)));
     s->setOrientation(Qt::Horizontal);
+    // A scroll bar inverts its keys by default; an editor goes up with Right and Up,
+    // the way its gauge reads.
+    s->setInvertedControls(false);
     s->setRange(min, max);
     s->setSingleStep(1);
     s->setPageStep(1);

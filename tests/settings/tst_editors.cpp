@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "settings/presets.h"
 #include "support/privateportfolder.h"
+#include "support/settingswindow.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -25,6 +26,8 @@ private slots:
     void draggedThumbUpdatesReadouts();
     void screenReaderHearsWhatTheGaugeShows_data();
     void screenReaderHearsWhatTheGaugeShows();
+    void arrowKeysMoveAsTheGaugeReads_data();
+    void arrowKeysMoveAsTheGaugeReads();
 
 private:
     PrivatePortFolder m_ports; // before any window, so that it lists no real port
@@ -150,6 +153,33 @@ void EditorsTest::screenReaderHearsWhatTheGaugeShows() {
     scroll->setValue(value);
     QTEST(QAccessible::queryAccessibleInterface(scroll)->text(QAccessible::Description),
           "description");
+}
+
+void EditorsTest::arrowKeysMoveAsTheGaugeReads_data() {
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("step");
+    const std::pair<Qt::Key, int> keys[] = {
+        {Qt::Key_Right, 1}, {Qt::Key_Up, 1}, {Qt::Key_Left, -1}, {Qt::Key_Down, -1}};
+    for (const char *bar :
+         {"ScrollThrow", "ScrollSpeed", "ScrollCentre", "ScrollDeadband", "ScrollPosition"}) {
+        for (const auto &[key, step] : keys)
+            QTest::addRow("%s %s", bar, qPrintable(QKeySequence(key).toString()))
+                << bar << int(key) << step;
+    }
+}
+
+void EditorsTest::arrowKeysMoveAsTheGaugeReads() {
+    QFETCH(QString, bar);
+    QFETCH(int, key);
+    QFETCH(int, step);
+    Form1 w;
+    enableEditors(w);
+    auto *scroll = w.findChild<QScrollBar *>(bar);
+    const int middle = (scroll->minimum() + scroll->maximum()) / 2;
+    scroll->setValue(middle);
+    QTest::keyClick(scroll, Qt::Key(key));
+    QCOMPARE(scroll->value(), middle + step);
 }
 
 QTEST_MAIN(EditorsTest)
