@@ -19,6 +19,9 @@
 namespace {
 
 const QColor Background(0xE0, 0xE0, 0xE0);
+const QColor Ink(0x00, 0x00, 0x00);
+const QColor GreyedInk(0x6D, 0x6D, 0x6D);
+const QColor Paper(0xFF, 0xFF, 0xFF);
 constexpr QSize ClientSize(505, 552);
 constexpr QSize GaugeSize(150, 90);
 constexpr int ScrollHeight = 17;
@@ -33,11 +36,24 @@ template <typename T> T *make(QWidget *parent, const char *name, QRect geometry)
     return w;
 }
 
-void paintBackground(QWidget *w) {
+// The window paints its own light grey, so it sets the text colours with it: a
+// dark desktop theme would otherwise put light text on the grey.
+void setLightColours(QWidget *w) {
     QPalette pal = w->palette();
     pal.setColor(QPalette::Window, Background);
     pal.setColor(QPalette::Button, Background);
+    pal.setColor(QPalette::Base, Paper);
+    for (auto role :
+         {QPalette::WindowText, QPalette::ButtonText, QPalette::Text, QPalette::PlaceholderText}) {
+        pal.setColor(QPalette::Active, role, Ink);
+        pal.setColor(QPalette::Inactive, role, Ink);
+        pal.setColor(QPalette::Disabled, role, GreyedInk);
+    }
     w->setPalette(pal);
+}
+
+void paintBackground(QWidget *w) {
+    setLightColours(w);
     w->setAutoFillBackground(true);
 }
 
@@ -245,10 +261,13 @@ void Form1::buildControls() {
     Close = makeButton(Frame3, "Close", QStringLiteral("CLOSE"), {8, 15, 121, 35});
 
     paintBackground(this);
+    setLightColours(menuBar());
     for (QWidget *w : client->findChildren<QWidget *>()) {
         if (qobject_cast<QFrame *>(w) || qobject_cast<QLabel *>(w) ||
             qobject_cast<QAbstractButton *>(w))
             paintBackground(w);
+        else
+            setLightColours(w);
     }
     paintBackground(client);
 }

@@ -11,7 +11,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTest>
 
@@ -28,6 +30,8 @@ private slots:
     void transmitterListHasSixEntriesNoneChosen();
     void stateStartValues();
     void backgroundEverywhere();
+    void readableUnderDarkDesktop_data();
+    void readableUnderDarkDesktop();
     void screenReaderNamesAreCaptions();
     void screenReaderNamesFollowCaptionChanges_data();
     void screenReaderNamesFollowCaptionChanges();
@@ -149,6 +153,37 @@ QString spokenName(QWidget *w) {
     return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
 }
 } // namespace
+
+void TestStartup::readableUnderDarkDesktop_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QPalette::ColorRole>("text");
+    QTest::addColumn<QPalette::ColorRole>("ground");
+    QTest::newRow("button") << "Connect" << QPalette::ButtonText << QPalette::Button;
+    QTest::newRow("check box") << "Check1" << QPalette::WindowText << QPalette::Window;
+    QTest::newRow("frame captions") << "Fr_ThrowSpeed" << QPalette::WindowText << QPalette::Window;
+    QTest::newRow("servo name") << "LServoName" << QPalette::WindowText << QPalette::Window;
+    QTest::newRow("Tx list") << "CmbServo" << QPalette::ButtonText << QPalette::Button;
+    QTest::newRow("Tx list shown") << "CmbServo" << QPalette::PlaceholderText << QPalette::Button;
+    QTest::newRow("readout") << "TWidth" << QPalette::Text << QPalette::Base;
+    QTest::newRow("menu bar") << "menu" << QPalette::ButtonText << QPalette::Window;
+}
+
+void TestStartup::readableUnderDarkDesktop() {
+    QFETCH(QString, name);
+    QFETCH(QPalette::ColorRole, text);
+    QFETCH(QPalette::ColorRole, ground);
+    const QPalette desktop = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(desktop); });
+    QApplication::setPalette(QPalette(QColor(0x30, 0x30, 0x30), QColor(0x30, 0x30, 0x30)));
+    Form1 w;
+    QWidget *widget = name == "menu" ? w.menuBar() : w.findChild<QWidget *>(name);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const QColor ink = widget->palette().color(group, text);
+        const QColor paper = widget->palette().color(group, ground);
+        QVERIFY2(ink.lightness() < 128 && paper.lightness() > 192,
+                 qPrintable(QStringLiteral("%1 on %2").arg(ink.name(), paper.name())));
+    }
+}
 
 void TestStartup::screenReaderNamesAreCaptions() {
     for (QWidget *w : m_form->centralWidget()->findChildren<QWidget *>()) {
