@@ -160,7 +160,6 @@ void TestStartup::readableUnderDarkDesktop_data() {
     QTest::addColumn<QPalette::ColorRole>("ground");
     QTest::newRow("button") << "Connect" << QPalette::ButtonText << QPalette::Button;
     QTest::newRow("check box") << "Check1" << QPalette::WindowText << QPalette::Window;
-    QTest::newRow("frame captions") << "Fr_ThrowSpeed" << QPalette::WindowText << QPalette::Window;
     QTest::newRow("servo name") << "LServoName" << QPalette::WindowText << QPalette::Window;
     QTest::newRow("Tx list") << "CmbServo" << QPalette::ButtonText << QPalette::Button;
     QTest::newRow("Tx list shown") << "CmbServo" << QPalette::PlaceholderText << QPalette::Button;
