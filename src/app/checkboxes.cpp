@@ -9,6 +9,13 @@
 namespace {
 const QString ReversedPicture = QStringLiteral("servon.gif");
 const QString NormalPicture = QStringLiteral("servop.gif");
+
+// Setting the grey state makes a box tristate; once it has left grey, clicks
+// only toggle between clear and checked again.
+void dropGreyFromClicks(QCheckBox *box, Qt::CheckState state) {
+    if (state != Qt::PartiallyChecked)
+        box->setTristate(false);
+}
 } // namespace
 
 void Form1::loadServoPicture(const QString &fileName) {
@@ -22,6 +29,7 @@ void Form1::loadServoPicture(const QString &fileName) {
 
 void Form1::Check1_Click() {
     const Qt::CheckState state = Check1->checkState();
+    dropGreyFromClicks(Check1, state);
     if (state == Qt::Checked)
         loadServoPicture(ReversedPicture);
     else if (state == Qt::Unchecked)
@@ -30,6 +38,7 @@ void Form1::Check1_Click() {
 
 void Form1::CkReset_Click() {
     const Qt::CheckState state = CkReset->checkState();
+    dropGreyFromClicks(CkReset, state);
     if (state == Qt::Checked)
         CProgram->setText(QStringLiteral("RESET"));
     else if (state == Qt::Unchecked)

@@ -1,12 +1,27 @@
-// A check box's value as the settings block carries it: 0 clear, 1 checked.
+// A check box's value as the settings block carries it: 0 clear, 1 checked,
+// 2 grey. Only the servo sets the grey state; it goes back to it unchanged.
 #pragma once
 
 #include <QCheckBox>
 
 inline Qt::CheckState checkStateFor(int value) {
-    return value == 1 ? Qt::Checked : Qt::Unchecked;
+    switch (value) {
+    case 1:
+        return Qt::Checked;
+    case 2:
+        return Qt::PartiallyChecked;
+    default:
+        return Qt::Unchecked;
+    }
 }
 
 inline int checkValue(const QCheckBox *box) {
-    return box->checkState() == Qt::Checked ? 1 : 0;
+    switch (box->checkState()) {
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2;
+    default:
+        return 0;
+    }
 }

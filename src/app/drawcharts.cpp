@@ -4,34 +4,41 @@
 #include "app/form1.h"
 #include "platform/chartviewer.h"
 
+#include <QScrollBar>
+
 namespace {
 
-void showGauge(ChartViewer *viewer, gauges::GaugeId id, qint16 v, const gauges::GaugeInputs &in) {
+// The editor below the gauge is described by what the gauge shows of it, so a
+// screen reader hears the throw as deflection and the centre as a pulse width.
+void showGauge(ChartViewer *viewer, QScrollBar *editor, gauges::GaugeId id, qint16 v,
+               const gauges::GaugeInputs &in) {
     const gauges::GaugeParams &gauge = gauges::gaugeParams(id);
     const QImage picture = gauges::drawGauge(gauge, v, in, viewer->devicePixelRatioF());
     const QString description = gauges::gaugeDescription(gauge, v, in);
+    const QString shown = gauges::gaugeValueText(gauge, v, in);
     viewer->setPicture(picture);
     viewer->setAccessibleDescription(description);
+    editor->setAccessibleDescription(shown);
 }
 
 } // namespace
 
 void Form1::DrawThrowChart(qint16 v) {
-    showGauge(ChartThrow, gauges::GaugeId::Throw, v, gaugeInputs());
+    showGauge(ChartThrow, ScrollThrow, gauges::GaugeId::Throw, v, gaugeInputs());
 }
 
 void Form1::DrawSpeedChart(qint16 v) {
-    showGauge(ChartSpeed, gauges::GaugeId::Speed, v, gaugeInputs());
+    showGauge(ChartSpeed, ScrollSpeed, gauges::GaugeId::Speed, v, gaugeInputs());
 }
 
 void Form1::DrawCentreChart(qint16 v) {
-    showGauge(ChartCentre, gauges::GaugeId::Centre, v, gaugeInputs());
+    showGauge(ChartCentre, ScrollCentre, gauges::GaugeId::Centre, v, gaugeInputs());
 }
 
 void Form1::DrawDeadbandChart(qint16 v) {
-    showGauge(ChartDeadband, gauges::GaugeId::Deadband, v, gaugeInputs());
+    showGauge(ChartDeadband, ScrollDeadband, gauges::GaugeId::Deadband, v, gaugeInputs());
 }
 
 void Form1::DrawPositionChart(qint16 v) {
-    showGauge(ChartPosition, gauges::GaugeId::Position, v, gaugeInputs());
+    showGauge(ChartPosition, ScrollPosition, gauges::GaugeId::Position, v, gaugeInputs());
 }

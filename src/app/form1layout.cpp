@@ -10,16 +10,24 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 
+// Buttons, check boxes and labels carry no accessible name of their own: a
+// screen reader reads their caption, which changes with what they show.
 namespace {
 
 const QColor Background(0xE0, 0xE0, 0xE0);
+const QColor Ink(0x00, 0x00, 0x00);
+const QColor GreyedInk(0x6D, 0x6D, 0x6D);
+const QColor Paper(0xFF, 0xFF, 0xFF);
 constexpr QSize ClientSize(505, 552);
 constexpr QSize GaugeSize(150, 90);
 constexpr int ScrollHeight = 17;
 constexpr int WindowFontPoints = 8;
+const QColor FocusColour(0x00, 0x50, 0xC8);
+constexpr int FocusWidth = 2;
 
 template <typename T> T *make(QWidget *parent, const char *name, QRect geometry) {
     auto *w = new T(parent);
@@ -28,11 +36,24 @@ template <typename T> T *make(QWidget *parent, const char *name, QRect geometry)
     return w;
 }
 
-void paintBackground(QWidget *w) {
+// The window paints its own light grey, so it sets the text colours with it: a
+// dark desktop theme would otherwise put light text on the grey.
+void setLightColours(QWidget *w) {
     QPalette pal = w->palette();
     pal.setColor(QPalette::Window, Background);
     pal.setColor(QPalette::Button, Background);
+    pal.setColor(QPalette::Base, Paper);
+    for (auto role :
+         {QPalette::WindowText, QPalette::ButtonText, QPalette::Text, QPalette::PlaceholderText}) {
+        pal.setColor(QPalette::Active, role, Ink);
+        pal.setColor(QPalette::Inactive, role, Ink);
+        pal.setColor(QPalette::Disabled, role, GreyedInk);
+    }
     w->setPalette(pal);
+}
+
+void paintBackground(QWidget *w) {
+    setLightColours(w);
     w->setAutoFillBackground(true);
 }
 
@@ -45,6 +66,8 @@ QFrame *makeFrame(QWidget *parent, const char *name, QRect geometry) {
 QLabel *makeLabel(QWidget *parent, const QString &text, QRect geometry, bool bold,
                   Qt::Alignment align = Qt::AlignHCenter | Qt::AlignVCenter) {
     auto *l = new QLabel(text, parent);
+    // No caption is markup, and the servo's name shown in one is data.
+    l->setTextFormat(Qt::PlainText);
     l->setGeometry(geometry);
     l->setAlignment(align);
     if (bold) {
@@ -55,10 +78,31 @@ QLabel *makeLabel(QWidget *parent, const QString &text, QRect geometry, bool bol
     return l;
 }
 
+// An editor bar that shows when it has the keyboard focus; the style draws no
+// focus on scroll bars.
+class EditorBar : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void paintEvent(QPaintEvent *event) override {
+        QScrollBar::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter p(this);
+        p.setPen(QPen(FocusColour, FocusWidth));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+};
+
 QScrollBar *makeScroll(QWidget *parent, const char *name, QPoint at, int min, int max, int start,
                        const QString &accessible) {
-    auto *s = make<QScrollBar>(parent, name, QRect(at, QSize(GaugeSize.width(), ScrollHeight)));
+    auto *s = make<EditorBar>(parent, name, QRect(at, QSize(GaugeSize.width(), ScrollHeight)));
     s->setOrientation(Qt::Horizontal);
+    // A scroll bar inverts its keys by default; an editor goes up with Right and Up,
+    // the way its gauge reads.
+    s->setInvertedControls(false);
     s->setRange(min, max);
     s->setSingleStep(1);
     s->setPageStep(1);
@@ -78,7 +122,6 @@ ChartViewer *makeGauge(QWidget *parent, const char *name, QPoint at, const QStri
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, QRect geometry) {
     auto *b = make<QPushButton>(parent, name, geometry);
     b->setText(text);
-    b->setAccessibleName(QString(text).remove(QLatin1Char('&')));
     return b;
 }
 
@@ -88,7 +131,6 @@ QCheckBox *makeCheck(QWidget *parent, const char *name, const QString &text, QRe
     QFont f = c->font();
     f.setBold(true);
     c->setFont(f);
-    c->setAccessibleName(text.trimmed());
     return c;
 }
 
@@ -135,7 +177,6 @@ void Form1::buildControls() {
     LED1->setAccessibleName(QStringLiteral("Servo detected"));
     LServoName = makeLabel(Frame7, QStringLiteral("12345678"), {26, 44, 128, 22}, true);
     LServoName->setObjectName(QStringLiteral("LServoName"));
-    LServoName->setAccessibleName(QStringLiteral("Servo name"));
 
     Picture1 = make<QLabel>(client, "Picture1", {312, 0, 179, 101});
     Picture1->setPixmap(QPixmap(QStringLiteral(":/pictures/logo.png")));
@@ -220,10 +261,13 @@ void Form1::buildControls() {
     Close = makeButton(Frame3, "Close", QStringLiteral("CLOSE"), {8, 15, 121, 35});
 
     paintBackground(this);
+    setLightColours(menuBar());
     for (QWidget *w : client->findChildren<QWidget *>()) {
         if (qobject_cast<QFrame *>(w) || qobject_cast<QLabel *>(w) ||
             qobject_cast<QAbstractButton *>(w))
             paintBackground(w);
+        else
+            setLightColours(w);
     }
     paintBackground(client);
 }

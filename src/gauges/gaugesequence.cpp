@@ -133,10 +133,12 @@ QString gaugeReadout(const GaugeParams &gauge, qint16 v, const GaugeInputs &in) 
     return Chart::formatNumber(shownValue(gauge, v, in), QString::fromLatin1(ReadoutFormat));
 }
 
+QString gaugeValueText(const GaugeParams &gauge, qint16 v, const GaugeInputs &in) {
+    return gaugeReadout(gauge, v, in) + QLatin1Char(' ') + QString::fromLatin1(gauge.unit);
+}
+
 QString gaugeDescription(const GaugeParams &gauge, qint16 v, const GaugeInputs &in) {
-    return QStringLiteral("%1 %2 %3")
-        .arg(QString::fromLatin1(gauge.name), gaugeReadout(gauge, v, in),
-             QString::fromLatin1(gauge.unit));
+    return QString::fromLatin1(gauge.name) + QLatin1Char(' ') + gaugeValueText(gauge, v, in);
 }
 
 } // namespace gauges

@@ -32,6 +32,9 @@ QImage drawGauge(const GaugeParams &gauge, qint16 v, const GaugeInputs &in,
 // The readout's text, as the picture shows it.
 QString gaugeReadout(const GaugeParams &gauge, qint16 v, const GaugeInputs &in);
 
+// Readout and unit ("50 deg."), what the gauge shows of its editor's value.
+QString gaugeValueText(const GaugeParams &gauge, qint16 v, const GaugeInputs &in);
+
 // Name, readout and unit ("Throw 50 deg."), for screen readers.
 QString gaugeDescription(const GaugeParams &gauge, qint16 v, const GaugeInputs &in);
 

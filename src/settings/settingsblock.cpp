@@ -29,9 +29,9 @@ constexpr Field Fields[] = {
     {"throw", ThrowPos, false, editors::Throw, &Decoded::throwDeg},
     {"speed", SpeedPos, false, editors::Speed, &Decoded::speed},
     {"centre", CentrePos, true, editors::Centre, &Decoded::centre},
-    {"reverse", ReversePos, false, {0, 1, 0}, &Decoded::reverse},
+    {"reverse", ReversePos, false, editors::CheckBox, &Decoded::reverse},
     {"deadband", DeadbandPos, false, editors::Deadband, &Decoded::deadband},
-    {"reset", ResetPos, false, {0, 1, 0}, &Decoded::reset},
+    {"reset", ResetPos, false, editors::CheckBox, &Decoded::reset},
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "platform/ledcircle.h"
 #include "support/privateportfolder.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,7 +11,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTest>
 
@@ -27,7 +30,12 @@ private slots:
     void transmitterListHasSixEntriesNoneChosen();
     void stateStartValues();
     void backgroundEverywhere();
-    void controlsHaveAccessibleNames();
+    void readableUnderDarkDesktop_data();
+    void readableUnderDarkDesktop();
+    void screenReaderNamesAreCaptions();
+    void screenReaderNamesFollowCaptionChanges_data();
+    void screenReaderNamesFollowCaptionChanges();
+    void servoNameIsPlainText();
     void normalServoPictureShown();
     void pictureFromProgramFolderElseBuiltIn();
     void tabVisitsControlsInReadingOrder();
@@ -140,13 +148,83 @@ void TestStartup::backgroundEverywhere() {
     }
 }
 
-void TestStartup::controlsHaveAccessibleNames() {
-    for (QWidget *w : m_form->centralWidget()->findChildren<QWidget *>()) {
-        if (qobject_cast<QAbstractButton *>(w) || qobject_cast<QScrollBar *>(w) ||
-            qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w) ||
-            w->inherits("ChartViewer"))
-            QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+namespace {
+QString spokenName(QWidget *w) {
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+}
+} // namespace
+
+void TestStartup::readableUnderDarkDesktop_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QPalette::ColorRole>("text");
+    QTest::addColumn<QPalette::ColorRole>("ground");
+    QTest::newRow("button") << "Connect" << QPalette::ButtonText << QPalette::Button;
+    QTest::newRow("check box") << "Check1" << QPalette::WindowText << QPalette::Window;
+    QTest::newRow("servo name") << "LServoName" << QPalette::WindowText << QPalette::Window;
+    QTest::newRow("Tx list") << "CmbServo" << QPalette::ButtonText << QPalette::Button;
+    QTest::newRow("Tx list shown") << "CmbServo" << QPalette::PlaceholderText << QPalette::Button;
+    QTest::newRow("readout") << "TWidth" << QPalette::Text << QPalette::Base;
+    QTest::newRow("menu bar") << "menu" << QPalette::ButtonText << QPalette::Window;
+}
+
+void TestStartup::readableUnderDarkDesktop() {
+    QFETCH(QString, name);
+    QFETCH(QPalette::ColorRole, text);
+    QFETCH(QPalette::ColorRole, ground);
+    const QPalette desktop = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(desktop); });
+    QApplication::setPalette(QPalette(QColor(0x30, 0x30, 0x30), QColor(0x30, 0x30, 0x30)));
+    Form1 w;
+    QWidget *widget = name == "menu" ? w.menuBar() : w.findChild<QWidget *>(name);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const QColor ink = widget->palette().color(group, text);
+        const QColor paper = widget->palette().color(group, ground);
+        QVERIFY2(ink.lightness() < 128 && paper.lightness() > 192,
+                 qPrintable(QStringLiteral("%1 on %2").arg(ink.name(), paper.name())));
     }
+}
+
+void TestStartup::screenReaderNamesAreCaptions() {
+    for (QWidget *w : m_form->centralWidget()->findChildren<QWidget *>()) {
+        const QString name = spokenName(w);
+        if (auto *button = qobject_cast<QAbstractButton *>(w))
+            QCOMPARE(name, button->text());
+        else if (auto *label = qobject_cast<QLabel *>(w); label && label->pixmap().isNull())
+            QCOMPARE(name, label->text());
+        else if (qobject_cast<QScrollBar *>(w) || qobject_cast<QLineEdit *>(w) ||
+                 qobject_cast<QComboBox *>(w) || w->inherits("ChartViewer"))
+            QVERIFY2(!name.isEmpty(), qPrintable(w->objectName()));
+    }
+}
+
+void TestStartup::screenReaderNamesFollowCaptionChanges_data() {
+    QTest::addColumn<Qt::CheckState>("reset");
+    QTest::addColumn<QString>("servoName");
+    QTest::addColumn<QString>("programCaption");
+    QTest::newRow("reset requested") << Qt::Checked << "TESTSRV1"
+                                     << "RESET";
+    QTest::newRow("reset cleared") << Qt::Unchecked << "Not found"
+                                   << "PROGRAM";
+    QTest::newRow("markup in name") << Qt::Unchecked << "<b>ABCDE"
+                                    << "PROGRAM";
+}
+
+void TestStartup::screenReaderNamesFollowCaptionChanges() {
+    QFETCH(Qt::CheckState, reset);
+    QFETCH(QString, servoName);
+    m_form->CkReset->setCheckState(reset == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    m_form->CkReset->setCheckState(reset);
+    m_form->LServoName->setText(servoName);
+    QTEST(m_form->CProgram->text(), "programCaption");
+    QTEST(spokenName(m_form->CProgram), "programCaption");
+    QCOMPARE(spokenName(m_form->LServoName), servoName);
+}
+
+void TestStartup::servoNameIsPlainText() {
+    const QString name = QStringLiteral("<b>ABCDE");
+    m_form->LServoName->setText(name);
+    QCOMPARE(m_form->LServoName->textFormat(), Qt::PlainText);
+    QCOMPARE(m_form->LServoName->text(), name);
 }
 
 void TestStartup::normalServoPictureShown() {

@@ -3,7 +3,9 @@
 #include "app/form1.h"
 #include "settings/presets.h"
 #include "support/privateportfolder.h"
+#include "support/settingswindow.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -22,6 +24,10 @@ private slots:
     void centreMovesWidthButNotPercent();
     void unchangedValueRunsNothing();
     void draggedThumbUpdatesReadouts();
+    void screenReaderHearsWhatTheGaugeShows_data();
+    void screenReaderHearsWhatTheGaugeShows();
+    void arrowKeysMoveAsTheGaugeReads_data();
+    void arrowKeysMoveAsTheGaugeReads();
 
 private:
     PrivatePortFolder m_ports; // before any window, so that it lists no real port
@@ -124,6 +130,56 @@ void EditorsTest::draggedThumbUpdatesReadouts() {
     w.ScrollPosition->setSliderPosition(-12);
     QCOMPARE(w.LWidth->text(), QStringLiteral("Pulse width for -12 degrees"));
     w.ScrollPosition->setSliderDown(false);
+}
+
+void EditorsTest::screenReaderHearsWhatTheGaugeShows_data() {
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("throw at start") << "ScrollThrow" << 90 << "50 deg.";
+    QTest::newRow("throw 120") << "ScrollThrow" << 120 << "67 deg.";
+    QTest::newRow("speed 40") << "ScrollSpeed" << 40 << "40 %";
+    QTest::newRow("centre at start") << "ScrollCentre" << 0 << "1500 uS";
+    QTest::newRow("centre -27") << "ScrollCentre" << -27 << "1473 uS";
+    QTest::newRow("deadband 9") << "ScrollDeadband" << 9 << "9 uS";
+    QTest::newRow("position -35") << "ScrollPosition" << -35 << "-35 deg.";
+}
+
+void EditorsTest::screenReaderHearsWhatTheGaugeShows() {
+    QFETCH(QString, bar);
+    QFETCH(int, value);
+    Form1 w;
+    auto *scroll = w.findChild<QScrollBar *>(bar);
+    scroll->setValue(value);
+    QTEST(QAccessible::queryAccessibleInterface(scroll)->text(QAccessible::Description),
+          "description");
+}
+
+void EditorsTest::arrowKeysMoveAsTheGaugeReads_data() {
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("step");
+    const std::pair<Qt::Key, int> keys[] = {
+        {Qt::Key_Right, 1}, {Qt::Key_Up, 1}, {Qt::Key_Left, -1}, {Qt::Key_Down, -1}};
+    for (const char *bar :
+         {"ScrollThrow", "ScrollSpeed", "ScrollCentre", "ScrollDeadband", "ScrollPosition"}) {
+        for (const auto &[key, step] : keys)
+            QTest::addRow("%s %s", bar, qPrintable(QKeySequence(key).toString()))
+                << bar << int(key) << step;
+    }
+}
+
+void EditorsTest::arrowKeysMoveAsTheGaugeReads() {
+    QFETCH(QString, bar);
+    QFETCH(int, key);
+    QFETCH(int, step);
+    Form1 w;
+    enableEditors(w);
+    auto *scroll = w.findChild<QScrollBar *>(bar);
+    const int middle = (scroll->minimum() + scroll->maximum()) / 2;
+    scroll->setValue(middle);
+    QTest::keyClick(scroll, Qt::Key(key));
+    QCOMPARE(scroll->value(), middle + step);
 }
 
 QTEST_MAIN(EditorsTest)

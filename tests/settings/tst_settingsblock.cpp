@@ -17,6 +17,8 @@ private slots:
     void pulseWidthRoundsHalfToEven();
     void nameAndTailHighBytesGoBackUnchanged();
     void decodeTakesEveryField();
+    void decodeTakesGreyCheckBoxes_data();
+    void decodeTakesGreyCheckBoxes();
     void decodeRejects_data();
     void decodeRejects();
     void roundingHalves();
@@ -109,6 +111,22 @@ void TestSettingsBlock::decodeTakesEveryField() {
     QCOMPARE(r.values->reset, 1);
 }
 
+void TestSettingsBlock::decodeTakesGreyCheckBoxes_data() {
+    QTest::addColumn<QByteArray>("block");
+    QTest::addColumn<int>("reverse");
+    QTest::addColumn<int>("reset");
+    QTest::newRow("grey reverse") << QByteArray("1234567805DC5A640002020000000000") << 2 << 0;
+    QTest::newRow("grey reset") << QByteArray("1234567805DC5A640001020200000000") << 1 << 2;
+}
+
+void TestSettingsBlock::decodeTakesGreyCheckBoxes() {
+    QFETCH(QByteArray, block);
+    const auto r = block::decode(block);
+    QVERIFY2(r.values, qPrintable(r.problem));
+    QTEST(r.values->reverse, "reverse");
+    QTEST(r.values->reset, "reset");
+}
+
 void TestSettingsBlock::decodeRejects_data() {
     QTest::addColumn<QByteArray>("block");
     QTest::addColumn<QString>("field");
@@ -117,9 +135,9 @@ void TestSettingsBlock::decodeRejects_data() {
     QTest::newRow("speed 0") << QByteArray("1234567805DC5A000000020000000000") << "speed";
     QTest::newRow("speed 101") << QByteArray("1234567805DC5A650000020000000000") << "speed";
     QTest::newRow("centre -128") << QByteArray("1234567805DC5A648000020000000000") << "centre";
-    QTest::newRow("reverse 2") << QByteArray("1234567805DC5A640002020000000000") << "reverse";
+    QTest::newRow("reverse 3") << QByteArray("1234567805DC5A640003020000000000") << "reverse";
     QTest::newRow("deadband 17") << QByteArray("1234567805DC5A640000110000000000") << "deadband";
-    QTest::newRow("reset 2") << QByteArray("1234567805DC5A640000020200000000") << "reset";
+    QTest::newRow("reset 3") << QByteArray("1234567805DC5A640000020300000000") << "reset";
     QTest::newRow("not hex") << QByteArray("1234567805DC5G640000020000000000") << "throw";
     QTest::newRow("blank") << QByteArray("1234567805DC5A64 000020000000000") << "centre";
     QTest::newRow("too short") << QByteArray("1234567805DC5A64") << "centre";
