@@ -54,13 +54,20 @@ QString busyText(const QString &device) {
         .arg(device);
 }
 
+// QSerialPort's lock file name: the path without /dev/, slashes made underscores.
+QString lockName(QString path) {
+    if (path.startsWith(QLatin1String("/dev/")))
+        path.remove(0, 5);
+    return path.replace(QLatin1Char('/'), QLatin1Char('_'));
+}
+
 } // namespace
 
 QString lockHolder(const QString &device) {
-    QStringList names = {QFileInfo(device).fileName()};
+    QStringList names = {lockName(device)};
     const QString target = QFileInfo(device).canonicalFilePath();
     if (!target.isEmpty())
-        names << QFileInfo(target).fileName();
+        names << lockName(target);
     for (const QString &folder : LockFolders) {
         for (const QString &name : names) {
             const QString path = folder + QStringLiteral("/LCK..") + name;

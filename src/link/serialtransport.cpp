@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSerialPort>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace servolink {
@@ -59,8 +60,10 @@ private:
         case QSerialPort::DeviceNotFoundError:
             return OpenFailure::NotFound;
         case QSerialPort::PermissionError:
-            // Qt says "permission" for a held lock too; the mode bits tell them apart.
-            return ::access(QFile::encodeName(path).constData(), R_OK | W_OK) != 0
+            // Qt says "permission" for a held lock too; the mode bits tell them apart,
+            // judged for the user the open ran as.
+            return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), R_OK | W_OK,
+                               AT_EACCESS) != 0
                        ? OpenFailure::Permission
                        : OpenFailure::Busy;
         default:
