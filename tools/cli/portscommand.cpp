@@ -47,8 +47,7 @@ int runPorts(const Options &options) {
         rows[n] = {session.port().ports().devicePath(n), QStringLiteral("can be used")};
     for (const servolink::PortProbe &probe : session.refusedPorts())
         if (isPresent(probe.device))
-            rows[probe.number] = {probe.device, failureWords(probe.failure, probe.device) +
-                                                    QStringLiteral(": ") + probe.text};
+            rows[probe.number] = {probe.device, refusal(probe)};
     for (const auto &[n, row] : rows) {
         const QString usb = usbDetails(row.device);
         out::data(QStringLiteral("COM%1  %2  %3%4")

@@ -71,11 +71,17 @@ settingsfile::ServoSettings ServoPort::settings() const {
     return *settingsfile::fromBlock(m_session.settingsBlock());
 }
 
+QString refusal(const servolink::PortProbe &probe) {
+    // The link's text starts with the port and device, which the caller names already.
+    const QString prefix = QStringLiteral("COM%1 (%2): ").arg(probe.number).arg(probe.device);
+    const QString why = probe.text.startsWith(prefix) ? probe.text.mid(prefix.size()) : probe.text;
+    return failureWords(probe.failure, probe.device) + QStringLiteral(": ") + why;
+}
+
 int ServoPort::unusable(const servolink::PortProbe &probe) const {
-    return out::fail(exitcode::PortUnusable,
-                     QStringLiteral("COM%1 (%2) %3: %4")
-                         .arg(probe.number)
-                         .arg(probe.device, failureWords(probe.failure, probe.device), probe.text));
+    return out::fail(
+        exitcode::PortUnusable,
+        QStringLiteral("COM%1 (%2) %3").arg(probe.number).arg(probe.device, refusal(probe)));
 }
 
 int ServoPort::noPortListed() const {
@@ -149,12 +155,8 @@ int ServoPort::readResult(const servolink::ReadOutcome &outcome) {
     const OpenFailure failure = m_session.port().lastOpenFailure();
     if (failure == OpenFailure::None)
         return out::fail(exitcode::PortUnusable, outcome.text);
-    return out::fail(exitcode::PortUnusable,
-                     QStringLiteral("%1 %2: %3")
-                         .arg(portName(),
-                              failureWords(failure, m_session.port().ports().devicePath(
-                                                        m_session.portTable()[m_index])),
-                              outcome.text));
+    const int n = m_session.portTable()[m_index];
+    return unusable({n, m_session.port().ports().devicePath(n), failure, outcome.text});
 }
 
 int ServoPort::program(const QByteArray &block) {

@@ -42,3 +42,5 @@ private:
 bool isPresent(const QString &device);
 // Why a port cannot be used, in a few words: "no adapter", "permission denied", "busy", ...
 QString failureWords(servolink::OpenFailure failure, const QString &device);
+// failureWords and the system's reason: "busy: ...".
+QString refusal(const servolink::PortProbe &probe);

@@ -51,14 +51,19 @@ int programAndVerify(ServoPort &port, const Options &options, const block::Decod
         return sent != exitcode::Ok ? sent : read;
     const settingsfile::ServoSettings now = port.settings();
     if (values.reset == 1) {
+        out::message(QStringLiteral("asked \"%1\" on %2 to restore its own defaults; it now holds:")
+                         .arg(out::shown(now.name()), port.portName()));
         out::data(out::settingsText(now, port.portName()).join(QLatin1Char('\n')));
         return sent;
     }
     const QStringList differences = out::differences(block, now.block);
     for (const QString &line : differences)
         out::message(line);
-    if (sent != exitcode::Ok)
+    if (sent != exitcode::Ok) {
+        if (differences.isEmpty())
+            out::message(QStringLiteral("the servo reads back the settings sent all the same"));
         return sent;
+    }
     if (!differences.isEmpty())
         return out::fail(
             exitcode::ReadBackDiffers,
