@@ -1,0 +1,213 @@
+#include "settings/settingsfile.h"
+
+#include "settings/codepage.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <algorithm>
+#include <cmath>
+
+namespace settingsfile {
+
+namespace {
+
+using block::Decoded;
+
+struct Field {
+    const char *key;
+    editors::Range range;
+    int Decoded::*target;
+};
+
+// In the order they are written.
+constexpr Field Fields[] = {
+    {"throw", editors::Throw, &Decoded::throwDeg},
+    {"speed", editors::Speed, &Decoded::speed},
+    {"centre", editors::Centre, &Decoded::centre},
+    {"reverse", editors::CheckBox, &Decoded::reverse},
+    {"deadband", editors::Deadband, &Decoded::deadband},
+    {"reset", editors::CheckBox, &Decoded::reset},
+};
+
+const char *const FormatKey = "format";
+const char *const NameKey = "name";
+const char *const BlockKey = "block";
+
+// One JSON value as compact text, escaped the way the file would hold it.
+QByteArray jsonText(const QJsonValue &v) {
+    const QByteArray a = QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact);
+    return a.mid(1, a.size() - 2);
+}
+
+// QJsonDocument keeps only one of two equal keys. The text has already
+// parsed as an object, so a scan that knows strings and nesting finds the
+// top-level keys as written.
+QStringList topLevelKeys(const QByteArray &json) {
+    QStringList keys;
+    int depth = 0;
+    bool keyNext = false;
+    for (qsizetype i = 0; i < json.size(); ++i) {
+        const char c = json.at(i);
+        if (c == '"') {
+            const qsizetype start = i;
+            for (++i; i < json.size() && json.at(i) != '"'; ++i)
+                if (json.at(i) == '\\')
+                    ++i;
+            if (depth == 1 && keyNext) {
+                const QByteArray raw = '[' + json.mid(start, i - start + 1) + ']';
+                keys << QJsonDocument::fromJson(raw).array().at(0).toString();
+            }
+            keyNext = false;
+        } else if (c == '{' || c == '[') {
+            keyNext = ++depth == 1;
+        } else if (c == '}' || c == ']') {
+            --depth;
+        } else if (c == ',' && depth == 1) {
+            keyNext = true;
+        }
+    }
+    return keys;
+}
+
+std::optional<int> wholeNumber(const QJsonValue &v) {
+    if (!v.isDouble())
+        return std::nullopt;
+    const double d = v.toDouble();
+    if (!std::isfinite(d) || d != std::trunc(d))
+        return std::nullopt;
+    // Far outside every range either way; the message shows the value as written.
+    return static_cast<int>(std::clamp(d, -1e9, 1e9));
+}
+
+std::optional<QByteArray> blockFromHex(const QJsonValue &v) {
+    const QByteArray hex = v.toString().toLatin1();
+    if (!v.isString() || hex.size() != 2 * block::Length)
+        return std::nullopt;
+    QByteArray bytes;
+    for (int k = 0; k < hex.size(); k += 2) {
+        const auto pair = block::readHexPair(hex, k);
+        if (!pair)
+            return std::nullopt;
+        bytes += static_cast<char>(*pair);
+    }
+    return bytes;
+}
+
+} // namespace
+
+std::optional<ServoSettings> fromBlock(const QByteArray &b) {
+    if (b.size() != block::Length)
+        return std::nullopt;
+    const auto decoded = block::decode(b);
+    if (!decoded.values)
+        return std::nullopt;
+    return ServoSettings{b, *decoded.values};
+}
+
+QByteArray toJson(const ServoSettings &s) {
+    QByteArray out = "{\n";
+    const auto line = [&out](const char *key, const QJsonValue &v, bool last = false) {
+        out += "    \"" + QByteArray(key) + "\": " + jsonText(v) + (last ? "\n" : ",\n");
+    };
+    line(FormatKey, Format);
+    line(NameKey, codepage::fromWindows1252(s.name()));
+    for (const Field &f : Fields)
+        line(f.key, s.values.*f.target);
+    line(BlockKey, QString::fromLatin1(s.block.toHex().toUpper()), true);
+    return out + "}\n";
+}
+
+LoadResult parse(const QByteArray &json, const QString &fileName) {
+    const auto fail = [&fileName](const QString &problem) {
+        return LoadResult{std::nullopt, fileName + QStringLiteral(": ") + problem};
+    };
+    // problem follows the quoted name: " is missing", ": 150 is outside 30 to 140".
+    // Every arg() below substitutes in one pass: file text may hold "%2".
+    const auto fieldFail = [&fail](const QString &key, const QString &problem) {
+        return fail(QStringLiteral("field \"%1\"%2").arg(key, problem));
+    };
+
+    QJsonParseError parseError;
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
+    if (doc.isNull())
+        return fail(QStringLiteral("not JSON: %1 at offset %2")
+                        .arg(parseError.errorString())
+                        .arg(parseError.offset));
+    if (!doc.isObject())
+        return fail(QStringLiteral("not a JSON object"));
+    const QJsonObject obj = doc.object();
+
+    QStringList known{QLatin1String(FormatKey), QLatin1String(NameKey), QLatin1String(BlockKey)};
+    for (const Field &f : Fields)
+        known << QLatin1String(f.key);
+    QStringList seen;
+    for (const QString &key : topLevelKeys(json)) {
+        if (seen.contains(key))
+            return fieldFail(key, QStringLiteral(" appears more than once"));
+        if (!known.contains(key))
+            return fieldFail(key, QStringLiteral(" is not a settings field"));
+        seen << key;
+    }
+    for (const QString &key : known)
+        if (!obj.contains(key))
+            return fieldFail(key, QStringLiteral(" is missing"));
+
+    const QJsonValue format = obj.value(QLatin1String(FormatKey));
+    if (wholeNumber(format) != Format)
+        return fieldFail(QLatin1String(FormatKey),
+                         QStringLiteral(": %1 is not %2, the format this program reads")
+                             .arg(QString::fromUtf8(jsonText(format)), QString::number(Format)));
+
+    const QJsonValue hex = obj.value(QLatin1String(BlockKey));
+    const auto bytes = blockFromHex(hex);
+    if (!bytes)
+        return fieldFail(QLatin1String(BlockKey), QStringLiteral(": %1 is not %2 hex digits")
+                                                      .arg(QString::fromUtf8(jsonText(hex)),
+                                                           QString::number(2 * block::Length)));
+    ServoSettings s{*bytes, {}};
+
+    // The block is where the name bytes come from; a name edited in the file
+    // would not reach the servo, so it is refused rather than ignored.
+    const QJsonValue name = obj.value(QLatin1String(NameKey));
+    const QString blockName = codepage::fromWindows1252(s.name());
+    if (name != QJsonValue(blockName))
+        return fieldFail(
+            QLatin1String(NameKey),
+            QStringLiteral(": %1 differs from the name in the block, %2")
+                .arg(QString::fromUtf8(jsonText(name)), QString::fromUtf8(jsonText(blockName))));
+
+    for (const Field &f : Fields) {
+        const QJsonValue v = obj.value(QLatin1String(f.key));
+        const auto n = wholeNumber(v);
+        if (!n || !f.range.contains(*n))
+            return fieldFail(
+                QLatin1String(f.key),
+                QStringLiteral(": %1 is %2 %3 to %4")
+                    .arg(QString::fromUtf8(jsonText(v)),
+                         n ? QStringLiteral("outside") : QStringLiteral("not a whole number from"),
+                         QString::number(f.range.min), QString::number(f.range.max)));
+        s.values.*f.target = *n;
+    }
+    return {s, {}};
+}
+
+LoadResult load(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {std::nullopt, QStringLiteral("%1: %2").arg(path, file.errorString())};
+    return parse(file.readAll(), path);
+}
+
+bool save(const QString &path, const ServoSettings &settings, QString *error) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(toJson(settings)) >= 0 && file.commit())
+        return true;
+    if (error)
+        *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+    return false;
+}
+
+} // namespace settingsfile

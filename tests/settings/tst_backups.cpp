@@ -1,0 +1,71 @@
+// Backups: named safely for servo and moment, never overwritten, kept private.
+#include "settings/backups.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+settingsfile::ServoSettings servo(const QByteArray &name, int centre = 0) {
+    block::EditorValues v;
+    v.centre = centre;
+    return *settingsfile::fromBlock(block::build(name, v, "00000000"));
+}
+const QDateTime When(QDate(2026, 12, 6), QTime(23, 15), Qt::UTC);
+} // namespace
+
+class TestBackups : public QObject {
+    Q_OBJECT
+    QTemporaryDir home;
+
+private slots:
+    void initTestCase();
+    void firstBackupIsNamedForUtcTimeInAPrivateFolder();
+    void fileIsNamedForServo_data();
+    void fileIsNamedForServo();
+    void sameSecondNeverOverwritesAndListsInOrder();
+};
+
+void TestBackups::initTestCase() {
+    QVERIFY(home.isValid());
+    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
+}
+
+void TestBackups::firstBackupIsNamedForUtcTimeInAPrivateFolder() {
+    const QDateTime plusOne(QDate(2026, 1, 2), QTime(0, 30, 5), Qt::OffsetFromUTC, 3600);
+    const QString path = backups::save(servo("12345678"), plusOne, nullptr);
+    QCOMPARE(path, home.filePath("tessaro/backups/12345678-20260101T233005Z.json"));
+    // Owner, group and other bits (the 0x0700 "user" bits only mirror one of them).
+    QCOMPARE(QFileInfo(backups::folder()).permissions() & 0x7077, QFile::Permissions(0x7000));
+    QCOMPARE(backups::list(), QStringList{path});
+}
+
+void TestBackups::fileIsNamedForServo_data() {
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("unsafe") << QByteArray("a/\xE9 .-_9") << "a___.-_9";
+    QTest::newRow("trailing blanks") << QByteArray("a b     ") << "a_b";
+    QTest::newRow("all blank") << QByteArray(8, ' ') << "servo";
+}
+
+void TestBackups::fileIsNamedForServo() {
+    QFETCH(QByteArray, name);
+    QFETCH(QString, file);
+    QTemporaryDir dir;
+    QCOMPARE(backups::save(servo(name), When, nullptr, dir.path()),
+             dir.filePath(file + "-20261206T231500Z.json"));
+}
+
+void TestBackups::sameSecondNeverOverwritesAndListsInOrder() {
+    QTemporaryDir dir;
+    QStringList saved;
+    const QString later = backups::save(servo("00000000"), When.addSecs(1), nullptr, dir.path());
+    for (int n = 1; n <= 11; ++n)
+        saved << backups::save(servo("12345678", n), When, nullptr, dir.path());
+    QCOMPARE(saved.last(), dir.filePath("12345678-20261206T231500Z-11.json"));
+    for (int n = 1; n <= 11; ++n)
+        QCOMPARE(settingsfile::load(saved[n - 1]).settings->values.centre, n);
+    QCOMPARE(backups::list(dir.path()), saved + QStringList{later});
+}
+
+QTEST_GUILESS_MAIN(TestBackups)
+#include "tst_backups.moc"

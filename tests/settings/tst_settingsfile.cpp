@@ -1,0 +1,107 @@
+// Settings files load back byte for byte; bad ones are refused naming file and field.
+#include "settings/settingsfile.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const QByteArray Good = block::build("12345678", {}, "00000000");
+
+// A good file with one field's value text replaced, or the field dropped.
+QByteArray with(const QString &key, const QByteArray &value) {
+    const QRegularExpression line(QStringLiteral("\n *\"%1\": [^\n]*?(,?)(?=\n)").arg(key));
+    const QString to = value.isNull() ? QString() : "\n\"" + key + "\": " + value + "\\1";
+    return QString::fromUtf8(settingsfile::toJson(*settingsfile::fromBlock(Good)))
+        .replace(line, to)
+        .toUtf8();
+}
+} // namespace
+
+class TestSettingsFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void savedFileLoadsBackExactly_data();
+    void savedFileLoadsBackExactly();
+    void fileValuesOverrideTheBlocksFields();
+    void badFilesAreRefused_data();
+    void badFilesAreRefused();
+};
+
+void TestSettingsFile::savedFileLoadsBackExactly_data() {
+    QTest::addColumn<QByteArray>("block");
+    QTest::newRow("high bytes") << block::build("\x80\x81\xE9\xFF\x8D\x9D\x90\x8F",
+                                                {0, 70, 140, 1, -127, 1, 16, 1},
+                                                "\xFF\x80 \"\\\x01\x7F~");
+    QTest::newRow("markup and nul") << block::build(
+        QByteArray("<b>&amp\0", 8), {0, 15, 30, 100, 127, 0, 0, 0}, QByteArray("\0</b>\t\r\n", 8));
+}
+
+void TestSettingsFile::savedFileLoadsBackExactly() {
+    QFETCH(QByteArray, block);
+    const auto settings = settingsfile::fromBlock(block);
+    QVERIFY(settings);
+    QTemporaryDir dir;
+    QVERIFY(settingsfile::save(dir.filePath("s.json"), *settings, nullptr));
+    const auto loaded = settingsfile::load(dir.filePath("s.json"));
+    QVERIFY2(loaded.settings, qPrintable(loaded.error));
+    QCOMPARE(loaded.settings->block, block);
+    QCOMPARE(settingsfile::toJson(*loaded.settings), settingsfile::toJson(*settings));
+}
+
+void TestSettingsFile::fileValuesOverrideTheBlocksFields() {
+    const auto r =
+        settingsfile::parse(with("throw", "120").replace("\"reset\": 0", "\"reset\": 2"), "a");
+    QVERIFY2(r.settings, qPrintable(r.error));
+    QCOMPARE(r.settings->values.throwDeg, 120);
+    QCOMPARE(r.settings->values.reset, 2);
+    QCOMPARE(r.settings->block, Good);
+}
+
+void TestSettingsFile::badFilesAreRefused_data() {
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QString>("error");
+    const auto row = [](const QByteArray &json, const char *error) {
+        QTest::addRow("%s", error) << json << QString::fromUtf8(error);
+    };
+    row(with("speed", {}), R"(field "speed" is missing)");
+    row(with("format", R"(1,"colour": 1)"), R"(field "colour" is not a settings field)");
+    row(with("format", R"(1,"throw": 90)"), R"(field "throw" appears more than once)");
+    row(with("format", R"(1,"\u0073peed": 9)"), R"(field "speed" appears more than once)");
+    row(with("name", R"("\",\"throw\":\"")"),
+        R"(field "name": "\",\"throw\":\"" differs from the name in the block, "12345678")");
+    row(with("throw", R"("90")"), R"(field "throw": "90" is not a whole number from 30 to 140)");
+    row(with("speed", "50.5"), R"(field "speed": 50.5 is not a whole number from 1 to 100)");
+    row(with("deadband", "true"), R"(field "deadband": true is not a whole number from 0 to 16)");
+    const std::pair<const char *, editors::Range> ranges[] = {
+        {"throw", editors::Throw},      {"speed", editors::Speed},
+        {"centre", editors::Centre},    {"deadband", editors::Deadband},
+        {"reverse", editors::CheckBox}, {"reset", editors::CheckBox}};
+    for (const auto &[key, range] : ranges)
+        for (const int v : {range.min - 1, range.max + 1})
+            QTest::addRow("%s %d", key, v)
+                << with(key, QByteArray::number(v))
+                << QString::asprintf("field \"%s\": %d is outside %d to %d", key, v, range.min,
+                                     range.max);
+    row(with("format", "2"), R"(field "format": 2 is not 1)");
+    row(with("format", R"("%2")"), R"(field "format": "%2" is not 1)");
+    const QByteArray hex = Good.toHex().toUpper();
+    for (const QByteArray &bad : {hex.chopped(2), hex.chopped(1) + 'G'})
+        QTest::addRow("block %s", bad.right(2).constData())
+            << with("block", '"' + bad + '"')
+            << QString::asprintf(R"(field "block": "%s" is not 64 hex digits)", bad.constData());
+    row(with("block", {}), "not JSON");
+    row("[1]", "not a JSON object");
+}
+
+void TestSettingsFile::badFilesAreRefused() {
+    QFETCH(QByteArray, json);
+    QFETCH(QString, error);
+    const auto r = settingsfile::parse(json, "servo.json");
+    QVERIFY(!r.settings);
+    QVERIFY2(r.error.startsWith("servo.json: " + error), qPrintable(r.error));
+}
+
+QTEST_GUILESS_MAIN(TestSettingsFile)
+#include "tst_settingsfile.moc"
