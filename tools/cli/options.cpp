@@ -80,7 +80,8 @@ int parseCommandLine(const QStringList &argv, Options *options) {
     add("port", "The servo's port: COMn, or a device path taken as COM1. Default: search.", "P");
     add("port-folder", "Look for ports only as COMn links in DIR.", "DIR");
     add("json", "read: print the settings as one JSON object.");
-    add("dry-run", "Read the servo, print the frame that would be sent, send nothing.");
+    add("dry-run", "write, set, reset, restore: read the servo, print the frame that would "
+                   "be sent, send nothing.");
     add("no-backup", "Write without taking a backup first.");
     add("force", "restore: write a backup of another servo.");
     add("throw", "set: throw in degrees, 30 to 140.", "N");

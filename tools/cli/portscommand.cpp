@@ -57,7 +57,5 @@ int runPorts(const Options &options) {
     }
     if (!session.portTable().empty())
         return exitcode::Ok;
-    if (rows.empty())
-        out::message(QStringLiteral("no adapter: no serial port was found"));
-    return exitcode::PortUnusable;
+    return rows.empty() ? port->noPortListed() : exitcode::PortUnusable;
 }

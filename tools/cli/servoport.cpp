@@ -84,7 +84,7 @@ int ServoPort::unusable(const servolink::PortProbe &probe) const {
         QStringLiteral("COM%1 (%2) %3").arg(probe.number).arg(probe.device, refusal(probe)));
 }
 
-int ServoPort::noPortListed() const {
+int ServoPort::noPortListed() {
     // Name each port that is there but refused; with none there, no adapter is plugged in.
     bool named = false;
     for (const servolink::PortProbe &probe : m_session.refusedPorts()) {
@@ -93,9 +93,19 @@ int ServoPort::noPortListed() const {
         unusable(probe);
         named = true;
     }
-    if (!named)
-        out::message(QStringLiteral("no adapter: no serial port was found"));
-    return exitcode::PortUnusable;
+    if (named)
+        return exitcode::PortUnusable;
+    const servolink::PortLocator &where = m_session.port().ports();
+    QStringList looked;
+    if (!where.virtualFolder.isEmpty())
+        looked << QStringLiteral("COMn in %1").arg(where.virtualFolder);
+    if (!where.fallbackPattern.isEmpty())
+        looked << where.fallbackPattern.arg(QLatin1Char('n'));
+    if (!where.com1Path.isEmpty())
+        looked << where.com1Path;
+    return out::fail(exitcode::PortUnusable,
+                     QStringLiteral("no adapter: no port found (looked for %1)")
+                         .arg(looked.join(QStringLiteral(", "))));
 }
 
 int ServoPort::connect() {

@@ -22,6 +22,10 @@ public:
     // Sends a programming frame and checks the acknowledgement.
     int program(const QByteArray &block);
 
+    // Reports why no port is listed after FindComPorts: each one there but
+    // refused, or where ports were looked for.
+    int noPortListed();
+
     // What the last read found.
     settingsfile::ServoSettings settings() const;
     QString portName() const;
@@ -31,7 +35,6 @@ private:
     ServoPort(servolink::PortLocator locator, int wanted);
     int readResult(const servolink::ReadOutcome &outcome);
     int unusable(const servolink::PortProbe &probe) const;
-    int noPortListed() const;
 
     servolink::Session m_session;
     int m_wanted; // port number asked for; 0: search
