@@ -26,6 +26,12 @@ public:
     }
 
     OpenFailure open(const QString &path, qint32 baud, QString *reason) override {
+        // Most of the 21 port numbers have no device; saying so here spares the
+        // serial layer's lock file for each, which the port listing would pay for.
+        if (!QFileInfo::exists(path)) {
+            *reason = QStringLiteral("No such file or directory");
+            return OpenFailure::NotFound;
+        }
         m_port.setPortName(path);
         if (!m_port.open(QIODevice::ReadWrite)) {
             *reason = m_port.errorString();

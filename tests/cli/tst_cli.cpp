@@ -1,0 +1,230 @@
+// tessaro-cli as a user runs it: a separate process against virtual servos
+// in the test's own port folder, its backups in the test's own data folder.
+#include "link/portlocator.h"
+#include "link/protocol.h"
+#include "settings/rounding.h"
+#include "settings/settingsfile.h"
+#include "support/servorig.h"
+
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int code = -1;
+    QString out, err;
+};
+
+// Name with a Windows-1252 degree sign, centre -5, reversed.
+const QByteArray OddBlock("AB\260CDEFG05D75A64FB010200TAIL1234");
+const QByteArray RefusedBlock("OS2403A105DC5A648000020000000000"); // centre -128
+
+block::Decoded fieldsOf(const QByteArray &b) {
+    return *block::decode(b).values;
+}
+
+// The frame the window's PROGRAM sends for these values at test position 0.
+QByteArray windowFrame(const QByteArray &servoBlock, const block::Decoded &v) {
+    const block::EditorValues e(0, rounding::toInt16(v.throwDeg / 2.0), v.throwDeg, v.speed,
+                                v.centre, v.reverse, v.deadband, v.reset);
+    return protocol::buildFrame(
+        block::build(servoBlock.left(block::NameLen), e, servoBlock.right(block::TailLen)));
+}
+
+QByteArray programmingFrame(const servoemu::ServoEmulator *servo) {
+    const QByteArray received = servo->received();
+    return received.mid(received.indexOf(protocol::StartByte), protocol::FrameLength);
+}
+
+} // namespace
+
+class CliTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ServoRig> rig;
+    std::unique_ptr<QTemporaryDir> data;
+
+    QString path(const QString &name) const { return data->filePath(name); }
+    QString portFolder() const { return servolink::virtualPortFolder(); }
+
+    // A command line split on blanks; every command but backups sees the test's ports only.
+    void start(QProcess &p, const QString &line) {
+        QStringList args = QString(line).replace(QStringLiteral("%D"), data->path()).split(' ');
+        if (args.first() != QLatin1String("backups"))
+            args << QStringLiteral("--port-folder") << portFolder();
+        p.start(program(), args);
+    }
+
+    Run cli(const QString &line) {
+        QProcess p;
+        start(p, line);
+        p.waitForFinished(30000);
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+                QString::fromUtf8(p.readAllStandardOutput()),
+                QString::fromUtf8(p.readAllStandardError())};
+    }
+
+    // The build puts the tests in tests/ or a folder below it.
+    static QString program() {
+        const QString up = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
+        const QString cli = QStringLiteral("/tools/cli/tessaro-cli");
+        return QFile::exists(up + cli) ? up + cli : up + QStringLiteral("/..") + cli;
+    }
+
+    servoemu::ServoEmulator *servo(int com, const QByteArray &block = {},
+                                   servoemu::Fault fault = servoemu::Fault::None) {
+        return rig->add(com, {block, fault});
+    }
+
+    // A settings file holding block, with one piece of its text replaced.
+    QString settingsFile(const QString &name, const QByteArray &block, const QByteArray &from = {},
+                         const QByteArray &to = {}) {
+        QFile f(path(name));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(settingsfile::toJson(*settingsfile::fromBlock(block)).replace(from, to));
+        return f.fileName();
+    }
+
+private slots:
+    void init() {
+        rig = std::make_unique<ServoRig>();
+        data = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", QFile::encodeName(path(QStringLiteral("data"))));
+    }
+
+    void readShowsEveryFieldAsTextAndJson() {
+        QVERIFY(servo(1, OddBlock));
+        const Run text = cli(QStringLiteral("read"));
+        QCOMPARE(text.code, 0);
+        for (const char *line : {"port      COM1", "name      AB\u00B0CDEFG", "throw     90",
+                                 "centre    -5 (1495 us)", "reverse   1", "tail      TAIL1234"})
+            QVERIFY2(text.out.contains(QString::fromUtf8(line)), qPrintable(text.out));
+        const Run json = cli(QStringLiteral("read --json"));
+        const QJsonObject o = QJsonDocument::fromJson(json.out.toUtf8()).object();
+        QCOMPARE(o.value(QStringLiteral("name")).toString(), QStringLiteral("AB\u00B0CDEFG"));
+        QCOMPARE(o.value(QStringLiteral("pulse")).toInt(), 1495);
+        QCOMPARE(o.value(QStringLiteral("block")).toString().toLatin1(),
+                 OddBlock.toHex().toUpper());
+    }
+
+    void eachOutcomeHasItsOwnExitCode_data() {
+        QTest::addColumn<QString>("args");
+        QTest::addColumn<QByteArray>("block");
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("said");
+        using F = servoemu::Fault;
+        const QByteArray own; // the servo's default block
+        QTest::newRow("bad file") << "write %D/bad.json" << own << int(F::None) << 1
+                                  << "bad.json: field \"throw\": 150 is outside 30 to 140";
+        QTest::newRow("set out of range") << "set --deadband 17" << own << int(F::None) << 1
+                                          << "--deadband 17 is outside 0 to 16";
+        QTest::newRow("no servo answers")
+            << "read" << own << int(F::Silent) << 2 << "no servo answered on COM1";
+        QTest::newRow("refused block")
+            << "read" << RefusedBlock << int(F::None) << 3 << "centre field: -128";
+        QTest::newRow("no adapter")
+            << "read --port COM4" << own << int(F::None) << 4 << "no adapter";
+        QTest::newRow("wrong acknowledgement")
+            << "set --speed 50" << own << int(F::WrongAck) << 5 << "wrong acknowledgement";
+        QTest::newRow("backup cannot be written")
+            << "set --speed 50 --port COM1" << own << int(F::None) << 7
+            << "backup failed, nothing was sent";
+        QTest::newRow("dry run") << "write %D/other.json --dry-run" << own << int(F::None) << 0
+                                 << "frame hex   0C 4F 53 32 34 30 33 41 31 30 35 44 43 35 41";
+        QTest::newRow("backup of another servo")
+            << "restore %D/other.json" << own << int(F::None) << 8 << "--force";
+    }
+    void eachOutcomeHasItsOwnExitCode() {
+        QFETCH(QString, args);
+        QFETCH(QByteArray, block);
+        QFETCH(int, fault);
+        QFETCH(int, code);
+        QFETCH(QString, said);
+        auto *s = servo(1, block, servoemu::Fault(fault));
+        QVERIFY(s);
+        settingsFile(QStringLiteral("bad.json"), ExampleBlock, "\"throw\": 90", "\"throw\": 150");
+        settingsFile(QStringLiteral("other.json"), ExampleBlock);
+        if (code == 7) // the backup folder's parent is a file
+            qputenv("XDG_DATA_HOME", QFile::encodeName(settingsFile("not-a-folder", ExampleBlock)));
+        const Run r = cli(args);
+        QCOMPARE(r.code, code);
+        QVERIFY2((r.out + r.err).contains(said), qPrintable(r.out + r.err));
+        if (code != 5)
+            QCOMPARE(s->programmingFrameCount(), 0);
+    }
+
+    void writesSendTheWindowsFrameAndReadBack_data() {
+        QTest::addColumn<QString>("args");
+        QTest::addColumn<QByteArray>("fields"); // a block holding the fields the frame carries
+        const QByteArray ownName("OS2403A105DC7828EC00100000000000");
+        QTest::newRow("write") << "write %D/odd.json" << OddBlock;
+        QTest::newRow("set") << "set --speed 40 --centre -7 --reverse 1"
+                             << QByteArray("OS2403A105D75A28F901020000000000");
+        QTest::newRow("restore") << "restore %D/own.json" << ownName;
+        QTest::newRow("restore --force") << "restore %D/odd.json --force" << OddBlock;
+        QTest::newRow("reset") << "reset" << QByteArray("OS2403A105DC5A640000020100000000");
+    }
+    void writesSendTheWindowsFrameAndReadBack() {
+        QFETCH(QString, args);
+        QFETCH(QByteArray, fields);
+        auto *s = servo(1);
+        QVERIFY(s);
+        const QByteArray own = s->block();
+        settingsFile(QStringLiteral("odd.json"), OddBlock);
+        settingsFile(QStringLiteral("own.json"), "OS2403A105DC7828EC00100000000000");
+        const Run r = cli(args);
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        const QByteArray frame = programmingFrame(s);
+        QCOMPARE(frame, windowFrame(own, fieldsOf(fields)));
+        const bool reset = fieldsOf(fields).reset == 1;
+        QCOMPARE(s->block(), reset ? servoemu::ServoEmulator::withFactorySettings(own)
+                                   : frame.mid(1, block::Length));
+        if (reset)
+            QVERIFY2(r.out.contains(QStringLiteral("reset     0")), qPrintable(r.out));
+        const Run listed = cli(QStringLiteral("backups"));
+        QVERIFY2(listed.out.contains(QStringLiteral("\"OS2403A1\"")), qPrintable(listed.out));
+    }
+
+    void readBackThatDiffersNamesEachField() {
+        auto *s = servo(1);
+        QVERIFY(s);
+        QProcess p;
+        start(p, QStringLiteral("set --speed 40"));
+        // The servo takes the frame, then holds other settings by the time it is read back.
+        QTRY_COMPARE_WITH_TIMEOUT(s->storedFrameCount(), 1, 10000);
+        s->setBlock("OS2403A105DC5A3C0000030000000000");
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 6);
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        QVERIFY2(err.contains(QStringLiteral("speed: sent 40, read back 60")), qPrintable(err));
+        QVERIFY2(err.contains(QStringLiteral("deadband: sent 2, read back 3")), qPrintable(err));
+        QVERIFY2(!err.contains(QStringLiteral("throw:")), qPrintable(err));
+    }
+
+    void fileSavedFromOneServoKeepsTheOthersNameAndTail() {
+        auto *first = servo(1, OddBlock);
+        auto *second = servo(2);
+        QVERIFY(first && second);
+        const QByteArray own = second->block();
+        QCOMPARE(cli(QStringLiteral("save %D/saved.json --port COM1")).code, 0);
+        const Run r = cli(QStringLiteral("write %D/saved.json --port COM2"));
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QCOMPARE(programmingFrame(second), windowFrame(own, fieldsOf(OddBlock)));
+        QCOMPARE(second->block().left(block::NameLen), own.left(block::NameLen));
+        QCOMPARE(second->block().right(block::TailLen), own.right(block::TailLen));
+    }
+
+    void portsListsUsableAndGonePorts() {
+        QVERIFY(servo(1));
+        QVERIFY(QFile::link(path(QStringLiteral("gone")), portFolder() + QStringLiteral("/COM3")));
+        const Run r = cli(QStringLiteral("ports"));
+        QCOMPARE(r.code, 0);
+        static const QRegularExpression listing(
+            QStringLiteral("^COM1  [^ ]+/COM1  can be used\nCOM3  [^ ]+/COM3  gone: [^\n]+\n$"));
+        QVERIFY2(listing.match(r.out).hasMatch(), qPrintable(r.out));
+    }
+};
+
+QTEST_GUILESS_MAIN(CliTest)
+#include "tst_cli.moc"

@@ -1,0 +1,31 @@
+// One exit code per outcome, so scripts can tell them apart.
+#pragma once
+
+namespace exitcode {
+
+enum : int {
+    Ok = 0,
+    Usage = 1,        // bad file, bad option or argument; nothing was sent
+    NoServo = 2,      // no servo answered
+    Refused = 3,      // the servo's block holds a field no editor can show
+    PortUnusable = 4, // no adapter, permission denied, busy or gone
+    WrongAck = 5,     // the servo did not acknowledge the programming frame
+    ReadBackDiffers = 6,
+    BackupFailed = 7,
+    OtherServo = 8, // restore: the backup is of another servo
+};
+
+// For --help: one line per code.
+inline constexpr const char *Descriptions[] = {
+    "0  success",
+    "1  bad file or usage (nothing was sent)",
+    "2  no servo answered",
+    "3  the servo's settings block was refused (a field out of range)",
+    "4  the port cannot be used: no adapter, permission denied, busy or gone",
+    "5  the servo's acknowledgement was wrong or missing",
+    "6  the settings read back differ from those written",
+    "7  the backup could not be written (nothing was sent)",
+    "8  the backup is of another servo (restore without --force)",
+};
+
+} // namespace exitcode

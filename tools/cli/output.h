@@ -1,0 +1,35 @@
+// What the command line prints: messages on standard error, data on
+// standard output, and the forms settings and frames are shown in.
+#pragma once
+
+#include "settings/settingsfile.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace out {
+
+// "tessaro-cli: text" on standard error.
+void message(const QString &text);
+// Reports text and returns code, for `return out::fail(...)`.
+int fail(int code, const QString &text);
+// One line (or several joined by newlines) on standard output.
+void data(const QString &text);
+
+// Servo bytes as Windows-1252 text, control characters as \xNN, so a
+// name can never drive the terminal.
+QString shown(const QByteArray &bytes);
+
+// The settings as "key  value" lines; name, tail and block as shown().
+QStringList settingsText(const settingsfile::ServoSettings &s, const QString &port);
+// The same as one JSON object, the block in hex so its bytes are kept.
+QByteArray settingsJson(const settingsfile::ServoSettings &s, const QString &port);
+
+// A frame as two lines: its bytes in hex, and as text.
+QStringList frameText(const QByteArray &frame);
+
+// One line per field whose read-back value differs from the one sent.
+QStringList differences(const QByteArray &sent, const QByteArray &readBack);
+
+} // namespace out

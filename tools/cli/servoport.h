@@ -1,0 +1,49 @@
+// The servo behind --port and --port-folder, over the window's own link
+// session: the same port listing, read exchange, repeats and refusals.
+// Every failure is reported here and comes back as its exit code.
+#pragma once
+
+#include "link/session.h"
+#include "options.h"
+#include "settings/settingsfile.h"
+
+#include <memory>
+
+class ServoPort {
+public:
+    // Usage errors (a --port that names no port) are reported and give a null port.
+    static std::unique_ptr<ServoPort> fromOptions(const Options &options, int *code);
+
+    // Lists the ports, then reads the servo on the chosen port, or searches
+    // the listed ports in order as Connect does.
+    int connect();
+    // Reads the servo again on the port where it answered.
+    int readAgain();
+    // Sends a programming frame and checks the acknowledgement.
+    int program(const QByteArray &block);
+
+    // Reports why no port is listed after FindComPorts: each one there but
+    // refused, or where ports were looked for.
+    int noPortListed();
+
+    // What the last read found.
+    settingsfile::ServoSettings settings() const;
+    QString portName() const;
+    servolink::Session &session() { return m_session; }
+
+private:
+    ServoPort(servolink::PortLocator locator, int wanted);
+    int readResult(const servolink::ReadOutcome &outcome);
+    int unusable(const servolink::PortProbe &probe) const;
+
+    servolink::Session m_session;
+    int m_wanted; // port number asked for; 0: search
+    int m_index = -1;
+};
+
+// True when something is at the device path, a dangling link included.
+bool isPresent(const QString &device);
+// Why a port cannot be used, in a few words: "no adapter", "permission denied", "busy", ...
+QString failureWords(servolink::OpenFailure failure, const QString &device);
+// failureWords and the system's reason: "busy: ...".
+QString refusal(const servolink::PortProbe &probe);

@@ -1,0 +1,171 @@
+// write, set, reset and restore: read the servo, back up what it holds,
+// program it as the window's PROGRAM does, and check what it reads back.
+#include "commands.h"
+#include "exitcodes.h"
+#include "output.h"
+#include "servoport.h"
+#include "settings/backups.h"
+#include "settings/rounding.h"
+
+#include <QDateTime>
+
+namespace {
+
+// The editors' values for a block: test position 0, half the throw rounded as the window does.
+block::EditorValues editorValues(const block::Decoded &v) {
+    block::EditorValues e;
+    e.position = 0;
+    e.halfThrow = rounding::toInt16(v.throwDeg / 2.0);
+    e.throwDeg = v.throwDeg;
+    e.speed = v.speed;
+    e.centre = v.centre;
+    e.reverse = v.reverse;
+    e.deadband = v.deadband;
+    e.reset = v.reset;
+    return e;
+}
+
+// Programs values into the servo that port has just read, around its own
+// name and tail. A reset request is not compared: the servo applies its own defaults.
+int programAndVerify(ServoPort &port, const Options &options, const block::Decoded &values) {
+    const QByteArray block = port.session().blockFor(editorValues(values));
+    if (options.dryRun) {
+        out::data(out::frameText(protocol::buildFrame(block)).join(QLatin1Char('\n')));
+        out::message(QStringLiteral("dry run: nothing was sent"));
+        return exitcode::Ok;
+    }
+    if (!options.noBackup) {
+        QString error;
+        const QString path =
+            backups::save(port.settings(), QDateTime::currentDateTimeUtc(), &error);
+        if (path.isEmpty())
+            return out::fail(exitcode::BackupFailed,
+                             QStringLiteral("backup failed, nothing was sent: %1").arg(error));
+        out::message(QStringLiteral("backed up the servo's settings to %1").arg(path));
+    }
+    const int sent = port.program(block);
+    if (sent != exitcode::Ok && sent != exitcode::WrongAck)
+        return sent;
+    // Read back even after a wrong acknowledgement, as the window does, to show what took.
+    if (const int read = port.readAgain(); read != exitcode::Ok)
+        return sent != exitcode::Ok ? sent : read;
+    const settingsfile::ServoSettings now = port.settings();
+    if (values.reset == 1) {
+        out::message(QStringLiteral("asked \"%1\" on %2 to restore its own defaults; it now holds:")
+                         .arg(out::shown(now.name()), port.portName()));
+        out::data(out::settingsText(now, port.portName()).join(QLatin1Char('\n')));
+        return sent;
+    }
+    const QStringList differences = out::differences(block, now.block);
+    for (const QString &line : differences)
+        out::message(line);
+    if (sent != exitcode::Ok) {
+        if (differences.isEmpty())
+            out::message(QStringLiteral("the servo reads back the settings sent all the same"));
+        return sent;
+    }
+    if (!differences.isEmpty())
+        return out::fail(
+            exitcode::ReadBackDiffers,
+            QStringLiteral("the servo on %1 reads back other settings").arg(port.portName()));
+    out::message(QStringLiteral("programmed \"%1\" on %2; read back the same settings")
+                     .arg(out::shown(now.name()), port.portName()));
+    return exitcode::Ok;
+}
+
+int loadFile(const QString &path, settingsfile::ServoSettings *settings) {
+    const settingsfile::LoadResult loaded = settingsfile::load(path);
+    if (!loaded.settings)
+        return out::fail(exitcode::Usage, loaded.error + QStringLiteral("; nothing was sent"));
+    *settings = *loaded.settings;
+    return exitcode::Ok;
+}
+
+struct FieldLimit {
+    const char *option;
+    editors::Range range;
+    int block::Decoded::*value;
+};
+
+constexpr FieldLimit SetFields[] = {
+    {"throw", editors::Throw, &block::Decoded::throwDeg},
+    {"speed", editors::Speed, &block::Decoded::speed},
+    {"centre", editors::Centre, &block::Decoded::centre},
+    {"deadband", editors::Deadband, &block::Decoded::deadband},
+    // The grey state 2 is the servo's to report, not ours to set.
+    {"reverse", {0, 1, 0}, &block::Decoded::reverse},
+};
+
+} // namespace
+
+int runWrite(const Options &options) {
+    settingsfile::ServoSettings file;
+    int code = loadFile(options.arguments.at(0), &file);
+    if (code != exitcode::Ok)
+        return code;
+    const auto port = ServoPort::fromOptions(options, &code);
+    if (!port || (code = port->connect()) != exitcode::Ok)
+        return code;
+    return programAndVerify(*port, options, file.values);
+}
+
+int runSet(const Options &options) {
+    if (options.fields.isEmpty())
+        return out::fail(exitcode::Usage,
+                         QStringLiteral("set: name at least one of --throw, --speed, --centre, "
+                                        "--deadband, --reverse"));
+    // Checked before the servo is touched: a bad value sends nothing.
+    QList<QPair<const FieldLimit *, int>> changes;
+    for (const auto &[name, text] : options.fields) {
+        const FieldLimit *f =
+            std::find_if(std::begin(SetFields), std::end(SetFields),
+                         [&](const FieldLimit &l) { return name == QLatin1String(l.option); });
+        bool ok = false;
+        const int v = text.toInt(&ok);
+        if (!ok || !f->range.contains(v))
+            return out::fail(exitcode::Usage, QStringLiteral("--%1 %2 is outside %3 to %4")
+                                                  .arg(name, text)
+                                                  .arg(f->range.min)
+                                                  .arg(f->range.max));
+        changes.append({f, v});
+    }
+    int code = exitcode::Ok;
+    const auto port = ServoPort::fromOptions(options, &code);
+    if (!port || (code = port->connect()) != exitcode::Ok)
+        return code;
+    block::Decoded values = port->settings().values;
+    for (const auto &[f, v] : changes)
+        values.*(f->value) = v;
+    return programAndVerify(*port, options, values);
+}
+
+int runReset(const Options &options) {
+    int code = exitcode::Ok;
+    const auto port = ServoPort::fromOptions(options, &code);
+    if (!port || (code = port->connect()) != exitcode::Ok)
+        return code;
+    block::Decoded values = port->settings().values;
+    values.reset = 1;
+    return programAndVerify(*port, options, values);
+}
+
+int runRestore(const Options &options) {
+    settingsfile::ServoSettings backup;
+    int code = loadFile(options.arguments.at(0), &backup);
+    if (code != exitcode::Ok)
+        return code;
+    const auto port = ServoPort::fromOptions(options, &code);
+    if (!port || (code = port->connect()) != exitcode::Ok)
+        return code;
+    const QByteArray servoName = port->session().servoName();
+    if (servoName != backup.name()) {
+        const QString text =
+            QStringLiteral("the backup is of \"%1\", the servo on %2 is \"%3\"")
+                .arg(out::shown(backup.name()), port->portName(), out::shown(servoName));
+        if (!options.force)
+            return out::fail(exitcode::OtherServo,
+                             text + QStringLiteral("; --force writes it all the same"));
+        out::message(text + QStringLiteral("; writing it all the same (--force)"));
+    }
+    return programAndVerify(*port, options, backup.values);
+}
