@@ -1,130 +1,72 @@
-// The editors on the real window: what a change of the throw, centre and
-// test position shows in the readouts and the test range.
-#include "app/form1.h"
-#include "settings/presets.h"
-#include "support/privateportfolder.h"
+// The editors on the window: the throw sets the test-position range, the test position
+// and the centre give the readouts, and every change redraws its gauge.
+#include "support/settingswindow.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QScrollBar>
-#include <QtTest>
-
-class EditorsTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void startUpShowsPositionZeroInNarrowedRange();
-    void loweringThrowPullsPositionIn_data();
-    void loweringThrowPullsPositionIn();
-    void roundedBarEndReadsPast100Percent();
-    void throwHalvesToEven_data();
-    void throwHalvesToEven();
-    void centreMovesWidthButNotPercent();
-    void unchangedValueRunsNothing();
-    void draggedThumbUpdatesReadouts();
-
-private:
-    PrivatePortFolder m_ports; // before any window, so that it lists no real port
-};
+#include <QTest>
 
 namespace {
 
-QStringList readoutTexts(const Form1 &w) {
-    return {w.LWidth->text(), w.TWidth->text(), w.TPercent->text()};
-}
-
-QPair<int, int> range(const QScrollBar *bar) {
-    return {bar->minimum(), bar->maximum()};
-}
+// After the preset (JR: scale 1.0; Hitec: 550/450; 0: none, 500/450), the test position
+// is set, then the throw, the test position once more and the centre.
+struct Case {
+    int preset, position, throwDeg, centre;
+    int halfThrow, barMax, shown; // shown: the test position at the end
+    QString width, percent;
+};
 
 } // namespace
 
-void EditorsTest::startUpShowsPositionZeroInNarrowedRange() {
-    Form1 w;
-    QCOMPARE(range(w.ScrollPosition), qMakePair(-50, 50));
-    QCOMPARE(w.ScrollPosition->value(), 0);
-    QCOMPARE(w.HalfThrow, 45);
-    QCOMPARE(w.PosMax, 50.0);
-    QCOMPARE(readoutTexts(w), QStringList({"Pulse width for 0 degrees", "1500 uS", "0 %"}));
-}
+class TestEditors : public QObject {
+    Q_OBJECT
 
-void EditorsTest::loweringThrowPullsPositionIn_data() {
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to");
-    QTest::addColumn<QStringList>("texts");
-    QTest::newRow("top") << 50 << 17
-                         << QStringList({"Pulse width for 17 degrees", "2010 uS", "102 %"});
-    QTest::newRow("bottom") << -50 << -17
-                            << QStringList({"Pulse width for -17 degrees", "990 uS", "-102 %"});
-}
+private slots:
+    void readoutsAndRange_data() {
+        QTest::addColumn<Case>("c");
+        // clang-format off
+        QTest::newRow("start-up") << Case{0, 0, 90, 0, 45, 50, 0, "1500 uS", "0 %"};
+        QTest::newRow("centre 20 at the bottom") << Case{0, -50, 90, 20, 45, 50, -50, "1020 uS", "-100 %"};
+        QTest::newRow("throw 30 pulls top in") << Case{0, 50, 30, 0, 15, 17, 17, "2010 uS", "102 %"};
+        QTest::newRow("throw 30 pulls bottom in") << Case{0, -50, 30, 0, 15, 17, -17, "990 uS", "-102 %"};
+        QTest::newRow("throw 30 at 0") << Case{0, 0, 30, 0, 15, 17, 0, "1500 uS", "0 %"};
+        QTest::newRow("1512.5 to even, 2.5 %") << Case{0, 1, 72, 0, 36, 40, 1, "1512 uS", "3 %"};
+        QTest::newRow("1537.5 to even") << Case{0, 3, 72, 0, 36, 40, 3, "1538 uS", "8 %"};
+        QTest::newRow("1487.5 to even, -2.5 %") << Case{0, -1, 72, 0, 36, 40, -1, "1488 uS", "-3 %"};
+        QTest::newRow("31 halves to 16") << Case{4, 16, 31, 0, 16, 16, 16, "1950 uS", "100 %"};
+        QTest::newRow("33 halves to 16") << Case{4, 16, 33, 0, 16, 16, 16, "1950 uS", "100 %"};
+        QTest::newRow("35 halves to 18") << Case{4, 18, 35, 0, 18, 18, 18, "1950 uS", "100 %"};
+        QTest::newRow("wide end past 100 %") << Case{3, 86, 140, 0, 70, 86, 86, "2053 uS", "101 %"};
+        // clang-format on
+    }
 
-void EditorsTest::loweringThrowPullsPositionIn() {
-    QFETCH(int, from);
-    Form1 w;
-    w.ScrollPosition->setValue(from);
-    w.ScrollThrow->setValue(30);
-    QCOMPARE(range(w.ScrollPosition), qMakePair(-17, 17));
-    QTEST(w.ScrollPosition->value(), "to");
-    QTEST(readoutTexts(w), "texts");
-    // The bounds stay unrounded for the position gauge.
-    QCOMPARE(w.PosMax, 15 * presets::ScaleFull);
-    QCOMPARE(w.PosMin, -15 * presets::ScaleFull);
-}
+    void readoutsAndRange() {
+        QFETCH(Case, c);
+        SettingsWindow w;
+        if (c.preset)
+            w.chooseTransmitter(c.preset);
+        w.bar("ScrollPosition")->setValue(c.position);
+        w.bar("ScrollThrow")->setValue(c.throwDeg);
+        w.bar("ScrollPosition")->setValue(c.position);
+        w.bar("ScrollCentre")->setValue(c.centre);
+        QCOMPARE(w.bar("ScrollPosition")->minimum(), -c.barMax);
+        QCOMPARE(w.bar("ScrollPosition")->maximum(), c.barMax);
+        QCOMPARE(w.text("LWidth"), QStringLiteral("Pulse width for %1 degrees").arg(c.shown));
+        QCOMPARE(w.text("TWidth"), c.width);
+        QCOMPARE(w.text("TPercent"), c.percent);
+        // The bounds that the position gauge's zone takes stay unrounded.
+        const gauges::GaugeInputs in = w.form->gaugeInputs();
+        QCOMPARE(in.PosMax, c.halfThrow * in.ThrowScale);
+        QCOMPARE(in.PosMin, -c.halfThrow * in.ThrowScale);
+        QCOMPARE(w.staleGauge(), QString());
+    }
 
-void EditorsTest::roundedBarEndReadsPast100Percent() {
-    Form1 w;
-    w.ThrowScale = presets::ScaleWide;
-    w.ScrollThrow->setValue(140);
-    QCOMPARE(range(w.ScrollPosition), qMakePair(-86, 86));
-    w.ScrollPosition->setValue(86);
-    QCOMPARE(readoutTexts(w), QStringList({"Pulse width for 86 degrees", "2053 uS", "101 %"}));
-}
+    void draggedThumbRedraws() {
+        SettingsWindow w;
+        w.bar("ScrollPosition")->setSliderDown(true);
+        w.bar("ScrollPosition")->setSliderPosition(-12);
+        QCOMPARE(w.text("LWidth"), QStringLiteral("Pulse width for -12 degrees"));
+        QCOMPARE(w.staleGauge(), QString());
+    }
+};
 
-void EditorsTest::throwHalvesToEven_data() {
-    QTest::addColumn<int>("throwDeg");
-    QTest::addColumn<int>("halfThrow");
-    QTest::addColumn<int>("barMax");
-    QTest::newRow("31") << 31 << 16 << 18;
-    QTest::newRow("33") << 33 << 16 << 18;
-    QTest::newRow("35") << 35 << 18 << 20;
-}
-
-void EditorsTest::throwHalvesToEven() {
-    QFETCH(int, throwDeg);
-    QFETCH(int, barMax);
-    Form1 w;
-    w.ScrollThrow->setValue(throwDeg);
-    QTEST(int(w.HalfThrow), "halfThrow");
-    QCOMPARE(range(w.ScrollPosition), qMakePair(-barMax, barMax));
-}
-
-void EditorsTest::centreMovesWidthButNotPercent() {
-    Form1 w;
-    w.ScrollPosition->setValue(20);
-    const QString percent = w.TPercent->text();
-    w.ScrollCentre->setValue(-30);
-    QCOMPARE(w.TWidth->text(), QStringLiteral("1670 uS"));
-    QCOMPARE(w.TPercent->text(), percent);
-}
-
-void EditorsTest::unchangedValueRunsNothing() {
-    Form1 w;
-    w.LWidth->setText(QStringLiteral("untouched"));
-    w.ScrollPosition->setValue(0);
-    w.ScrollCentre->setValue(0);
-    QCOMPARE(w.LWidth->text(), QStringLiteral("untouched"));
-    w.ScrollPosition->setValue(5);
-    QCOMPARE(w.LWidth->text(), QStringLiteral("Pulse width for 5 degrees"));
-}
-
-void EditorsTest::draggedThumbUpdatesReadouts() {
-    Form1 w;
-    w.Fr_Position->setEnabled(true);
-    w.ScrollPosition->setSliderDown(true);
-    w.ScrollPosition->setSliderPosition(-12);
-    QCOMPARE(w.LWidth->text(), QStringLiteral("Pulse width for -12 degrees"));
-    w.ScrollPosition->setSliderDown(false);
-}
-
-QTEST_MAIN(EditorsTest)
+QTEST_MAIN(TestEditors)
 #include "tst_editors.moc"

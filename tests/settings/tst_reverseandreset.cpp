@@ -1,96 +1,60 @@
-// The Reverse and Reset to Default boxes, clicked by the user and set from a
-// decoded servo block.
-#include "app/form1.h"
-#include "settings/presets.h"
-#include "support/privateportfolder.h"
+// The Reverse and Reset to Default boxes as the user changes them; a servo's block sets
+// them in the transmitter presets' test.
 #include "support/settingswindow.h"
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QtTest>
-
-class ReverseAndResetTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void reverseSwapsPicture();
-    void greyReverseLeavesPicture();
-    void resetRenamesButtonAndCentresPosition();
-    void decodedBlockSetsBothBoxes_data();
-    void decodedBlockSetsBothBoxes();
-
-private:
-    PrivatePortFolder m_ports;
-};
+#include <QTest>
 
 namespace {
 
-QString pictureFile(const Form1 &w) {
-    return w.PServo->property("pictureFile").toString();
+QString pictureFile(const SettingsWindow &w) {
+    const auto *picture = w.get<QLabel>("PServo");
+    return picture->pixmap().isNull() ? QString() : picture->property("pictureFile").toString();
 }
+
+// The box goes through the states (0 clear, 1 checked, 2 grey), the test position put
+// at 30 before each.
+struct Change {
+    const char *box;
+    QList<int> states;
+    QString picture, caption;
+    int position;
+};
 
 } // namespace
 
-void ReverseAndResetTest::reverseSwapsPicture() {
-    Form1 w;
-    enableEditors(w);
-    QCOMPARE(pictureFile(w), QStringLiteral("servop.gif"));
-    w.Check1->click();
-    QCOMPARE(pictureFile(w), QStringLiteral("servon.gif"));
-    QVERIFY(!w.PServo->pixmap().isNull());
-    w.Check1->click();
-    QCOMPARE(pictureFile(w), QStringLiteral("servop.gif"));
-}
+class TestReverseAndReset : public QObject {
+    Q_OBJECT
 
-void ReverseAndResetTest::greyReverseLeavesPicture() {
-    Form1 w;
-    w.Check1->setCheckState(Qt::Checked);
-    w.Check1->setCheckState(Qt::PartiallyChecked);
-    QCOMPARE(pictureFile(w), QStringLiteral("servon.gif"));
-}
+private slots:
+    void boxChanges_data() {
+        QTest::addColumn<Change>("c");
+        // clang-format off
+        QTest::newRow("start-up") << Change{"Check1", {}, "servop.gif", "PROGRAM", 0};
+        QTest::newRow("reverse") << Change{"Check1", {1}, "servon.gif", "PROGRAM", 30};
+        QTest::newRow("reverse cleared") << Change{"Check1", {1, 0}, "servop.gif", "PROGRAM", 30};
+        QTest::newRow("reverse grey") << Change{"Check1", {1, 2}, "servon.gif", "PROGRAM", 30};
+        QTest::newRow("reset") << Change{"CkReset", {1}, "servop.gif", "RESET", 0};
+        QTest::newRow("reset cleared") << Change{"CkReset", {1, 0}, "servop.gif", "PROGRAM", 0};
+        QTest::newRow("reset grey") << Change{"CkReset", {1, 2}, "servop.gif", "RESET", 0};
+        // clang-format on
+    }
 
-void ReverseAndResetTest::resetRenamesButtonAndCentresPosition() {
-    Form1 w;
-    enableEditors(w);
-    w.ScrollPosition->setValue(30);
-    w.CkReset->click();
-    QCOMPARE(w.CProgram->text(), QStringLiteral("RESET"));
-    QCOMPARE(w.ScrollPosition->value(), 0);
-    QCOMPARE(w.TWidth->text(), QStringLiteral("1500 uS"));
-    w.ScrollPosition->setValue(-20);
-    w.CkReset->click();
-    QCOMPARE(w.CProgram->text(), QStringLiteral("PROGRAM"));
-    QCOMPARE(w.ScrollPosition->value(), 0);
-}
+    void boxChanges() {
+        QFETCH(Change, c);
+        SettingsWindow w;
+        const Qt::CheckState checkStates[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
+        for (int state : c.states) {
+            w.bar("ScrollPosition")->setValue(30);
+            w.get<QCheckBox>(c.box)->setCheckState(checkStates[state]);
+        }
+        QCOMPARE(pictureFile(w), c.picture);
+        QCOMPARE(w.text("CProgram"), c.caption);
+        QCOMPARE(w.text("LWidth"), QStringLiteral("Pulse width for %1 degrees").arg(c.position));
+        QCOMPARE(w.staleGauge(), QString());
+    }
+};
 
-void ReverseAndResetTest::decodedBlockSetsBothBoxes_data() {
-    QTest::addColumn<int>("flag");
-    QTest::addColumn<QString>("picture");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("set") << 1 << "servon.gif"
-                         << "RESET";
-    QTest::newRow("cleared") << 0 << "servop.gif"
-                             << "PROGRAM";
-}
-
-void ReverseAndResetTest::decodedBlockSetsBothBoxes() {
-    QFETCH(int, flag);
-    Form1 w;
-    // Start from the opposite state, so that the block changes both boxes.
-    w.Check1->setChecked(!flag);
-    w.CkReset->setChecked(!flag);
-    w.ScrollPosition->setValue(25);
-    w.SettingsBlock = servoBlock({90, 100, 0, flag, 2, flag});
-    chooseTransmitter(w, presets::UnknownIndex);
-    QCOMPARE(w.Check1->isChecked(), bool(flag));
-    QCOMPARE(w.CkReset->isChecked(), bool(flag));
-    QTEST(pictureFile(w), "picture");
-    QTEST(w.CProgram->text(), "caption");
-    QCOMPARE(w.ScrollPosition->value(), 0);
-}
-
-QTEST_MAIN(ReverseAndResetTest)
+QTEST_MAIN(TestReverseAndReset)
 #include "tst_reverseandreset.moc"
