@@ -1,20 +1,12 @@
-// The Reverse and Reset to Default boxes as the user changes them; a servo's block sets
-// them in the transmitter presets' test.
+// The Reverse and Reset to Default boxes as the user changes them.
 #include "support/settingswindow.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QTest>
 
 namespace {
 
-QString pictureFile(const SettingsWindow &w) {
-    const auto *picture = w.get<QLabel>("PServo");
-    return picture->pixmap().isNull() ? QString() : picture->property("pictureFile").toString();
-}
-
-// The box goes through the states (0 clear, 1 checked, 2 grey), the test position put
-// at 30 before each.
+// States 0 clear, 1 checked, 2 grey; the test position put at 30 before each.
 struct Change {
     const char *box;
     QList<int> states;
@@ -46,12 +38,12 @@ private slots:
         SettingsWindow w;
         const Qt::CheckState checkStates[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
         for (int state : c.states) {
-            w.bar("ScrollPosition")->setValue(30);
+            w.set({{"Position", 30}});
             w.get<QCheckBox>(c.box)->setCheckState(checkStates[state]);
         }
-        QCOMPARE(pictureFile(w), c.picture);
-        QCOMPARE(w.text("CProgram"), c.caption);
-        QCOMPARE(w.text("LWidth"), QStringLiteral("Pulse width for %1 degrees").arg(c.position));
+        QCOMPARE(QStringList({w.pictureFile(), w.text("CProgram"), w.text("LWidth")}),
+                 QStringList({c.picture, c.caption,
+                              QString("Pulse width for %1 degrees").arg(c.position)}));
         QCOMPARE(w.staleGauge(), QString());
     }
 };

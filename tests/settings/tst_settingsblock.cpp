@@ -1,5 +1,4 @@
-// The settings block: what goes to the servo and what is taken from it. Numeric fields
-// are hex pairs, the centre signed: the low byte of its two's complement.
+// The settings block: what goes to the servo and what is taken from it.
 #include "link/protocol.h"
 #include "settings/settingsblock.h"
 
@@ -7,10 +6,9 @@
 
 namespace {
 
-// Throw 90, speed 100, deadband 2. Name and tail are the block's own first and last
-// eight characters, which go back unchanged whatever they hold.
+// Throw 90, speed 100, deadband 2; name and tail go back unchanged, whatever they hold.
 struct Build {
-    int position, halfThrow, centre, flags; // flags: reverse and reset
+    int position, halfThrow, centre, reverse, reset;
     QByteArray block, checksum;
 };
 
@@ -24,42 +22,43 @@ private slots:
         QTest::addColumn<Build>("b");
         const QByteArray name("\x80\xFF\x9D \x01~\x7F\0", 8), tail("\xA0\xFE\0 !\xC3\xA9\x81", 8);
         // clang-format off
-        QTest::newRow("worked example") << Build{0, 45, 0, 0, "1234567805DC5A640000020000000000", "72"};
-        QTest::newRow("centre -5, flags") << Build{0, 45, -5, 1, "1234567805D75A64FB01020100000000", "90"};
-        QTest::newRow("raw name and tail") << Build{0, 45, 0, 0, name + "05DC5A6400000200" + tail, "54"};
-        QTest::newRow("position 45") << Build{45, 45, 0, 0, "12345678079E5A640000020000000000", {}};
-        QTest::newRow("position -50") << Build{-50, 45, 0, 0, "1234567803E85A640000020000000000", {}};
-        QTest::newRow("1512.5 to even") << Build{1, 36, 0, 0, "1234567805E85A640000020000000000", {}};
-        QTest::newRow("centre 127") << Build{0, 45, 127, 0, "12345678065B5A647F00020000000000", {}};
-        QTest::newRow("1537.5 to even") << Build{3, 36, 0, 0, "1234567806025A640000020000000000", {}};
+        QTest::newRow("worked example") << Build{0, 45, 0, 0, 0, "1234567805DC5A640000020000000000", "72"};
+        QTest::newRow("centre -5, Reverse, reset") << Build{0, 45, -5, 1, 1, "1234567805D75A64FB01020100000000", "90"};
+        QTest::newRow("raw name and tail") << Build{0, 45, 0, 0, 0, name + "05DC5A6400000200" + tail, "54"};
+        QTest::newRow("position 45") << Build{45, 45, 0, 0, 0, "12345678079E5A640000020000000000", {}};
+        QTest::newRow("position -50") << Build{-50, 45, 0, 0, 0, "1234567803E85A640000020000000000", {}};
+        QTest::newRow("1512.5 to even") << Build{1, 36, 0, 0, 0, "1234567805E85A640000020000000000", {}};
+        QTest::newRow("reverse only") << Build{0, 45, 0, 1, 0, "1234567805DC5A640001020000000000", {}};
+        QTest::newRow("centre 127") << Build{0, 45, 127, 0, 0, "12345678065B5A647F00020000000000", {}};
+        QTest::newRow("1537.5 to even") << Build{3, 36, 0, 0, 0, "1234567806025A640000020000000000", {}};
         // clang-format on
     }
 
     void builds() {
         QFETCH(Build, b);
         const block::EditorValues v{b.position, b.halfThrow, 90, 100,
-                                    b.centre,   b.flags,     2,  b.flags};
+                                    b.centre,   b.reverse,   2,  b.reset};
         QCOMPARE(block::build(b.block.left(8), v, b.block.right(8)), b.block);
         if (!b.checksum.isEmpty())
             QCOMPARE(protocol::frameChecksum(b.block), b.checksum);
     }
 
-    // "throw speed centre reverse deadband reset", or the field no editor can show.
+    // "throw speed centre reverse deadband reset", or which field no editor can show.
     void decodes_data() {
         QTest::addColumn<QByteArray>("block");
         QTest::addColumn<QString>("result");
         // clang-format off
         QTest::newRow("highest") << QByteArray("ABCDEFGH05D78C64FB01100100000000") << "140 100 -5 1 16 1";
         QTest::newRow("lowest") << QByteArray("ABCDEFGH05dc1e0181000000abcdefgh") << "30 1 -127 0 0 0";
-        QTest::newRow("throw 29") << QByteArray("1234567805DC1D640000020000000000") << "throw";
-        QTest::newRow("throw 141") << QByteArray("1234567805DC8D640000020000000000") << "throw";
-        QTest::newRow("speed 0") << QByteArray("1234567805DC5A000000020000000000") << "speed";
-        QTest::newRow("speed 101") << QByteArray("1234567805DC5A650000020000000000") << "speed";
-        QTest::newRow("centre -128") << QByteArray("1234567805DC5A648000020000000000") << "centre";
-        QTest::newRow("reverse 2") << QByteArray("1234567805DC5A640002020000000000") << "reverse";
-        QTest::newRow("deadband 17") << QByteArray("1234567805DC5A640000110000000000") << "deadband";
-        QTest::newRow("reset 2") << QByteArray("1234567805DC5A640000020200000000") << "reset";
-        QTest::newRow("not hex") << QByteArray("1234567805DC5G640000020000000000") << "throw";
+        QTest::newRow("throw 29") << QByteArray("1234567805DC1D640000020000000000") << "throw field: 29";
+        QTest::newRow("throw 141") << QByteArray("1234567805DC8D640000020000000000") << "throw field: 141";
+        QTest::newRow("speed 0") << QByteArray("1234567805DC5A000000020000000000") << "speed field: 0";
+        QTest::newRow("speed 101") << QByteArray("1234567805DC5A650000020000000000") << "speed field: 101";
+        QTest::newRow("centre -128") << QByteArray("1234567805DC5A648000020000000000") << "centre field: -128";
+        QTest::newRow("reverse 2") << QByteArray("1234567805DC5A640002020000000000") << "reverse field: 2";
+        QTest::newRow("deadband 17") << QByteArray("1234567805DC5A640000110000000000") << "deadband field: 17";
+        QTest::newRow("reset 2") << QByteArray("1234567805DC5A640000020200000000") << "reset field: 2";
+        QTest::newRow("not hex") << QByteArray("1234567805DC5G640000020000000000") << "throw field: bytes 35 47";
         // clang-format on
     }
 
@@ -70,7 +69,12 @@ private slots:
         QStringList shown;
         for (int v : {d.throwDeg, d.speed, d.centre, d.reverse, d.deadband, d.reset})
             shown << QString::number(v);
-        QTEST(r.values ? shown.join(' ') : r.problem.section(' ', 0, 0), "result");
+        QTEST(r.values ? shown.join(' ') : r.problem, "result");
+    }
+
+    // A pulse width that no 16-bit integer holds is an error, never a wrapped value.
+    void pulseWidthOverflows() {
+        QVERIFY_THROWS_EXCEPTION(std::overflow_error, block::writePulseWidth(32767.5));
     }
 };
 

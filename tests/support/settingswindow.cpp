@@ -2,40 +2,37 @@
 
 #include "link/protocol.h"
 #include "platform/chartviewer.h"
+#include "support/messageboxcatcher.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 
-// Answers in the window's own thread; the reply is there once the link has thrown
-// away what came before it.
-class InProcessServo : public servolink::Transport {
-public:
-    explicit InProcessServo(const QByteArray &block) : m_block(block) {}
+// The reply is there once the link has thrown away what came before it.
+struct InProcessServo : servolink::Transport {
+    explicit InProcessServo(const QByteArray &servoBlock) : block(servoBlock) {}
     servolink::OpenFailure open(const QString &path, qint32, QString *) override {
-        m_open = exists(path);
-        return m_open ? servolink::OpenFailure::None : servolink::OpenFailure::NotFound;
+        opened = exists(path);
+        return opened ? servolink::OpenFailure::None : servolink::OpenFailure::NotFound;
     }
-    void close() override { m_open = false; }
-    bool isOpen() const override { return m_open; }
+    void close() override { opened = false; }
+    bool isOpen() const override { return opened; }
     bool write(const QByteArray &bytes) override {
         written += bytes;
-        const bool request = bytes == QByteArray(1, protocol::ReadRequest) && !m_block.isEmpty();
-        m_reply = request ? protocol::buildFrame(m_block) : QByteArray();
-        m_flushed = false;
+        const bool request = bytes == QByteArray(1, protocol::ReadRequest) && !block.isEmpty();
+        reply = request ? protocol::buildFrame(block) : QByteArray();
+        flushed = false;
         return true;
     }
-    qint64 bytesAvailable() const override { return m_flushed ? m_reply.size() : 0; }
+    qint64 bytesAvailable() const override { return flushed ? reply.size() : 0; }
     QByteArray readAll() override {
-        return std::exchange(m_flushed, true) ? std::exchange(m_reply, {}) : QByteArray();
+        return std::exchange(flushed, true) ? std::exchange(reply, {}) : QByteArray();
     }
     QString errorString() const override { return {}; }
     bool exists(const QString &path) const override { return path.endsWith("/COM1"); }
 
-    QByteArray written;
-
-private:
-    QByteArray m_block, m_reply;
-    bool m_open = false, m_flushed = false;
+    QByteArray block, reply, written;
+    bool opened = false, flushed = false;
 };
 
 QByteArray servoBlock(int throwDeg, int speed, int centre, int reverse, int deadband, int reset) {
@@ -45,11 +42,29 @@ QByteArray servoBlock(int throwDeg, int speed, int centre, int reverse, int dead
 
 SettingsWindow::SettingsWindow(const QByteArray &block) {
     auto port = std::make_unique<InProcessServo>(block);
-    servo = port.get();
+    sent = &port->written;
     form = std::make_unique<Form1>(servolink::PortLocator::onlyFolder(dir.path()), std::move(port));
 }
 
+void SettingsWindow::set(std::initializer_list<std::pair<const char *, int>> values) const {
+    for (const auto &[name, value] : values)
+        bar(name)->setValue(value);
+}
+
+QList<int> SettingsWindow::values(std::initializer_list<const char *> names) const {
+    QList<int> result;
+    for (const char *name : names)
+        result << bar(name)->value();
+    return result;
+}
+
+QString SettingsWindow::pictureFile() const {
+    const auto *picture = get<QLabel>("PServo");
+    return picture->pixmap().isNull() ? QString() : picture->property("pictureFile").toString();
+}
+
 void SettingsWindow::connectServo() {
+    MessageBoxCatcher boxes;
     get<QPushButton>("Connect")->click();
 }
 
@@ -58,20 +73,15 @@ void SettingsWindow::chooseTransmitter(int i) {
     emit get<QComboBox>("CmbServo")->activated(i);
 }
 
-QByteArray SettingsWindow::sent() const {
-    return servo->written;
-}
-
 QString SettingsWindow::staleGauge() const {
     // In the order of gauges::AllGauges; the centre gauge shows 1500 + the offset.
     const char *names[] = {"Throw", "Speed", "Centre", "Deadband", "Position"};
     for (std::size_t i = 0; i < std::size(names); ++i) {
-        const QByteArray viewer = QByteArray("Chart") + names[i], scroll = "Scroll" + viewer.mid(5);
-        const auto value = qint16(bar(scroll.constData())->value() + (i == 2) * 1500);
-        if (get<ChartViewer>(viewer.constData())->picture() !=
-            gauges::drawGauge(gauges::gaugeParams(gauges::AllGauges[i]), value,
-                              form->gaugeInputs()))
-            return QString::fromLatin1(viewer);
+        const auto value = qint16(bar(names[i])->value() + (i == 2) * 1500);
+        const QImage shown = get<ChartViewer>(QString("Chart") + names[i])->picture();
+        if (shown != gauges::drawGauge(gauges::gaugeParams(gauges::AllGauges[i]), value,
+                                       form->gaugeInputs()))
+            return QString("Chart") + names[i];
     }
     return {};
 }

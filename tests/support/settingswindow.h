@@ -7,28 +7,28 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 
-class InProcessServo;
-
 // A block with the name "TESTSRV1" and the tail "TAILTAIL".
 QByteArray servoBlock(int throwDeg, int speed, int centre, int reverse, int deadband, int reset);
 
 struct SettingsWindow {
     explicit SettingsWindow(const QByteArray &block = {}); // empty: no servo answers
 
-    template <typename T = QWidget> T *get(const char *name) const {
-        T *child = form->findChild<T *>(QLatin1String(name));
-        return child ? child : (qFatal("no control %s", name), nullptr);
+    template <typename T = QWidget> T *get(const QString &name) const {
+        T *child = form->findChild<T *>(name);
+        return child ? child : (qFatal("no control %s", qPrintable(name)), nullptr);
     }
-    QScrollBar *bar(const char *name) const { return get<QScrollBar>(name); }
     QString text(const char *name) const { return get(name)->property("text").toString(); }
-    void connectServo();           // clicks Connect
+    // An editor by its name after "Scroll".
+    QScrollBar *bar(const char *name) const { return get<QScrollBar>(QString("Scroll") + name); }
+    void set(std::initializer_list<std::pair<const char *, int>> values) const; // in this order
+    QList<int> values(std::initializer_list<const char *> names) const;
+    QString pictureFile() const;   // the servo picture shown; empty when none
+    void connectServo();           // clicks Connect; message boxes are closed
     void chooseTransmitter(int i); // picks a Tx Compatibility entry as the user does
-    QByteArray sent() const;       // every byte written to the servo
-    // The first viewer whose picture is not its gauge drawn for its editor's value and
-    // the window's values now; empty when every gauge is current.
+    // The first viewer not showing its gauge for its editor and the window's values now.
     QString staleGauge() const;
 
     QTemporaryDir dir;
-    InProcessServo *servo = nullptr; // owned by the window
+    const QByteArray *sent = nullptr; // every byte written to the servo
     std::unique_ptr<Form1> form;
 };
