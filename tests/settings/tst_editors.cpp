@@ -48,7 +48,6 @@ private slots:
         QCOMPARE(
             QStringList({w.text("LWidth"), w.text("TWidth"), w.text("TPercent")}),
             QStringList({QString("Pulse width for %1 degrees").arg(c.shown), c.width, c.percent}));
-        // The bounds that the position gauge's zone takes stay unrounded.
         const gauges::GaugeInputs in = w.form->gaugeInputs();
         QCOMPARE(QPair(in.PosMin, in.PosMax),
                  QPair(-c.halfThrow * in.ThrowScale, c.halfThrow * in.ThrowScale));
