@@ -52,7 +52,6 @@ private slots:
         QTest::newRow("throw 140 wide") << Gauge{GaugeId::Throw, 140, 0, 30, Wide, {85.56, -85.56}, {}, "86", false};
         QTest::newRow("throw 46.5 away from zero") << Gauge{GaugeId::Throw, 93, 0, 30, 1.0, {46.5, -46.5}, {}, "47", false};
         QTest::newRow("throw -45.5 away from zero") << Gauge{GaugeId::Throw, 91, 0, 0, -1.0, {}, {}, "-46", false};
-        QTest::newRow("throw -0.3 without sign") << Gauge{GaugeId::Throw, 30, 0, 0, -0.02, {}, {}, "0", false};
         QTest::newRow("throw new reference") << Gauge{GaugeId::Throw, 93, 93, 0, 1.0, {}, {}, "47", true};
         QTest::newRow("speed 100") << Gauge{GaugeId::Speed, 100, 0, 1, Full, {90}, {{-30, Grey}}, "100", true};
         QTest::newRow("speed 50") << Gauge{GaugeId::Speed, 50, 0, 100, Full, {0}, {}, "50", false};

@@ -47,17 +47,18 @@ private slots:
     }
 
     void makesKeepServoValuesAndUnknownRestoresThem() {
-        SettingsWindow w(servoBlock(120, 60, -10, 1, 5, 1)); // Reverse and Reset to Default
+        SettingsWindow w(servoBlock(120, 60, -10, 0, 5, 1)); // Reset to Default, not Reverse
         // Already at the servo's values: on Connect only the gauges' references change.
         w.set({{"Speed", 60}, {"Deadband", 5}, {"Position", 25}});
+        w.get<QCheckBox>("Check1")->setChecked(true);
         w.connectServo();
-        // Both boxes checked, with their picture and caption; the test position back at 0.
+        // The boxes as the servo has them, with picture and caption; the test position at 0.
         const auto fromServo = [&] {
             return QStringList{QString::number(w.get<QCheckBox>("Check1")->checkState()),
                                QString::number(w.get<QCheckBox>("CkReset")->checkState()),
                                w.pictureFile(), w.text("CProgram"), w.text("LWidth")};
         };
-        const QStringList boxes{"2", "2", "servon.gif", "RESET", "Pulse width for 0 degrees"};
+        const QStringList boxes{"0", "2", "servop.gif", "RESET", "Pulse width for 0 degrees"};
         QCOMPARE(fromServo(), boxes);
         QCOMPARE(w.values({"Throw", "Centre"}), QList<int>({120, -10}));
         QCOMPARE(w.staleGauge(), QString());
@@ -69,7 +70,7 @@ private slots:
         QCOMPARE(w.form->gaugeInputs().RefThrow, 90);
         QCOMPARE(fromServo(), boxes);
 
-        w.get<QCheckBox>("Check1")->setChecked(false);
+        w.get<QCheckBox>("Check1")->setChecked(true);
         w.get<QCheckBox>("CkReset")->setChecked(false);
         w.set({{"Centre", -10}, {"Position", 20}});
         w.chooseTransmitter(0);
