@@ -104,7 +104,8 @@ private slots:
         QCOMPARE(open(), first);
         first->cmdOK->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(first.isNull() && open());
+        const QScopedPointer<frmAbout> fresh(open());
+        QVERIFY(first.isNull() && fresh);
     }
 
     // Type 0: no such value. The text is "before" going in.

@@ -72,8 +72,7 @@ private slots:
         QTEST(r.values ? shown.join(' ') : r.problem, "result");
     }
 
-    // A pulse width that no 16-bit integer holds is an error, never a wrapped value.
-    void pulseWidthOverflows() {
+    void pulseWidthBeyond16BitsIsAnError() {
         QVERIFY_THROWS_EXCEPTION(std::overflow_error, block::writePulseWidth(32767.5));
     }
 };
