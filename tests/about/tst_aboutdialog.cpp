@@ -1,97 +1,195 @@
-// The About dialog's make-up, texts, and OK.
+// The About dialog: its texts and make-up, the menu entry that opens it, and System Info.
 #include "about/frmabout.h"
+#include "app/form1.h"
 #include "platform/version.h"
+#include "support/messageboxcatcher.h"
 
-#include <QKeySequence>
+#include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QtTest>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <stdexcept>
 
-class AboutDialogTest : public QObject {
-    Q_OBJECT
+using registry::RootKey;
 
-private slots:
-    void hasEveryControlByName();
-    void captionAndVersionComeFromTheProgram();
-    void clientAreaBackgroundAndRule();
-    void titleDescriptionAndNotice();
-    void buttonsHaveCaptionsAccessKeyAndAccessibleNames();
-    void okClosesAndUnloads();
+namespace {
+
+// Values under "key|name"; keeps the buffer and access asked with and counts open keys.
+struct FakeRegistry : registry::Registry {
+    QMap<QString, QPair<quint32, QByteArray>> values;
+    QString openPath;
+    QByteArray buffer;
+    quint32 access = 0;
+    int openKeys = 0;
+
+    bool openKey(RootKey, const QString &path, quint32 mask, Key &key) override {
+        access = mask;
+        openPath = path + '|';
+        key = std::any_of(values.keyBegin(), values.keyEnd(),
+                          [&](const QString &k) { return k.startsWith(openPath); });
+        openKeys += int(key);
+        return key;
+    }
+    bool queryValue(Key, const QString &name, quint32 &type, QByteArray &data,
+                    quint32 &size) override {
+        buffer = data;
+        std::tie(type, data) = values.value(openPath + name);
+        size = quint32(data.size());
+        return type != 0;
+    }
+    void closeKey(Key key) override { openKeys -= int(key); }
 };
 
-void AboutDialogTest::hasEveryControlByName() {
-    frmAbout dialog;
-    for (const char *name :
-         {"picIcon", "lblTitle", "lblVersion", "lblDescription", "lblDisclaimer"})
-        QVERIFY2(dialog.findChild<QLabel *>(QLatin1String(name)), name);
-    for (const char *name : {"cmdOK", "cmdSysInfo"})
-        QVERIFY2(dialog.findChild<QPushButton *>(QLatin1String(name)), name);
-    QVERIFY(!dialog.picIcon->pixmap().isNull());
-}
+// MSINFO "PATH" and the Shared Tools folder ("": none), or the registry's stand-in.
+// The launcher: 0 starts, 1 cannot, 2 throws, 3 the real one.
+struct Launch {
+    QString path, folder, launched;
+    int launcher;
+    bool unavailable, standIn = false;
+};
 
-void AboutDialogTest::captionAndVersionComeFromTheProgram() {
-    frmAbout dialog;
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("About Tessaro"));
-    QCOMPARE(dialog.lblVersion->text(), QStringLiteral("Version ") + QLatin1String(version::Text));
-}
+} // namespace
 
-void AboutDialogTest::clientAreaBackgroundAndRule() {
-    frmAbout dialog;
-    dialog.show();
-    QCOMPARE(dialog.size(), QSize(382, 304));
-    const QImage picture = dialog.grab().toImage();
-    QCOMPARE(picture.pixelColor(2, 2), QColor(0xE0, 0xE0, 0xE0));
-    // Grey over white at 2880 twips, between description and notice.
-    QCOMPARE(picture.pixelColor(dialog.width() / 2, 192), QColor(0x80, 0x80, 0x80));
-    QCOMPARE(picture.pixelColor(dialog.width() / 2, 193), QColor(Qt::white));
-    QVERIFY(dialog.lblDescription->geometry().bottom() < 192);
-    QVERIFY(dialog.lblDisclaimer->geometry().top() > 193);
-}
+class TestAboutDialog : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
 
-void AboutDialogTest::titleDescriptionAndNotice() {
-    frmAbout dialog;
-    QCOMPARE(dialog.lblTitle->text(), QStringLiteral("Korvane Digital Servo PC interface"));
-    QVERIFY(dialog.lblTitle->font().bold());
-    QVERIFY(dialog.lblVersion->font().bold());
+private slots:
+    // 5730 x 4560 twips, window grey; a grey-over-white rule at 2880 twips.
+    void makeUp() {
+        frmAbout d;
+        QCOMPARE(QStringList({d.windowTitle(), d.lblTitle->text(), d.lblVersion->text(),
+                              d.cmdOK->text(), d.cmdSysInfo->text()}),
+                 QStringList({"About Tessaro", "Korvane Digital Servo PC interface",
+                              QString("Version ") + version::Text, "OK", "&System Info..."}));
+        QVERIFY(d.lblTitle->font().bold() && d.lblVersion->font().bold());
+        const QRegularExpression description(
+            "^This software enables programming of Korvane Ostrel Digital Servos when used in "
+            "conjunction with 3-pin USB-to-Serial Adapter pn# \\S+ and a Windows PC with USB "
+            "port \\(ver Win98se or higher\\)\\s+For more information, visit \\S+$");
+        QVERIFY2(description.match(d.lblDescription->text()).hasMatch(),
+                 qPrintable(d.lblDescription->text()));
+        QVERIFY(d.lblDisclaimer->text().startsWith("NOTICE:"));
+        QVERIFY(d.lblDisclaimer->text().endsWith("USE STRICTLY AT YOUR OWN RISK"));
+        QVERIFY(d.lblDescription->wordWrap() && d.lblDisclaimer->wordWrap());
+        QVERIFY(!d.picIcon->pixmap().isNull());
+        d.show();
+        const QImage picture = d.grab().toImage();
+        QCOMPARE(picture.size(), QSize(382, 304));
+        QCOMPARE(picture.pixelColor(2, 2), QColor(0xE0E0E0));
+        QCOMPARE(picture.pixelColor(191, 192), QColor(0x808080));
+        QCOMPARE(picture.pixelColor(191, 193), QColor(Qt::white));
+        QVERIFY(d.lblDescription->geometry().bottom() < 192 && d.lblDisclaimer->y() > 193);
+    }
 
-    const QString text = dialog.lblDescription->text();
-    const QString start = QStringLiteral(
-        "This software enables programming of Korvane Ostrel Digital Servos when used in "
-        "conjunction with 3-pin USB-to-Serial Adapter pn# ");
-    const qsizetype pcAt =
-        text.indexOf(QStringLiteral(" and a Windows PC with USB port (ver Win98se or higher)"));
-    const QString visit = QStringLiteral("For more information, visit ");
-    const qsizetype visitAt = text.indexOf(visit);
-    QVERIFY(text.startsWith(start));
-    QVERIFY(pcAt > start.size());                  // after the part number
-    QVERIFY(visitAt > pcAt);                       // on its own line
-    QVERIFY(text.size() > visitAt + visit.size()); // followed by the web address
+    // Chosen again: the same dialog; after OK a fresh one. No parent: it outlives the window.
+    void menuOpensOneModelessDialog() {
+        Form1 w(servolink::PortLocator::onlyFolder(m_dir.path()));
+        const auto open = [&] {
+            w.findChild<QAction *>("Frm_About")->trigger();
+            QPointer<frmAbout> shown;
+            for (QWidget *top : QApplication::topLevelWidgets())
+                if (top->isVisible() && qobject_cast<frmAbout *>(top))
+                    shown = qobject_cast<frmAbout *>(top);
+            return shown;
+        };
+        const QPointer<frmAbout> first = open();
+        QVERIFY(first && !first->isModal() && !first->parentWidget());
+        first->hide();
+        QCOMPARE(open(), first);
+        first->cmdOK->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QScopedPointer<frmAbout> fresh(open());
+        QVERIFY(first.isNull() && fresh);
+    }
 
-    const QString notice = dialog.lblDisclaimer->text();
-    QVERIFY(notice.startsWith(QStringLiteral("NOTICE:")));
-    QVERIFY(notice.endsWith(QStringLiteral("USE STRICTLY AT YOUR OWN RISK")));
-    QVERIFY(dialog.lblDescription->wordWrap() && dialog.lblDisclaimer->wordWrap());
-}
+    // Type 0: no such value. The text is "before" going in.
+    void getKeyValue_data() {
+        QTest::addColumn<quint32>("type");
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<QString>("text");
+        // clang-format off
+        QTest::newRow("string") << 1u << QByteArray("C:\\msinfo32.exe\0", 16) << "C:\\msinfo32.exe";
+        QTest::newRow("no NUL") << 1u << QByteArray("ABC") << "ABC";
+        QTest::newRow("one NUL trimmed") << 1u << QByteArray("AB\0\0", 4) << QString::fromLatin1("AB\0", 3);
+        QTest::newRow("number") << 4u << QByteArray("\x02\x01\0\0", 4) << "258";
+        QTest::newRow("largest number") << 4u << QByteArray(4, '\xFF') << "4294967295";
+        QTest::newRow("other type") << 3u << QByteArray("\x01\x02") << "before";
+        QTest::newRow("no value") << 0u << QByteArray() << "";
+        // clang-format on
+    }
 
-void AboutDialogTest::buttonsHaveCaptionsAccessKeyAndAccessibleNames() {
-    frmAbout dialog;
-    QCOMPARE(dialog.cmdOK->text(), QStringLiteral("OK"));
-    QCOMPARE(dialog.cmdSysInfo->text(), QStringLiteral("&System Info..."));
-    QCOMPARE(QKeySequence::mnemonic(dialog.cmdSysInfo->text()), QKeySequence(Qt::ALT | Qt::Key_S));
-    QVERIFY(!dialog.cmdOK->accessibleName().isEmpty());
-    QVERIFY(!dialog.cmdSysInfo->accessibleName().isEmpty());
-}
+    void getKeyValue() {
+        QFETCH(quint32, type);
+        QFETCH(QByteArray, data);
+        FakeRegistry reg;
+        reg.values["SOFTWARE\\Test|Other"] = {1, "x"};
+        reg.values["SOFTWARE\\Test|Value"] = {type, data};
+        QString text = QStringLiteral("before");
+        QCOMPARE(GetKeyValue(reg, RootKey::LocalMachine, "SOFTWARE\\Test", "Value", text),
+                 type != 0);
+        QTEST(text, "text");
+        QCOMPARE(QPair(reg.access, reg.buffer), QPair(0x2003Fu, QByteArray(1024, '\0')));
+        QVERIFY(!GetKeyValue(reg, RootKey::LocalMachine, "SOFTWARE\\None", "Value", text));
+        QCOMPARE(text, QString());
+        QCOMPARE(reg.openKeys, 0);
+    }
 
-void AboutDialogTest::okClosesAndUnloads() {
-    QPointer<frmAbout> dialog = new frmAbout;
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->show();
-    dialog->cmdOK->click();
-    QVERIFY(!dialog->isVisible());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(dialog.isNull());
-}
+    void startSysInfo_data() {
+        QTest::addColumn<Launch>("l");
+        QVERIFY(QDir(m_dir.path()).mkpath("tool"));
+        const QString folder = m_dir.filePath("tool"), tool = folder + "/MSINFO32.EXE";
+        QFile program(tool);
+        QVERIFY(program.open(QIODevice::WriteOnly));
+        const QString other = "/opt/tool/info", none = m_dir.filePath("none");
+        const QString installed = QStandardPaths::findExecutable("true");
+        // clang-format off
+        QTest::newRow("neither value") << Launch{"", "", "", 0, true};
+        QTest::newRow("folder without tool") << Launch{"", m_dir.path(), "", 0, true};
+        QTest::newRow("folder with tool") << Launch{"", folder, QDir::toNativeSeparators(tool), 0, false};
+        QTest::newRow("path before folder") << Launch{other, folder, other, 0, false};
+        QTest::newRow("launch fails") << Launch{other, "", other, 1, true};
+        QTest::newRow("launch throws") << Launch{other, "", other, 2, true};
+        QTest::newRow("missing program") << Launch{none, "", none, 3, true};
+        QTest::newRow("installed program") << Launch{installed, "", installed, 3, false};
+        QTest::newRow("stand-in, first installed") << Launch{"", "", installed, 3, false, true};
+        // clang-format on
+    }
 
-QTEST_MAIN(AboutDialogTest)
+    void startSysInfo() {
+        QFETCH(Launch, l);
+        FakeRegistry reg;
+        for (const auto &[key, text] :
+             {QPair(QString(registry::MsInfoKey) + "|PATH", l.path),
+              {QString(registry::SharedToolsLocationKey) + "|MSINFO", l.folder}})
+            if (!text.isEmpty())
+                reg.values[key] = {1, QFile::encodeName(text) + '\0'};
+        QStringList started;
+        registry::SearchPathRegistry standIn({"tessaro-no-such-tool", "true", "sh"});
+        frmAbout dialog;
+        dialog.setSysInfoServices(l.standIn ? standIn : static_cast<registry::Registry &>(reg),
+                                  [&](const QString &program) {
+                                      started << program;
+                                      if (l.launcher == 2)
+                                          throw std::runtime_error("cannot start");
+                                      return l.launcher == 3 ? sysinfo::startDetached(program)
+                                                             : l.launcher == 0;
+                                  });
+        dialog.show();
+        MessageBoxCatcher boxes;
+        dialog.cmdSysInfo->click();
+        QCOMPARE(started.join('|'), l.launched);
+        const QStringList message{"System Information Is Unavailable At This Time"};
+        QCOMPARE(boxes.texts, l.unavailable ? message : QStringList());
+        QCOMPARE(boxes.titles, l.unavailable ? QStringList{"Tessaro"} : QStringList());
+        QVERIFY(dialog.isVisible());
+    }
+};
+
+QTEST_MAIN(TestAboutDialog)
 #include "tst_aboutdialog.moc"

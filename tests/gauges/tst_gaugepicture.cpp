@@ -1,111 +1,139 @@
-// The picture as a whole: size and pixel ratio, the rounded frame with the window's grey
-// outside its corners, the raised black border, and the same picture for the same inputs.
-#include "support/gaugeprobe.h"
+// The gauge picture, its dial (centre (75, 80), -90 to +90 degrees) restated here.
+#include "gauges/gaugesequence.h"
+#include "platform/angularmeter.h"
 
 #include <QTest>
-#include <cstring>
+#include <QtMath>
 
 using gauges::GaugeId;
-using namespace GaugeProbe;
 
 namespace {
-constexpr QRgb WindowGrey = 0xFFE0E0E0;
-constexpr QRgb Black = 0xFF000000;
 
-int brightness(QRgb c) {
-    return qRed(c) + qGreen(c) + qBlue(c);
+constexpr double Full = 500.0 / 450.0, Wide = 550.0 / 450.0;
+constexpr QRgb Green = 0xFF66FF66, Yellow = 0xFFFFFF33, Grey = 0; // Grey: the metallic dial
+
+QImage draw(GaugeId id, int value, double throwScale = Full, qreal ratio = 1) {
+    gauges::GaugeInputs in = gauges::startupInputs();
+    in.ThrowScale = throwScale;
+    return gauges::drawGauge(gauges::gaugeParams(id), qint16(value), in, ratio);
 }
+
+QRgb pixelAt(const QImage &picture, double angle, double radius) {
+    const double a = qDegreesToRadians(angle);
+    return picture.pixel(int(std::floor(75.5 + radius * std::sin(a))),
+                         int(std::floor(80.5 - radius * std::cos(a))));
+}
+
+// Needles: along each one's ray the picture differs from the one with its needle at `far`,
+// 15 degrees inward it agrees. Colours are probed 40 pixels out. A reference other than 0
+// replaces all four of start-up's (90, 100, 0, 2).
+struct Gauge {
+    GaugeId id;
+    int value, reference, far;
+    double scale;
+    QList<double> needles;
+    QList<QPair<double, QRgb>> colours; // angle, colour
+    QString text;
+    bool darkBlue;
+};
+
 } // namespace
 
 class TestGaugePicture : public QObject {
     Q_OBJECT
 
 private slots:
-    void sizeFollowsPixelRatio_data();
-    void sizeFollowsPixelRatio();
-    void cornersShowWindowGrey_data();
-    void cornersShowWindowGrey();
-    void raisedBlackBorder();
-    void sameInputsSamePicture_data();
-    void sameInputsSamePicture();
-};
+    void gauge_data() {
+        QTest::addColumn<Gauge>("g");
+        // clang-format off
+        // Throw: green from -70 to -15 and from 15 to 70, times ThrowScale.
+        QTest::newRow("throw 90") << Gauge{GaugeId::Throw, 90, 0, 30, Full, {50, -50}, {{-70, Green}, {-12, Grey}, {75, Green}}, "50", true};
+        QTest::newRow("throw 90 at 1.0") << Gauge{GaugeId::Throw, 90, 0, 30, 1.0, {45, -45}, {{-60, Green}, {75, Grey}}, "45", true};
+        QTest::newRow("throw 140 wide") << Gauge{GaugeId::Throw, 140, 0, 30, Wide, {85.56, -85.56}, {}, "86", false};
+        QTest::newRow("throw 46.5 away from zero") << Gauge{GaugeId::Throw, 93, 0, 30, 1.0, {46.5, -46.5}, {}, "47", false};
+        QTest::newRow("throw -45.5 away from zero") << Gauge{GaugeId::Throw, 91, 0, 0, -1.0, {}, {}, "-46", false};
+        QTest::newRow("throw new reference") << Gauge{GaugeId::Throw, 93, 93, 0, 1.0, {}, {}, "47", true};
+        QTest::newRow("speed 100") << Gauge{GaugeId::Speed, 100, 0, 1, Full, {90}, {{-30, Grey}}, "100", true};
+        QTest::newRow("speed 50") << Gauge{GaugeId::Speed, 50, 0, 100, Full, {0}, {}, "50", false};
+        QTest::newRow("speed new reference") << Gauge{GaugeId::Speed, 40, 40, 0, Full, {}, {}, "40", true};
+        // Centre: green from 1373 to 1627, ±22.9 degrees.
+        QTest::newRow("centre 1373") << Gauge{GaugeId::Centre, 1373, 0, 1627, Full, {-22.86}, {{20, Green}, {28, Grey}}, "1373", false};
+        QTest::newRow("centre 1500") << Gauge{GaugeId::Centre, 1500, 0, 0, Full, {}, {}, "1500", true};
+        QTest::newRow("centre offset 10") << Gauge{GaugeId::Centre, 1510, 10, 0, Full, {}, {}, "1510", true};
+        QTest::newRow("centre raw 10") << Gauge{GaugeId::Centre, 10, 10, 0, Full, {}, {}, "10", false};
+        // Deadband: yellow 0 to 2, green 2 to 8, yellow 8 to 16.
+        QTest::newRow("deadband 9") << Gauge{GaugeId::Deadband, 9, 0, 0, Full, {11.25}, {{-80, Yellow}, {-30, Green}, {40, Yellow}}, "9", false};
+        QTest::newRow("deadband 2") << Gauge{GaugeId::Deadband, 2, 0, 0, Full, {}, {}, "2", true};
+        // Position: green from PosMin to PosMax, -50 to 50 at start-up; never dark blue.
+        QTest::newRow("position 20") << Gauge{GaugeId::Position, 20, 0, -50, Full, {20}, {{-45, Green}, {-55, Grey}}, "20", false};
+        QTest::newRow("position 0") << Gauge{GaugeId::Position, 0, 0, 0, Full, {}, {}, "0", false};
+        QTest::newRow("position -35") << Gauge{GaugeId::Position, -35, -35, 50, Full, {-35}, {}, "-35", false};
+        // clang-format on
+    }
 
-void TestGaugePicture::sizeFollowsPixelRatio_data() {
-    QTest::addColumn<double>("ratio");
-    QTest::addColumn<QSize>("pixels");
-    QTest::newRow("1x") << 1.0 << QSize(150, 90);
-    QTest::newRow("1.5x") << 1.5 << QSize(225, 135);
-    QTest::newRow("2x") << 2.0 << QSize(300, 180);
-}
+    // The readout must show the same box as one drawn alone with the expected text and colour.
+    void gauge() {
+        QFETCH(Gauge, g);
+        gauges::GaugeInputs in = gauges::startupInputs();
+        in.ThrowScale = g.scale;
+        if (g.reference) {
+            in.RefThrow = in.RefSpeed = in.RefCentre = g.reference;
+            in.RefDeadband = qint16(g.reference);
+        }
+        const gauges::GaugeParams &params = gauges::gaugeParams(g.id);
+        const QImage picture = gauges::drawGauge(params, qint16(g.value), in);
+        const QImage far = gauges::drawGauge(params, qint16(g.far), in);
+        const auto differing = [&](double angle) { // pixels from radius 20 to 40
+            int n = 0;
+            for (double r = 20; r <= 40; r += 2)
+                n += pixelAt(picture, angle, r) != pixelAt(far, angle, r);
+            return n;
+        };
+        for (double angle : g.needles)
+            QCOMPARE(QPair(differing(angle), differing(angle + (angle > 0 ? -15 : 15))),
+                     QPair(11, 0));
+        for (const auto &[angle, colour] : g.colours) {
+            const QRgb c = pixelAt(picture, angle, 40);
+            const bool grey = qRed(c) == qGreen(c) && qGreen(c) == qBlue(c);
+            QVERIFY2(colour == Grey ? grey : c == colour, qPrintable(QString::number(angle)));
+        }
+        QCOMPARE(gauges::gaugeReadout(params, qint16(g.value), in), g.text);
+        const int x = g.id == GaugeId::Centre ? 115 : 120;
+        Chart::AngularMeter alone(150, 90, 0x123456);
+        alone.addText(x, 5, g.text, "arial.ttf", 8, g.darkBlue ? 0x0404A2 : 0xFFFFFF, 7)
+            .setBackground(0xA3A3A3, 0x000000, -1);
+        const QImage expected = alone.makePicture();
+        QRect box; // where the box alone differs from its plain background
+        for (int py = 0; py < expected.height(); ++py)
+            for (int px = 0; px < expected.width(); ++px)
+                if (expected.pixel(px, py) != expected.pixel(75, 60))
+                    box |= QRect(px, py, 1, 1);
+        QCOMPARE(box.topLeft(), QPoint(x, 5));
+        QCOMPARE(picture.copy(box), expected.copy(box));
+    }
 
-void TestGaugePicture::sizeFollowsPixelRatio() {
-    QFETCH(double, ratio);
-    QFETCH(QSize, pixels);
-    const QImage picture =
-        gauges::drawGauge(gauges::gaugeParams(GaugeId::Speed), 100, startupInputs(), ratio);
-    QCOMPARE(picture.size(), pixels);
-    QCOMPARE(picture.devicePixelRatio(), ratio);
-}
-
-void TestGaugePicture::cornersShowWindowGrey_data() {
-    QTest::addColumn<double>("ratio");
-    QTest::newRow("1x") << 1.0;
-    QTest::newRow("2x") << 2.0;
-}
-
-void TestGaugePicture::cornersShowWindowGrey() {
-    QFETCH(double, ratio);
-    const QImage picture =
-        gauges::drawGauge(gauges::gaugeParams(GaugeId::Throw), 90, startupInputs(), ratio);
-    const int w = picture.width() - 1;
-    const int h = picture.height() - 1;
-    const int n = int(2 * ratio); // pixels this close to a corner lie wholly outside a radius of 10
-    for (int i = 0; i < n; ++i) {
-        for (int j = 0; i + j <= n; ++j) {
-            QCOMPARE(picture.pixel(i, j), WindowGrey);
-            QCOMPARE(picture.pixel(w - i, j), WindowGrey);
-            QCOMPARE(picture.pixel(i, h - j), WindowGrey);
-            QCOMPARE(picture.pixel(w - i, h - j), WindowGrey);
+    // Window grey outside the rounded corners, a raised black edge; sized by the pixel ratio.
+    void frame() {
+        for (int r : {1, 2}) {
+            const QImage p = draw(GaugeId::Speed, 100, Full, r);
+            const int w = p.width() - 1, h = p.height() - 1, x = 75 * r, y = 45 * r;
+            QCOMPARE(QPair(p.size(), p.devicePixelRatio()), QPair(QSize(150, 90) * r, qreal(r)));
+            for (const QPoint corner : {QPoint(0, 0), QPoint(w, 0), QPoint(0, h), QPoint(w, h)})
+                QCOMPARE(p.pixel(corner), 0xFFE0E0E0);
+            for (const QPoint edge : {QPoint(x, 0), QPoint(x, h), QPoint(0, y), QPoint(w, y)})
+                QCOMPARE(p.pixel(edge), 0xFF000000);
+            QVERIFY(qGray(p.pixel(x, r)) > qGray(p.pixel(x, h - r)));
         }
     }
-    // Past the corners the frame's edge runs along the picture's own edge.
-    QCOMPARE(picture.pixel(int(12 * ratio), 0), Black);
-    QCOMPARE(picture.pixel(0, int(12 * ratio)), Black);
-}
 
-void TestGaugePicture::raisedBlackBorder() {
-    const QImage picture = draw(GaugeId::Speed, 100);
-    for (const QPoint p : {QPoint(75, 0), QPoint(75, 89), QPoint(0, 45), QPoint(149, 45)})
-        QCOMPARE(picture.pixel(p), Black);
-    // Raised: light inside the top and left edges, shadow inside the bottom and right.
-    const QRgb inside = picture.pixel(75, 45);
-    for (const QPoint p : {QPoint(75, 1), QPoint(75, 2), QPoint(1, 45), QPoint(2, 45)})
-        QVERIFY(brightness(picture.pixel(p)) > brightness(inside));
-    for (const QPoint p : {QPoint(75, 88), QPoint(75, 87), QPoint(148, 45), QPoint(147, 45)})
-        QVERIFY(brightness(picture.pixel(p)) < brightness(inside));
-}
-
-void TestGaugePicture::sameInputsSamePicture_data() {
-    QTest::addColumn<GaugeId>("id");
-    QTest::addColumn<int>("value");
-    QTest::newRow("throw") << GaugeId::Throw << 91;
-    QTest::newRow("speed") << GaugeId::Speed << 37;
-    QTest::newRow("centre") << GaugeId::Centre << 1421;
-    QTest::newRow("deadband") << GaugeId::Deadband << 5;
-    QTest::newRow("position") << GaugeId::Position << -35;
-}
-
-void TestGaugePicture::sameInputsSamePicture() {
-    QFETCH(GaugeId, id);
-    QFETCH(int, value);
-    const QImage first = draw(id, value);
-    draw(GaugeId::Throw, 140); // other drawings in between leave nothing behind
-    draw(id, value + 1);
-    const QImage second = draw(id, value);
-    QCOMPARE(second.format(), first.format());
-    QCOMPARE(second.sizeInBytes(), first.sizeInBytes());
-    QVERIFY(std::memcmp(first.constBits(), second.constBits(), size_t(first.sizeInBytes())) == 0);
-}
+    void sameInputsSamePicture() {
+        for (GaugeId id : gauges::AllGauges) {
+            const QImage first = draw(id, 7);
+            draw(GaugeId::Throw, 140, Wide);
+            QCOMPARE(draw(id, 7), first);
+        }
+    }
+};
 
 QTEST_MAIN(TestGaugePicture)
 #include "tst_gaugepicture.moc"

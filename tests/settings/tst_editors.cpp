@@ -1,186 +1,59 @@
-// The editors on the real window: what a change of the throw, centre and
-// test position shows in the readouts and the test range.
-#include "app/form1.h"
-#include "settings/presets.h"
-#include "support/privateportfolder.h"
+// The editors: the test-position range, the readouts, and every gauge redrawn.
 #include "support/settingswindow.h"
 
-#include <QAccessible>
-#include <QLabel>
-#include <QLineEdit>
-#include <QScrollBar>
-#include <QtTest>
-
-class EditorsTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void startUpShowsPositionZeroInNarrowedRange();
-    void loweringThrowPullsPositionIn_data();
-    void loweringThrowPullsPositionIn();
-    void roundedBarEndReadsPast100Percent();
-    void throwHalvesToEven_data();
-    void throwHalvesToEven();
-    void centreMovesWidthButNotPercent();
-    void unchangedValueRunsNothing();
-    void draggedThumbUpdatesReadouts();
-    void screenReaderHearsWhatTheGaugeShows_data();
-    void screenReaderHearsWhatTheGaugeShows();
-    void arrowKeysMoveAsTheGaugeReads_data();
-    void arrowKeysMoveAsTheGaugeReads();
-
-private:
-    PrivatePortFolder m_ports; // before any window, so that it lists no real port
-};
+#include <QTest>
 
 namespace {
 
-QStringList readoutTexts(const Form1 &w) {
-    return {w.LWidth->text(), w.TWidth->text(), w.TPercent->text()};
-}
-
-QPair<int, int> range(const QScrollBar *bar) {
-    return {bar->minimum(), bar->maximum()};
-}
+// Preset (3 Hitec, 4 JR, 0 none); the test position set before the throw when `first`.
+struct Case {
+    int preset, position, throwDeg, centre;
+    bool first;
+    int halfThrow, barMax, shown; // shown: the test position at the end
+    QString width, percent;
+};
 
 } // namespace
 
-void EditorsTest::startUpShowsPositionZeroInNarrowedRange() {
-    Form1 w;
-    QCOMPARE(range(w.ScrollPosition), qMakePair(-50, 50));
-    QCOMPARE(w.ScrollPosition->value(), 0);
-    QCOMPARE(w.HalfThrow, 45);
-    QCOMPARE(w.PosMax, 50.0);
-    QCOMPARE(readoutTexts(w), QStringList({"Pulse width for 0 degrees", "1500 uS", "0 %"}));
-}
+class TestEditors : public QObject {
+    Q_OBJECT
 
-void EditorsTest::loweringThrowPullsPositionIn_data() {
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to");
-    QTest::addColumn<QStringList>("texts");
-    QTest::newRow("top") << 50 << 17
-                         << QStringList({"Pulse width for 17 degrees", "2010 uS", "102 %"});
-    QTest::newRow("bottom") << -50 << -17
-                            << QStringList({"Pulse width for -17 degrees", "990 uS", "-102 %"});
-}
-
-void EditorsTest::loweringThrowPullsPositionIn() {
-    QFETCH(int, from);
-    Form1 w;
-    w.ScrollPosition->setValue(from);
-    w.ScrollThrow->setValue(30);
-    QCOMPARE(range(w.ScrollPosition), qMakePair(-17, 17));
-    QTEST(w.ScrollPosition->value(), "to");
-    QTEST(readoutTexts(w), "texts");
-    // The bounds stay unrounded for the position gauge.
-    QCOMPARE(w.PosMax, 15 * presets::ScaleFull);
-    QCOMPARE(w.PosMin, -15 * presets::ScaleFull);
-}
-
-void EditorsTest::roundedBarEndReadsPast100Percent() {
-    Form1 w;
-    w.ThrowScale = presets::ScaleWide;
-    w.ScrollThrow->setValue(140);
-    QCOMPARE(range(w.ScrollPosition), qMakePair(-86, 86));
-    w.ScrollPosition->setValue(86);
-    QCOMPARE(readoutTexts(w), QStringList({"Pulse width for 86 degrees", "2053 uS", "101 %"}));
-}
-
-void EditorsTest::throwHalvesToEven_data() {
-    QTest::addColumn<int>("throwDeg");
-    QTest::addColumn<int>("halfThrow");
-    QTest::addColumn<int>("barMax");
-    QTest::newRow("31") << 31 << 16 << 18;
-    QTest::newRow("33") << 33 << 16 << 18;
-    QTest::newRow("35") << 35 << 18 << 20;
-}
-
-void EditorsTest::throwHalvesToEven() {
-    QFETCH(int, throwDeg);
-    QFETCH(int, barMax);
-    Form1 w;
-    w.ScrollThrow->setValue(throwDeg);
-    QTEST(int(w.HalfThrow), "halfThrow");
-    QCOMPARE(range(w.ScrollPosition), qMakePair(-barMax, barMax));
-}
-
-void EditorsTest::centreMovesWidthButNotPercent() {
-    Form1 w;
-    w.ScrollPosition->setValue(20);
-    const QString percent = w.TPercent->text();
-    w.ScrollCentre->setValue(-30);
-    QCOMPARE(w.TWidth->text(), QStringLiteral("1670 uS"));
-    QCOMPARE(w.TPercent->text(), percent);
-}
-
-void EditorsTest::unchangedValueRunsNothing() {
-    Form1 w;
-    w.LWidth->setText(QStringLiteral("untouched"));
-    w.ScrollPosition->setValue(0);
-    w.ScrollCentre->setValue(0);
-    QCOMPARE(w.LWidth->text(), QStringLiteral("untouched"));
-    w.ScrollPosition->setValue(5);
-    QCOMPARE(w.LWidth->text(), QStringLiteral("Pulse width for 5 degrees"));
-}
-
-void EditorsTest::draggedThumbUpdatesReadouts() {
-    Form1 w;
-    w.Fr_Position->setEnabled(true);
-    w.ScrollPosition->setSliderDown(true);
-    w.ScrollPosition->setSliderPosition(-12);
-    QCOMPARE(w.LWidth->text(), QStringLiteral("Pulse width for -12 degrees"));
-    w.ScrollPosition->setSliderDown(false);
-}
-
-void EditorsTest::screenReaderHearsWhatTheGaugeShows_data() {
-    QTest::addColumn<QString>("bar");
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("description");
-    QTest::newRow("throw at start") << "ScrollThrow" << 90 << "50 deg.";
-    QTest::newRow("throw 120") << "ScrollThrow" << 120 << "67 deg.";
-    QTest::newRow("speed 40") << "ScrollSpeed" << 40 << "40 %";
-    QTest::newRow("centre at start") << "ScrollCentre" << 0 << "1500 uS";
-    QTest::newRow("centre -27") << "ScrollCentre" << -27 << "1473 uS";
-    QTest::newRow("deadband 9") << "ScrollDeadband" << 9 << "9 uS";
-    QTest::newRow("position -35") << "ScrollPosition" << -35 << "-35 deg.";
-}
-
-void EditorsTest::screenReaderHearsWhatTheGaugeShows() {
-    QFETCH(QString, bar);
-    QFETCH(int, value);
-    Form1 w;
-    auto *scroll = w.findChild<QScrollBar *>(bar);
-    scroll->setValue(value);
-    QTEST(QAccessible::queryAccessibleInterface(scroll)->text(QAccessible::Description),
-          "description");
-}
-
-void EditorsTest::arrowKeysMoveAsTheGaugeReads_data() {
-    QTest::addColumn<QString>("bar");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("step");
-    const std::pair<Qt::Key, int> keys[] = {
-        {Qt::Key_Right, 1}, {Qt::Key_Up, 1}, {Qt::Key_Left, -1}, {Qt::Key_Down, -1}};
-    for (const char *bar :
-         {"ScrollThrow", "ScrollSpeed", "ScrollCentre", "ScrollDeadband", "ScrollPosition"}) {
-        for (const auto &[key, step] : keys)
-            QTest::addRow("%s %s", bar, qPrintable(QKeySequence(key).toString()))
-                << bar << int(key) << step;
+private slots:
+    void readoutsAndRange_data() {
+        QTest::addColumn<Case>("c");
+        // clang-format off
+        QTest::newRow("start-up") << Case{0, 0, 90, 0, false, 45, 50, 0, "1500 uS", "0 %"};
+        QTest::newRow("centre 20 at the bottom") << Case{0, -50, 90, 20, false, 45, 50, -50, "1020 uS", "-100 %"};
+        QTest::newRow("throw 30 pulls top in") << Case{0, 50, 30, 0, true, 15, 17, 17, "2010 uS", "102 %"};
+        QTest::newRow("throw 30 pulls bottom in") << Case{0, -50, 30, 0, true, 15, 17, -17, "990 uS", "-102 %"};
+        QTest::newRow("throw 30 at 0") << Case{0, 0, 30, 0, true, 15, 17, 0, "1500 uS", "0 %"};
+        QTest::newRow("1512.5 to even, 2.5 %") << Case{0, 1, 72, 0, false, 36, 40, 1, "1512 uS", "3 %"};
+        QTest::newRow("1487.5 to even, -2.5 %") << Case{0, -1, 72, 0, false, 36, 40, -1, "1488 uS", "-3 %"};
+        QTest::newRow("33 halves to 16") << Case{4, 16, 33, 0, false, 16, 16, 16, "1950 uS", "100 %"};
+        QTest::newRow("35 halves to 18") << Case{4, 18, 35, 0, false, 18, 18, 18, "1950 uS", "100 %"};
+        QTest::newRow("wide end past 100 %") << Case{3, 86, 140, 0, false, 70, 86, 86, "2053 uS", "101 %"};
+        // clang-format on
     }
-}
 
-void EditorsTest::arrowKeysMoveAsTheGaugeReads() {
-    QFETCH(QString, bar);
-    QFETCH(int, key);
-    QFETCH(int, step);
-    Form1 w;
-    enableEditors(w);
-    auto *scroll = w.findChild<QScrollBar *>(bar);
-    const int middle = (scroll->minimum() + scroll->maximum()) / 2;
-    scroll->setValue(middle);
-    QTest::keyClick(scroll, Qt::Key(key));
-    QCOMPARE(scroll->value(), middle + step);
-}
+    void readoutsAndRange() {
+        QFETCH(Case, c);
+        SettingsWindow w;
+        if (c.preset)
+            w.chooseTransmitter(c.preset);
+        w.set({{"Position", c.first ? c.position : 0}, {"Throw", c.throwDeg}});
+        w.set({{"Position", c.first ? w.bar("Position")->value() : c.position},
+               {"Centre", c.centre}});
+        QCOMPARE(QPair(w.bar("Position")->minimum(), w.bar("Position")->maximum()),
+                 QPair(-c.barMax, c.barMax));
+        QCOMPARE(
+            QStringList({w.text("LWidth"), w.text("TWidth"), w.text("TPercent")}),
+            QStringList({QString("Pulse width for %1 degrees").arg(c.shown), c.width, c.percent}));
+        const gauges::GaugeInputs in = w.form->gaugeInputs();
+        QCOMPARE(QPair(in.PosMin, in.PosMax),
+                 QPair(-c.halfThrow * in.ThrowScale, c.halfThrow * in.ThrowScale));
+        QCOMPARE(w.staleGauge(), QString());
+    }
+};
 
-QTEST_MAIN(EditorsTest)
+QTEST_MAIN(TestEditors)
 #include "tst_editors.moc"

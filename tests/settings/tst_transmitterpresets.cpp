@@ -1,161 +1,88 @@
 // Choosing a transmitter make or "Unknown" in the Tx Compatibility list.
-#include "app/form1.h"
-#include "platform/chartviewer.h"
-#include "settings/presets.h"
-#include "support/privateportfolder.h"
 #include "support/settingswindow.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QScrollBar>
-#include <QSignalSpy>
-#include <QtTest>
-
-class TransmitterPresetsTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void makeLoadsCentreThrowAndRange_data();
-    void makeLoadsCentreThrowAndRange();
-    void standardMovesNoBarYetNarrowsRange();
-    void makeSetsSpeedBackToReference();
-    void unknownRestoresServoValues();
-    void unknownWithoutShowableBlockKeepsValues_data();
-    void unknownWithoutShowableBlockKeepsValues();
-    void unmovedEditorsGaugeFollowsNewReference();
-
-private:
-    PrivatePortFolder m_ports;
-};
+#include <QComboBox>
+#include <QTest>
 
 namespace {
 
-// Whether the gauge's readout, in the picture's top-right corner, is written in dark blue
-// (unchanged setting) rather than white.
-bool readoutIsDarkBlue(const ChartViewer *gauge) {
-    const QImage picture = gauge->picture();
-    for (int y = 5; y < 20; ++y) {
-        for (int x = 110; x < picture.width(); ++x) {
-            const QColor c = picture.pixelColor(x, y);
-            if (c.blue() - c.red() > 60 && c.blue() - c.green() > 60)
-                return true;
-        }
-    }
-    return false;
-}
+struct Entry {
+    int index, centre, barMax;
+    QString name, widthAtTop;
+};
 
 } // namespace
 
-void TransmitterPresetsTest::makeLoadsCentreThrowAndRange_data() {
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("centre");
-    QTest::addColumn<int>("barMax");
-    QTest::addColumn<QString>("widthAtTop");
-    QTest::newRow("Standard") << 1 << 0 << 50 << "2000 uS";
-    QTest::newRow("Futaba") << 2 << 22 << 45 << "1972 uS";
-    QTest::newRow("Hitec") << 3 << 0 << 55 << "2050 uS";
-    QTest::newRow("JR") << 4 << 0 << 45 << "1950 uS";
-    QTest::newRow("Multiplex") << 5 << 100 << 55 << "2150 uS";
-}
+class TestTransmitterPresets : public QObject {
+    Q_OBJECT
 
-void TransmitterPresetsTest::makeLoadsCentreThrowAndRange() {
-    QFETCH(int, index);
-    QFETCH(int, centre);
-    QFETCH(int, barMax);
-    Form1 w;
-    w.ScrollThrow->setValue(120);
-    w.ScrollCentre->setValue(-40);
-    chooseTransmitter(w, index);
-    QCOMPARE(w.ScrollThrow->value(), 90);
-    QCOMPARE(w.ScrollCentre->value(), centre);
-    QCOMPARE(w.RefCentre, centre);
-    QCOMPARE(w.ScrollPosition->minimum(), -barMax);
-    QCOMPARE(w.ScrollPosition->maximum(), barMax);
-    w.ScrollPosition->setValue(barMax);
-    QTEST(w.TWidth->text(), "widthAtTop");
-    QCOMPARE(w.TPercent->text(), QStringLiteral("100 %"));
-}
+private slots:
+    // From JR (±45), speed moved: "Standard" moves no other bar yet widens the range.
+    void entryLoadsCentreAndRange_data() {
+        QTest::addColumn<Entry>("e");
+        QTest::newRow("Unknown, nothing read") << Entry{0, 0, 50, "Unknown", "2000 uS"};
+        QTest::newRow("Standard") << Entry{1, 0, 50, "Standard", "2000 uS"};
+        QTest::newRow("Futaba") << Entry{2, 22, 45, "Futaba", "1972 uS"};
+        QTest::newRow("Hitec") << Entry{3, 0, 55, "Hitec", "2050 uS"};
+        QTest::newRow("JR") << Entry{4, 0, 45, "JR", "1950 uS"};
+        QTest::newRow("Multiplex") << Entry{5, 100, 55, "Multiplex", "2150 uS"};
+    }
 
-void TransmitterPresetsTest::standardMovesNoBarYetNarrowsRange() {
-    Form1 w;
-    chooseTransmitter(w, 4); // JR: +/-45
-    QSignalSpy throwMoves(w.ScrollThrow, &QScrollBar::valueChanged);
-    QSignalSpy centreMoves(w.ScrollCentre, &QScrollBar::valueChanged);
-    QSignalSpy speedMoves(w.ScrollSpeed, &QScrollBar::valueChanged);
-    chooseTransmitter(w, 1);
-    QCOMPARE(throwMoves.count() + centreMoves.count() + speedMoves.count(), 0);
-    QCOMPARE(w.ScrollPosition->maximum(), 50);
-    QCOMPARE(w.ScrollPosition->minimum(), -50);
-}
+    void entryLoadsCentreAndRange() {
+        QFETCH(Entry, e);
+        SettingsWindow w;
+        QCOMPARE(w.get<QComboBox>("CmbServo")->itemText(e.index), e.name);
+        w.chooseTransmitter(4);
+        w.set({{"Speed", 30}});
+        w.chooseTransmitter(e.index);
+        QCOMPARE(w.values({"Throw", "Centre", "Speed"}), QList<int>({90, e.centre, 100}));
+        QCOMPARE(w.form->gaugeInputs().RefCentre, e.centre);
+        QCOMPARE(QPair(w.bar("Position")->minimum(), w.bar("Position")->maximum()),
+                 QPair(-e.barMax, e.barMax));
+        w.set({{"Position", e.barMax}});
+        QCOMPARE(QStringList({w.text("TWidth"), w.text("TPercent")}),
+                 QStringList({e.widthAtTop, "100 %"}));
+        QCOMPARE(w.staleGauge(), QString());
+    }
 
-void TransmitterPresetsTest::makeSetsSpeedBackToReference() {
-    Form1 w;
-    w.RefSpeed = 70;
-    w.ScrollSpeed->setValue(40);
-    chooseTransmitter(w, 2);
-    QCOMPARE(w.ScrollSpeed->value(), 70);
-    QCOMPARE(w.RefSpeed, 70);
-}
+    void makesKeepServoValuesAndUnknownRestoresThem() {
+        SettingsWindow w(servoBlock(120, 60, -10, 0, 5, 1)); // Reset to Default, not Reverse
+        // Already at the servo's values: on Connect only the gauges' references change.
+        w.set({{"Speed", 60}, {"Deadband", 5}, {"Position", 25}});
+        w.get<QCheckBox>("Check1")->setChecked(true);
+        w.connectServo();
+        // The boxes as the servo has them, with picture and caption; the test position at 0.
+        const auto fromServo = [&] {
+            return QStringList{QString::number(w.get<QCheckBox>("Check1")->checkState()),
+                               QString::number(w.get<QCheckBox>("CkReset")->checkState()),
+                               w.pictureFile(), w.text("CProgram"), w.text("LWidth")};
+        };
+        const QStringList boxes{"0", "2", "servop.gif", "RESET", "Pulse width for 0 degrees"};
+        QCOMPARE(fromServo(), boxes);
+        QCOMPARE(w.values({"Throw", "Centre"}), QList<int>({120, -10}));
+        QCOMPARE(w.staleGauge(), QString());
+        const QByteArray sentByConnect = *w.sent;
 
-void TransmitterPresetsTest::unknownRestoresServoValues() {
-    Form1 w;
-    w.SettingsBlock = servoBlock({120, 55, -30, 1, 9, 0});
-    w.ServoName = QByteArrayLiteral("KEEPNAME");
-    chooseTransmitter(w, 3); // Hitec's wide scale, to see it go back
-    w.ScrollSpeed->setValue(10);
-    chooseTransmitter(w, presets::UnknownIndex);
-    QCOMPARE(w.RefThrow, 120);
-    QCOMPARE(w.RefSpeed, 55);
-    QCOMPARE(w.RefCentre, -30);
-    QCOMPARE(w.RefDeadband, 9);
-    QCOMPARE(w.ScrollThrow->value(), 120);
-    QCOMPARE(w.ScrollSpeed->value(), 55);
-    QCOMPARE(w.ScrollCentre->value(), -30);
-    QCOMPARE(w.ScrollDeadband->value(), 9);
-    QCOMPARE(w.Check1->checkState(), Qt::Checked);
-    QCOMPARE(w.ThrowScale, presets::DefaultThrowScale);
-    QCOMPARE(w.ScrollPosition->maximum(), 67); // 60 x 500/450
-    QCOMPARE(w.ServoName, QByteArrayLiteral("KEEPNAME"));
-}
+        w.set({{"Speed", 30}, {"Deadband", 12}});
+        w.chooseTransmitter(5); // Multiplex: throw 90, centre 100, 550/450
+        QCOMPARE(w.values({"Throw", "Speed", "Deadband"}), QList<int>({90, 60, 12}));
+        QCOMPARE(w.form->gaugeInputs().RefThrow, 90);
+        QCOMPARE(fromServo(), boxes);
 
-void TransmitterPresetsTest::unknownWithoutShowableBlockKeepsValues_data() {
-    QTest::addColumn<QByteArray>("block");
-    QTest::newRow("nothing read yet") << QByteArray();
-    QByteArray centreOutOfRange = servoBlock({120, 55, 0, 1, 9, 0});
-    centreOutOfRange.replace(16, 2, "80");
-    QTest::newRow("centre -128") << centreOutOfRange;
-    QByteArray notHex = servoBlock({120, 55, 0, 1, 9, 0});
-    notHex.replace(14, 2, "G1");
-    QTest::newRow("speed not hex") << notHex;
-}
+        w.get<QCheckBox>("Check1")->setChecked(true);
+        w.get<QCheckBox>("CkReset")->setChecked(false);
+        w.set({{"Centre", -10}, {"Position", 20}});
+        w.chooseTransmitter(0);
+        QCOMPARE(w.values({"Throw", "Speed", "Centre", "Deadband"}), QList<int>({120, 60, -10, 5}));
+        QCOMPARE(w.bar("Position")->maximum(), 67); // 60 × 500/450
+        QCOMPARE(fromServo(), boxes);
+        QCOMPARE(w.text("LServoName"), QStringLiteral("TESTSRV1"));
+        // The centre bar stood at the servo's value already, yet its reference moved.
+        QCOMPARE(w.staleGauge(), QString());
+        QCOMPARE(*w.sent, sentByConnect);
+    }
+};
 
-void TransmitterPresetsTest::unknownWithoutShowableBlockKeepsValues() {
-    QFETCH(QByteArray, block);
-    Form1 w;
-    w.SettingsBlock = block;
-    chooseTransmitter(w, 5); // Multiplex: centre 100, scale 550/450
-    chooseTransmitter(w, presets::UnknownIndex);
-    QCOMPARE(w.ScrollThrow->value(), 90);
-    QCOMPARE(w.ScrollCentre->value(), 100);
-    QCOMPARE(w.ScrollSpeed->value(), 100);
-    QCOMPARE(w.Check1->checkState(), Qt::Unchecked);
-    QCOMPARE(w.ScrollPosition->maximum(), 50);
-}
-
-void TransmitterPresetsTest::unmovedEditorsGaugeFollowsNewReference() {
-    Form1 w;
-    w.SettingsBlock = servoBlock({90, 40, 0, 0, 2, 0});
-    chooseTransmitter(w, 2); // Futaba: centre 22
-    w.ScrollCentre->setValue(0);
-    w.ScrollSpeed->setValue(40);
-    QVERIFY(!readoutIsDarkBlue(w.ChartCentre));
-    QVERIFY(!readoutIsDarkBlue(w.ChartSpeed));
-    // Neither bar moves, but both references now equal the editors.
-    chooseTransmitter(w, presets::UnknownIndex);
-    QCOMPARE(w.ScrollCentre->value(), 0);
-    QVERIFY(readoutIsDarkBlue(w.ChartCentre));
-    QVERIFY(readoutIsDarkBlue(w.ChartSpeed));
-}
-
-QTEST_MAIN(TransmitterPresetsTest)
+QTEST_MAIN(TestTransmitterPresets)
 #include "tst_transmitterpresets.moc"

@@ -1,24 +1,34 @@
-// Helpers for the settings tests: servo blocks, and the window as a connect leaves it.
+// The main window for the settings tests: its only port, COM1, leads to a servo
+// inside the test process that answers every read request with its block.
 #pragma once
 
-#include <QByteArray>
+#include "app/form1.h"
 
-class Form1;
+#include <QScrollBar>
+#include <QTemporaryDir>
 
-struct ServoValues {
-    int throwDeg = 90;
-    int speed = 100;
-    int centre = 0;
-    int reverse = 0;
-    int deadband = 2;
-    int reset = 0;
+// A block with the name "TESTSRV1" and the tail "TAILTAIL".
+QByteArray servoBlock(int throwDeg, int speed, int centre, int reverse, int deadband, int reset);
+
+struct SettingsWindow {
+    explicit SettingsWindow(const QByteArray &block = {}); // empty: no servo answers
+
+    template <typename T = QWidget> T *get(const QString &name) const {
+        T *child = form->findChild<T *>(name);
+        return child ? child : (qFatal("no control %s", qPrintable(name)), nullptr);
+    }
+    QString text(const char *name) const { return get(name)->property("text").toString(); }
+    // An editor by its name after "Scroll".
+    QScrollBar *bar(const char *name) const { return get<QScrollBar>(QString("Scroll") + name); }
+    void set(std::initializer_list<std::pair<const char *, int>> values) const; // in this order
+    QList<int> values(std::initializer_list<const char *> names) const;
+    QString pictureFile() const;   // the servo picture shown; empty when none
+    void connectServo();           // clicks Connect; message boxes are closed
+    void chooseTransmitter(int i); // picks a Tx Compatibility entry as the user does
+    // The first viewer not showing its gauge for its editor and the window's values now.
+    QString staleGauge() const;
+
+    QTemporaryDir dir;
+    const QByteArray *sent = nullptr; // every byte written to the servo
+    std::unique_ptr<Form1> form;
 };
-
-inline const QByteArray TestServoName = QByteArrayLiteral("TESTSRV1");
-
-// A well-formed 32-character block holding the given values.
-QByteArray servoBlock(const ServoValues &v);
-// Enables the editor groups, check boxes and list, so that clicks reach them.
-void enableEditors(Form1 &w);
-// Picks a transmitter entry as the user does.
-void chooseTransmitter(Form1 &w, int index);
