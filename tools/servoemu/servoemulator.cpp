@@ -1,8 +1,6 @@
 #include "servoemulator.h"
 
-#include "link/protocol.h"
 #include "link/portlocator.h"
-#include "settings/settingsblock.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,137 +45,16 @@ QByteArray deepCopy(const QByteArray &bytes) {
     return QByteArray(bytes.constData(), bytes.size());
 }
 
-QByteArray hexDump(const QByteArray &bytes) {
-    return bytes.toHex(' ').toUpper();
-}
-
-// The block's bytes as a log shows them: printable ASCII as is, others as \xNN.
-QString printable(const QByteArray &bytes) {
-    QString out;
-    for (char c : bytes) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u >= 0x20 && u < 0x7F)
-            out += QLatin1Char(c);
-        else
-            out += QStringLiteral("\\x") +
-                   QStringLiteral("%1").arg(u, 2, 16, QLatin1Char('0')).toUpper();
-    }
-    return out;
-}
-
-// Two characters other than the checksum characters given: the checksum of
-// the next sum when they are hex digits, otherwise their bits inverted.
-QByteArray otherChecksum(const QByteArray &sent) {
-    bool ok = false;
-    const int v = QString::fromLatin1(sent).toInt(&ok, 16);
-    if (ok && sent.size() == 2)
-        return QByteArray::number((v + 1) & 0xFF, 16).toUpper().rightJustified(2, '0');
-    QByteArray other = sent;
-    for (char &c : other)
-        c = static_cast<char>(~static_cast<unsigned char>(c));
-    return other;
-}
-
-bool isReplyFault(Fault f) {
-    switch (f) {
-    case Fault::WrongChecksum:
-    case Fault::LowerCaseChecksum:
-    case Fault::Short35:
-    case Fault::Long37:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool isAckFault(Fault f) {
-    switch (f) {
-    case Fault::WrongAck:
-    case Fault::NoAck:
-    case Fault::ShortAck:
-    case Fault::LongAck:
-    case Fault::LowerCaseAck:
-        return true;
-    default:
-        return false;
-    }
-}
-
-struct FaultNameEntry {
-    Fault fault;
-    const char *name;
-};
-
-constexpr FaultNameEntry FaultTable[] = {
-    {Fault::None, "none"},
-    {Fault::Silent, "silent"},
-    {Fault::WrongChecksum, "wrong-checksum"},
-    {Fault::LowerCaseChecksum, "lowercase-checksum"},
-    {Fault::Short35, "short-reply"},
-    {Fault::Long37, "long-reply"},
-    {Fault::EarlyReply, "early-reply"},
-    {Fault::WrongAck, "wrong-ack"},
-    {Fault::NoAck, "no-ack"},
-    {Fault::ShortAck, "short-ack"},
-    {Fault::LongAck, "long-ack"},
-    {Fault::LowerCaseAck, "lowercase-ack"},
-};
-
 } // namespace
 
-QString faultName(Fault f) {
-    for (const auto &e : FaultTable)
-        if (e.fault == f)
-            return QLatin1String(e.name);
-    return QStringLiteral("none");
-}
-
-std::optional<Fault> faultFromName(const QString &name) {
-    const QString n = name.trimmed().toLower();
-    for (const auto &e : FaultTable)
-        if (n == QLatin1String(e.name))
-            return e.fault;
-    return std::nullopt;
-}
-
-QStringList faultNames() {
-    QStringList names;
-    for (const auto &e : FaultTable)
-        if (e.fault != Fault::None)
-            names << QLatin1String(e.name);
-    return names;
-}
-
-QByteArray ServoEmulator::defaultBlock() {
-    return QByteArrayLiteral("OS2403A1"
-                             "05DC"
-                             "5A"
-                             "64"
-                             "00"
-                             "00"
-                             "02"
-                             "00"
-                             "00000000");
-}
-
-QByteArray ServoEmulator::withFactorySettings(const QByteArray &current) {
-    QByteArray b = current.leftJustified(block::Length, ' ', true);
-    b.replace(block::PulsePos, block::TailPos - block::PulsePos,
-              QByteArrayLiteral("05DC"
-                                "5A"
-                                "64"
-                                "00"
-                                "00"
-                                "02"
-                                "00"));
-    return b;
-}
-
 ServoEmulator::ServoEmulator(const Options &options)
-    : m_block(deepCopy(options.block.isEmpty() ? defaultBlock() : options.block)),
-      m_fault(options.fault), m_faultCount(options.faultCount),
+    : m_portFolder(options.portFolder),
+      m_responder(deepCopy(options.block.isEmpty() ? defaultBlock() : options.block)),
       m_replyDelayMs(std::max(0, options.replyDelayMs)),
-      m_byteTimeUs(std::max(0, options.byteTimeUs)) {}
+      m_byteTimeUs(std::max(0, options.byteTimeUs)) {
+    m_responder.setFault(options.fault, options.faultCount);
+    m_responder.setLogger([this](const QString &line) { m_pendingLog << line; });
+}
 
 ServoEmulator::~ServoEmulator() {
     stop();
@@ -239,9 +116,10 @@ bool ServoEmulator::start(QString *error) {
         m_stopRequested = false;
         m_jobs.clear();
         m_writeBlocked = false;
+        // A frame cut off by a pulled cable does not continue on the new line.
+        m_responder.dropPartialFrame();
+        m_pendingLog.clear();
     }
-    m_frameBuf.clear();
-    m_ignored.clear();
     m_thread = std::thread(&ServoEmulator::run, this, master, pipeFds[0]);
 
     const int com = comNumber();
@@ -323,7 +201,8 @@ bool ServoEmulator::publishAs(int comNumber, QString *error, bool replace) {
     if (slave.isEmpty())
         return true; // published when started
 
-    const QString folder = servolink::ensureVirtualPortFolder();
+    const QString folder =
+        m_portFolder.isEmpty() ? servolink::ensureVirtualPortFolder() : m_portFolder;
     if (folder.isEmpty()) {
         if (error)
             *error = QStringLiteral("no private folder for virtual ports is available");
@@ -406,29 +285,28 @@ QString ServoEmulator::slavePath() const {
 
 QByteArray ServoEmulator::block() const {
     std::lock_guard lock(m_mutex);
-    return deepCopy(m_block);
+    return deepCopy(m_responder.block());
 }
 
 void ServoEmulator::setBlock(const QByteArray &b) {
     const QByteArray copy = deepCopy(b);
     std::lock_guard lock(m_mutex);
-    m_block = copy;
+    m_responder.setBlock(copy);
 }
 
 void ServoEmulator::setFault(Fault fault, int count) {
     std::lock_guard lock(m_mutex);
-    m_fault = fault;
-    m_faultCount = count < 0 ? -1 : count;
+    m_responder.setFault(fault, count);
 }
 
 Fault ServoEmulator::fault() const {
     std::lock_guard lock(m_mutex);
-    return m_fault;
+    return m_responder.fault();
 }
 
 int ServoEmulator::faultRemaining() const {
     std::lock_guard lock(m_mutex);
-    return m_fault == Fault::None ? 0 : m_faultCount;
+    return m_responder.faultRemaining();
 }
 
 void ServoEmulator::setReplyDelayMs(int ms) {
@@ -443,18 +321,18 @@ void ServoEmulator::setByteTimeUs(int us) {
 
 QByteArray ServoEmulator::received() const {
     std::lock_guard lock(m_mutex);
-    return deepCopy(m_received);
+    return deepCopy(m_responder.received());
 }
 
 void ServoEmulator::clearReceived() {
     std::lock_guard lock(m_mutex);
-    m_received.clear();
+    m_responder.clearReceived();
 }
 
 bool ServoEmulator::waitForReceived(int bytes, int timeoutMs) const {
     std::unique_lock lock(m_mutex);
     return m_changed.wait_for(lock, std::chrono::milliseconds(timeoutMs),
-                              [&] { return m_received.size() >= bytes; });
+                              [&] { return m_responder.received().size() >= bytes; });
 }
 
 bool ServoEmulator::waitForIdle(int timeoutMs) const {
@@ -465,17 +343,17 @@ bool ServoEmulator::waitForIdle(int timeoutMs) const {
 
 int ServoEmulator::readRequestCount() const {
     std::lock_guard lock(m_mutex);
-    return m_readRequests;
+    return m_responder.readRequestCount();
 }
 
 int ServoEmulator::programmingFrameCount() const {
     std::lock_guard lock(m_mutex);
-    return m_frames;
+    return m_responder.programmingFrameCount();
 }
 
 int ServoEmulator::storedFrameCount() const {
     std::lock_guard lock(m_mutex);
-    return m_stored;
+    return m_responder.storedFrameCount();
 }
 
 int ServoEmulator::answerCount() const {
@@ -498,6 +376,16 @@ void ServoEmulator::log(const QString &line) {
         logger(line);
 }
 
+void ServoEmulator::flushLog() {
+    QStringList lines;
+    {
+        std::lock_guard lock(m_mutex);
+        lines.swap(m_pendingLog);
+    }
+    for (const QString &line : lines)
+        log(line);
+}
+
 void ServoEmulator::sendRaw(const QByteArray &bytes) {
     if (bytes.isEmpty())
         return;
@@ -517,27 +405,12 @@ void ServoEmulator::sendRaw(const QByteArray &bytes) {
 
 // ---- the emulator's thread -------------------------------------------------
 
-bool ServoEmulator::takeFault(bool isReply, Fault *applied) {
-    std::lock_guard lock(m_mutex);
-    if (m_fault == Fault::None || m_faultCount == 0)
-        return false;
-    const bool applies = m_fault == Fault::Silent || m_fault == Fault::EarlyReply ||
-                         (isReply ? isReplyFault(m_fault) : isAckFault(m_fault));
-    if (!applies)
-        return false;
-    if (m_faultCount > 0)
-        --m_faultCount;
-    *applied = m_fault;
-    return true;
-}
-
-void ServoEmulator::queueAnswer(const QByteArray &bytes, bool early, int64_t now, int groupFrom) {
-    std::lock_guard lock(m_mutex);
+void ServoEmulator::queueAnswer(const Answer &answer, int64_t now) {
     Job job;
-    job.bytes = bytes;
-    job.paced = !early;
-    job.groupFrom = groupFrom;
-    job.dueUs = early ? now : now + int64_t(m_replyDelayMs) * 1000;
+    job.bytes = answer.bytes;
+    job.paced = !answer.early;
+    job.groupFrom = answer.groupFrom;
+    job.dueUs = answer.early ? now : now + int64_t(m_replyDelayMs) * 1000;
     if (!m_jobs.empty()) {
         const Job &last = m_jobs.back();
         const int64_t lastEnd =
@@ -547,148 +420,21 @@ void ServoEmulator::queueAnswer(const QByteArray &bytes, bool early, int64_t now
     m_jobs.push_back(job);
 }
 
-void ServoEmulator::handleRequest(int64_t now) {
-    QByteArray blk;
-    {
-        std::lock_guard lock(m_mutex);
-        ++m_readRequests;
-        blk = deepCopy(m_block);
-    }
-    QByteArray frame = protocol::buildFrame(blk);
-    Fault f = Fault::None;
-    takeFault(true, &f);
-    const int cs = 1 + protocol::BlockLength;
-    switch (f) {
-    case Fault::Silent:
-        log(QStringLiteral("read request: silent, no reply"));
-        return;
-    case Fault::WrongChecksum:
-        frame.replace(cs, 2, otherChecksum(frame.mid(cs, 2)));
-        break;
-    case Fault::LowerCaseChecksum:
-        frame.replace(cs, 2, frame.mid(cs, 2).toLower());
-        break;
-    case Fault::Short35:
-        frame.chop(1);
-        break;
-    case Fault::Long37:
-        frame.append('\0');
-        break;
-    default:
-        break;
-    }
-    log(QStringLiteral("read request: reply %1 bytes, block \"%2\", checksum %3%4")
-            .arg(frame.size())
-            .arg(printable(blk), QString::fromLatin1(frame.mid(cs, 2)),
-                 f == Fault::None ? QString() : QStringLiteral(" [%1]").arg(faultName(f))));
-    queueAnswer(frame, f == Fault::EarlyReply, now,
-                f == Fault::Long37 ? protocol::FrameLength - 1 : -1);
-}
-
-void ServoEmulator::handleFrame(const QByteArray &frame, int64_t now) {
-    const QByteArray blk = frame.mid(1, protocol::BlockLength);
-    const QByteArray sent = frame.mid(1 + protocol::BlockLength, 2);
-    const bool checksumOk = sent == protocol::frameChecksum(blk);
-    {
-        std::lock_guard lock(m_mutex);
-        ++m_frames;
-    }
-    Fault f = Fault::None;
-    takeFault(false, &f);
-    if (f == Fault::Silent) {
-        log(QStringLiteral("programming frame \"%1\": silent, not stored, no acknowledgement")
-                .arg(printable(blk)));
-        return;
-    }
-
-    QString what;
-    if (!checksumOk) {
-        what = QStringLiteral("checksum %1 wrong (expected %2), not stored")
-                   .arg(printable(sent), QString::fromLatin1(protocol::frameChecksum(blk)));
-    } else {
-        const bool reset = blk.mid(block::ResetPos, 2) == "01";
-        std::lock_guard lock(m_mutex);
-        m_block = deepCopy(reset ? withFactorySettings(blk) : blk);
-        ++m_stored;
-        what = reset ? QStringLiteral("reset to defaults, now \"%1\"").arg(printable(m_block))
-                     : QStringLiteral("stored");
-    }
-
-    QByteArray ack = sent;
-    switch (f) {
-    case Fault::WrongAck:
-        ack = otherChecksum(sent);
-        break;
-    case Fault::NoAck:
-        ack.clear();
-        break;
-    case Fault::ShortAck:
-        ack.truncate(1);
-        break;
-    case Fault::LongAck:
-        ack.append('0');
-        break;
-    case Fault::LowerCaseAck:
-        ack = ack.toLower();
-        break;
-    default:
-        break;
-    }
-    log(QStringLiteral("programming frame \"%1\": %2; acknowledgement %3%4")
-            .arg(printable(blk), what,
-                 ack.isEmpty() ? QStringLiteral("none")
-                               : QStringLiteral("\"%1\"").arg(printable(ack)),
-                 f == Fault::None ? QString() : QStringLiteral(" [%1]").arg(faultName(f))));
-    if (!ack.isEmpty())
-        queueAnswer(ack, f == Fault::EarlyReply, now,
-                    f == Fault::LongAck ? protocol::AckLength - 1 : -1);
-}
-
-void ServoEmulator::flushIgnored() {
-    if (m_ignored.isEmpty())
-        return;
-    log(QStringLiteral("ignored %1 byte(s): %2")
-            .arg(m_ignored.size())
-            .arg(QString::fromLatin1(hexDump(m_ignored))));
-    m_ignored.clear();
-}
-
 void ServoEmulator::expirePartialFrame(int64_t now) {
-    if (!m_frameBuf.isEmpty() && now - m_lastByteUs > FrameGapUs) {
-        m_ignored += m_frameBuf;
-        m_frameBuf.clear();
-        flushIgnored();
-    }
+    if (m_responder.inFrame() && now - m_lastByteUs > FrameGapUs)
+        m_responder.dropPartialFrame();
 }
 
 void ServoEmulator::handleInput(const QByteArray &data, int64_t now) {
-    expirePartialFrame(now);
-    for (char c : data) {
-        if (!m_frameBuf.isEmpty()) {
-            m_frameBuf.append(c);
-            if (m_frameBuf.size() < protocol::FrameLength)
-                continue;
-            if (c == protocol::EndByte) {
-                flushIgnored();
-                handleFrame(m_frameBuf, now);
-                m_frameBuf.clear();
-                continue;
-            }
-            // Not a frame after all: drop it, and take its last byte afresh.
-            m_ignored += m_frameBuf.left(protocol::FrameLength - 1);
-            m_frameBuf.clear();
-        }
-        if (c == protocol::ReadRequest) {
-            flushIgnored();
-            handleRequest(now);
-        } else if (c == protocol::StartByte) {
-            m_frameBuf.append(c);
-        } else {
-            m_ignored.append(c);
-        }
+    {
+        std::lock_guard lock(m_mutex);
+        expirePartialFrame(now);
+        for (const Answer &answer : m_responder.receive(data))
+            queueAnswer(answer, now);
+        m_lastByteUs = now;
+        m_changed.notify_all();
     }
-    m_lastByteUs = now;
-    flushIgnored();
+    flushLog();
 }
 
 bool ServoEmulator::writeDue(int masterFd, int64_t now, int64_t *nextDueUs) {
@@ -756,10 +502,11 @@ void ServoEmulator::run(int masterFd, int wakeFd) {
             m_jobs.clear();
             m_changed.notify_all();
         }
-        bool blocked;
+        bool blocked, inFrame;
         {
             std::lock_guard lock(m_mutex);
             blocked = m_writeBlocked;
+            inFrame = m_responder.inFrame();
             if (m_stopRequested)
                 return;
         }
@@ -767,7 +514,7 @@ void ServoEmulator::run(int masterFd, int wakeFd) {
         int64_t wakeAt = -1;
         if (nextDue >= 0 && !blocked)
             wakeAt = nextDue;
-        if (!m_frameBuf.isEmpty()) {
+        if (inFrame) {
             const int64_t expiry = m_lastByteUs + FrameGapUs + 1;
             wakeAt = wakeAt < 0 ? expiry : std::min(wakeAt, expiry);
         }
@@ -801,19 +548,17 @@ void ServoEmulator::run(int masterFd, int wakeFd) {
         if (fds[0].revents & (POLLIN | POLLHUP | POLLERR)) {
             const ssize_t n = ::read(masterFd, buf, sizeof buf);
             if (n > 0) {
-                const QByteArray data(buf, int(n));
-                {
-                    std::lock_guard lock(m_mutex);
-                    m_received += data;
-                    m_changed.notify_all();
-                }
-                handleInput(data, now);
+                handleInput(QByteArray(buf, int(n)), now);
             } else if (n < 0 && errno != EAGAIN && errno != EINTR) {
                 // With our own slave fd open this does not happen; do not spin if it does.
                 ::usleep(10'000);
             }
         }
-        expirePartialFrame(now);
+        {
+            std::lock_guard lock(m_mutex);
+            expirePartialFrame(now);
+        }
+        flushLog();
     }
 }
 

@@ -1,50 +1,24 @@
-// The virtual servo: a pseudo-terminal that answers the servo protocol
-// with its settings block, for tests and for trying the
-// program without a servo. It runs its own thread, so it keeps answering
-// while the program under test sits in its own event loop.
+// The virtual servo on a pseudo-terminal: a Responder (responder.h) behind
+// a real pty, with the servo's reply delay and 19200-baud pacing, for tests
+// and for trying the program without a servo. It runs its own thread, so it
+// keeps answering while the program under test sits in its own event loop.
 //
 // The program opens the pty's slave side through the link COMn that
-// publishAs() places in servolink::ensureVirtualPortFolder().
+// publishAs() places in the port folder.
 #pragma once
+
+#include "responder.h"
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <functional>
 #include <mutex>
-#include <optional>
 #include <thread>
 
 namespace servoemu {
-
-// Misbehaviours for tests. Each applies to the answers of its kind only:
-// reply faults to reply frames, acknowledgement faults to acknowledgements,
-// Silent and EarlyReply to both.
-enum class Fault {
-    None,
-    Silent,            // never answers; a programming frame is not stored either
-    WrongChecksum,     // reply frame with checksum characters that do not match its block
-    LowerCaseChecksum, // reply frame with its checksum hex digits in lower case
-    Short35,           // reply frame without its end byte (35 bytes)
-    Long37,            // reply frame followed by one extra byte 0x00 (37 bytes); the
-                       // end byte and the extra byte leave in one write
-    EarlyReply,        // whole answer at once, with no reply delay and no pacing
-    WrongAck,          // acknowledgement with two other characters (block still stored)
-    NoAck,             // no acknowledgement (block still stored)
-    ShortAck,          // first acknowledgement character only (block still stored)
-    LongAck,           // the two characters and one more, '0', the last two in one
-                       // write (block still stored)
-    LowerCaseAck,      // acknowledgement in lower case (block still stored)
-};
-
-// Command-line name of a fault ("silent", "wrong-checksum", ... ,"none").
-QString faultName(Fault f);
-std::optional<Fault> faultFromName(const QString &name);
-// Every fault name except "none", in declaration order.
-QStringList faultNames();
 
 struct Options {
     QByteArray block; // empty: ServoEmulator::defaultBlock()
@@ -52,6 +26,7 @@ struct Options {
     int faultCount = -1;    // answers the fault applies to; -1 = always
     int replyDelayMs = 100; // from the end of a request to the first answer byte
     int byteTimeUs = 521;   // one byte at 19200 baud, 10 bits
+    QString portFolder;     // where COMn is published; empty: servolink::ensureVirtualPortFolder()
 };
 
 class ServoEmulator {
@@ -114,13 +89,10 @@ public:
     // One line per request or frame handled, called from the emulator's thread.
     void setLogger(std::function<void(const QString &)> logger);
 
-    // A plausible servo: "OS2403A1" 05DC 5A 64 00 00 02 00 "00000000"
-    // (throw 90, speed 100, deadband 2). Its checksum is "AB", so the
-    // lower-case faults show.
-    static QByteArray defaultBlock();
-    // The factory settings a reset request restores, name and tail kept:
-    // pulse 05DC, throw 5A, speed 64, centre 00, reverse 00, deadband 02, reset 00.
-    static QByteArray withFactorySettings(const QByteArray &block);
+    static QByteArray defaultBlock() { return Responder::defaultBlock(); }
+    static QByteArray withFactorySettings(const QByteArray &block) {
+        return Responder::withFactorySettings(block);
+    }
 
 private:
     struct Job {
@@ -136,14 +108,11 @@ private:
 
     void run(int masterFd, int wakeFd);
     void handleInput(const QByteArray &data, int64_t nowUs);
-    void handleRequest(int64_t nowUs);
-    void handleFrame(const QByteArray &frame, int64_t nowUs);
-    bool takeFault(bool isReply, Fault *applied);
-    void queueAnswer(const QByteArray &bytes, bool early, int64_t nowUs, int groupFrom = -1);
-    void expirePartialFrame(int64_t nowUs);
+    void queueAnswer(const Answer &answer, int64_t nowUs); // under m_mutex
+    void expirePartialFrame(int64_t nowUs);                // under m_mutex
     bool writeDue(int masterFd, int64_t nowUs, int64_t *nextDueUs);
-    void flushIgnored();
     void log(const QString &line);
+    void flushLog();
     void closeFds();
     void stopThread();
     void removeLink();
@@ -160,25 +129,17 @@ private:
     QString m_slavePath;
     int m_com = 0;
     QString m_link;
+    const QString m_portFolder;
 
-    QByteArray m_block;
-    Fault m_fault = Fault::None;
-    int m_faultCount = -1;
+    Responder m_responder;
+    QStringList m_pendingLog; // the responder's lines, logged outside m_mutex
     int m_replyDelayMs = 100;
     int m_byteTimeUs = 521;
-
-    QByteArray m_received;
-    int m_readRequests = 0;
-    int m_frames = 0;
-    int m_stored = 0;
     int m_answers = 0;
     std::function<void(const QString &)> m_logger;
 
-    // Thread-only parser state.
-    QByteArray m_frameBuf; // inside a frame when not empty
-    int64_t m_lastByteUs = 0;
-    QByteArray m_ignored;
-    std::deque<Job> m_jobs; // changed under m_mutex (waitForIdle, sendRaw)
+    int64_t m_lastByteUs = 0; // thread only
+    std::deque<Job> m_jobs;   // changed under m_mutex (waitForIdle, sendRaw)
     bool m_writeBlocked = false;
 };
 

@@ -1,0 +1,306 @@
+#include "responder.h"
+
+#include "link/protocol.h"
+#include "settings/settingsblock.h"
+
+namespace servoemu {
+
+namespace {
+
+// The block's bytes as a log shows them: printable ASCII as is, others as \xNN.
+QString printable(const QByteArray &bytes) {
+    QString out;
+    for (char c : bytes) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u >= 0x20 && u < 0x7F)
+            out += QLatin1Char(c);
+        else
+            out += QStringLiteral("\\x") +
+                   QStringLiteral("%1").arg(u, 2, 16, QLatin1Char('0')).toUpper();
+    }
+    return out;
+}
+
+// Two characters other than the checksum characters given: the checksum of
+// the next sum when they are hex digits, otherwise their bits inverted.
+QByteArray otherChecksum(const QByteArray &sent) {
+    bool ok = false;
+    const int v = QString::fromLatin1(sent).toInt(&ok, 16);
+    if (ok && sent.size() == 2)
+        return QByteArray::number((v + 1) & 0xFF, 16).toUpper().rightJustified(2, '0');
+    QByteArray other = sent;
+    for (char &c : other)
+        c = static_cast<char>(~static_cast<unsigned char>(c));
+    return other;
+}
+
+bool isReplyFault(Fault f) {
+    switch (f) {
+    case Fault::WrongChecksum:
+    case Fault::LowerCaseChecksum:
+    case Fault::Short35:
+    case Fault::Long37:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isAckFault(Fault f) {
+    switch (f) {
+    case Fault::WrongAck:
+    case Fault::NoAck:
+    case Fault::ShortAck:
+    case Fault::LongAck:
+    case Fault::LowerCaseAck:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString faultSuffix(std::optional<Fault> f) {
+    return f ? QStringLiteral(" [%1]").arg(faultName(*f)) : QString();
+}
+
+struct FaultNameEntry {
+    Fault fault;
+    const char *name;
+};
+
+constexpr FaultNameEntry FaultTable[] = {
+    {Fault::None, "none"},
+    {Fault::Silent, "silent"},
+    {Fault::WrongChecksum, "wrong-checksum"},
+    {Fault::LowerCaseChecksum, "lowercase-checksum"},
+    {Fault::Short35, "short-reply"},
+    {Fault::Long37, "long-reply"},
+    {Fault::EarlyReply, "early-reply"},
+    {Fault::WrongAck, "wrong-ack"},
+    {Fault::NoAck, "no-ack"},
+    {Fault::ShortAck, "short-ack"},
+    {Fault::LongAck, "long-ack"},
+    {Fault::LowerCaseAck, "lowercase-ack"},
+};
+
+} // namespace
+
+QString faultName(Fault f) {
+    for (const auto &e : FaultTable)
+        if (e.fault == f)
+            return QLatin1String(e.name);
+    return QStringLiteral("none");
+}
+
+std::optional<Fault> faultFromName(const QString &name) {
+    const QString n = name.trimmed().toLower();
+    for (const auto &e : FaultTable)
+        if (n == QLatin1String(e.name))
+            return e.fault;
+    return std::nullopt;
+}
+
+QStringList faultNames() {
+    QStringList names;
+    for (const auto &e : FaultTable)
+        if (e.fault != Fault::None)
+            names << QLatin1String(e.name);
+    return names;
+}
+
+QByteArray Responder::defaultBlock() {
+    return QByteArrayLiteral("OS2403A1"
+                             "05DC"
+                             "5A"
+                             "64"
+                             "00"
+                             "00"
+                             "02"
+                             "00"
+                             "00000000");
+}
+
+QByteArray Responder::withFactorySettings(const QByteArray &current) {
+    QByteArray b = current.leftJustified(block::Length, ' ', true);
+    b.replace(block::PulsePos, block::TailPos - block::PulsePos,
+              QByteArrayLiteral("05DC"
+                                "5A"
+                                "64"
+                                "00"
+                                "00"
+                                "02"
+                                "00"));
+    return b;
+}
+
+Responder::Responder(const QByteArray &block) : m_block(block) {}
+
+void Responder::setFault(Fault fault, int count) {
+    m_fault = fault;
+    m_faultCount = count < 0 ? -1 : count;
+}
+
+int Responder::faultRemaining() const {
+    return m_fault == Fault::None ? 0 : m_faultCount;
+}
+
+void Responder::log(const QString &line) const {
+    if (m_logger)
+        m_logger(line);
+}
+
+void Responder::ignore(const QByteArray &bytes) {
+    if (!bytes.isEmpty())
+        log(QStringLiteral("ignored %1 byte(s): %2")
+                .arg(bytes.size())
+                .arg(QString::fromLatin1(bytes.toHex(' ').toUpper())));
+}
+
+void Responder::dropPartialFrame() {
+    ignore(m_frameBuf);
+    m_frameBuf.clear();
+}
+
+QList<Answer> Responder::receive(const QByteArray &bytes) {
+    m_received += bytes;
+    QList<Answer> answers;
+    QByteArray ignored; // logged as one run, before whatever ends it
+    const auto flush = [&] {
+        ignore(ignored);
+        ignored.clear();
+    };
+    for (char c : bytes) {
+        if (inFrame()) {
+            m_frameBuf.append(c);
+            if (m_frameBuf.size() < protocol::FrameLength)
+                continue;
+            if (c == protocol::EndByte) {
+                flush();
+                if (auto a = answerFrame(m_frameBuf))
+                    answers.append(*a);
+                m_frameBuf.clear();
+                continue;
+            }
+            // Not a frame after all: drop it, and take its last byte afresh.
+            ignored += m_frameBuf.left(protocol::FrameLength - 1);
+            m_frameBuf.clear();
+        }
+        if (c == protocol::ReadRequest) {
+            flush();
+            if (auto a = answerRequest())
+                answers.append(*a);
+        } else if (c == protocol::StartByte) {
+            m_frameBuf.append(c);
+        } else {
+            ignored.append(c);
+        }
+    }
+    flush();
+    return answers;
+}
+
+std::optional<Fault> Responder::takeFault(bool isReply) {
+    if (m_fault == Fault::None || m_faultCount == 0)
+        return std::nullopt;
+    const bool applies = m_fault == Fault::Silent || m_fault == Fault::EarlyReply ||
+                         (isReply ? isReplyFault(m_fault) : isAckFault(m_fault));
+    if (!applies)
+        return std::nullopt;
+    if (m_faultCount > 0)
+        --m_faultCount;
+    return m_fault;
+}
+
+std::optional<Answer> Responder::answerRequest() {
+    ++m_readRequests;
+    Answer a{protocol::buildFrame(m_block)};
+    const auto f = takeFault(true);
+    const int cs = 1 + protocol::BlockLength;
+    switch (f.value_or(Fault::None)) {
+    case Fault::Silent:
+        log(QStringLiteral("read request: silent, no reply"));
+        return std::nullopt;
+    case Fault::WrongChecksum:
+        a.bytes.replace(cs, 2, otherChecksum(a.bytes.mid(cs, 2)));
+        break;
+    case Fault::LowerCaseChecksum:
+        a.bytes.replace(cs, 2, a.bytes.mid(cs, 2).toLower());
+        break;
+    case Fault::Short35:
+        a.bytes.chop(1);
+        break;
+    case Fault::Long37:
+        a.bytes.append('\0');
+        a.groupFrom = protocol::FrameLength - 1;
+        break;
+    case Fault::EarlyReply:
+        a.early = true;
+        break;
+    default:
+        break;
+    }
+    log(QStringLiteral("read request: reply %1 bytes, block \"%2\", checksum %3%4")
+            .arg(a.bytes.size())
+            .arg(printable(m_block), QString::fromLatin1(a.bytes.mid(cs, 2)), faultSuffix(f)));
+    return a;
+}
+
+std::optional<Answer> Responder::answerFrame(const QByteArray &frame) {
+    const QByteArray blk = frame.mid(1, protocol::BlockLength);
+    const QByteArray sent = frame.mid(1 + protocol::BlockLength, 2);
+    ++m_frames;
+    const auto f = takeFault(false);
+    if (f == Fault::Silent) {
+        log(QStringLiteral("programming frame \"%1\": silent, not stored, no acknowledgement")
+                .arg(printable(blk)));
+        return std::nullopt;
+    }
+
+    // A bad checksum is still acknowledged with the characters sent; only storing is refused.
+    QString what;
+    if (sent != protocol::frameChecksum(blk)) {
+        what = QStringLiteral("checksum %1 wrong (expected %2), not stored")
+                   .arg(printable(sent), QString::fromLatin1(protocol::frameChecksum(blk)));
+    } else {
+        const bool reset = blk.mid(block::ResetPos, 2) == "01";
+        m_block = reset ? withFactorySettings(blk) : blk;
+        ++m_stored;
+        what = reset ? QStringLiteral("reset to defaults, now \"%1\"").arg(printable(m_block))
+                     : QStringLiteral("stored");
+    }
+
+    Answer a{sent};
+    switch (f.value_or(Fault::None)) {
+    case Fault::WrongAck:
+        a.bytes = otherChecksum(sent);
+        break;
+    case Fault::NoAck:
+        a.bytes.clear();
+        break;
+    case Fault::ShortAck:
+        a.bytes.truncate(1);
+        break;
+    case Fault::LongAck:
+        a.bytes.append('0');
+        a.groupFrom = protocol::AckLength - 1;
+        break;
+    case Fault::LowerCaseAck:
+        a.bytes = a.bytes.toLower();
+        break;
+    case Fault::EarlyReply:
+        a.early = true;
+        break;
+    default:
+        break;
+    }
+    log(QStringLiteral("programming frame \"%1\": %2; acknowledgement %3%4")
+            .arg(printable(blk), what,
+                 a.bytes.isEmpty() ? QStringLiteral("none")
+                                   : QStringLiteral("\"%1\"").arg(printable(a.bytes)),
+                 faultSuffix(f)));
+    if (a.bytes.isEmpty())
+        return std::nullopt;
+    return a;
+}
+
+} // namespace servoemu
