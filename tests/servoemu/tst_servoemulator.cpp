@@ -1,373 +1,161 @@
-// The virtual servo, driven from the test side through the real pty with
-// plain POSIX calls on its published COM link.
+// The virtual servo: its protocol and fault rules through the pure Responder,
+// and the pty emulator only for what the pty adds.
 #include "link/protocol.h"
+#include "responder.h"
 #include "servoemulator.h"
-#include "support/privateportfolder.h"
 
-#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
-#include <cerrno>
 #include <fcntl.h>
-#include <memory>
 #include <poll.h>
-#include <termios.h>
 #include <unistd.h>
 
-using servoemu::Fault;
-using servoemu::ServoEmulator;
+using namespace servoemu;
+using protocol::buildFrame;
 
 namespace {
 
-const QByteArray WorkedBlock = QByteArrayLiteral("1234567805DC5A640000020000000000");
 constexpr int Patience = 5000; // only so that a broken build cannot hang
+const QByteArray Request(1, protocol::ReadRequest);
+const QByteArray Reply("\x0COS2403A105DC5A640000020000000000AB\x0D");
+const QByteArray NewBlock("NEWSERVO05D75A64FB0102000000TAIL"); // checksum "CE"
 
-// The program's end of the line, opened as a program would open COMn.
-class RawPort {
-public:
-    explicit RawPort(const QString &path) {
-        m_fd =
-            ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-        if (m_fd >= 0) {
-            termios tio{};
-            ::tcgetattr(m_fd, &tio);
-            ::cfmakeraw(&tio);
-            ::tcsetattr(m_fd, TCSANOW, &tio);
+// The program's end of the line, as the program opens COMn.
+int openLine(const QString &link) {
+    return ::open(QFile::encodeName(link).constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+}
+
+// Writes out and reads until n bytes came or the line stays quiet.
+QByteArray exchange(const QString &link, const QByteArray &out, int n) {
+    const int fd = openLine(link);
+    QByteArray in(n, '\0');
+    int got = 0;
+    pollfd p{fd, POLLIN, 0};
+    if (fd >= 0 && ::write(fd, out.constData(), size_t(out.size())) == out.size())
+        while (n > got && ::poll(&p, 1, Patience) > 0) {
+            const ssize_t r = ::read(fd, in.data() + got, size_t(n - got));
+            if (r <= 0)
+                break;
+            got += int(r);
         }
-    }
-    ~RawPort() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    bool isOpen() const { return m_fd >= 0; }
-
-    bool write(const QByteArray &bytes) {
-        return ::write(m_fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
-    }
-
-    // Reads until n bytes have come (or the patience runs out), then keeps
-    // reading until the line has been quiet for quietMs, so that any byte
-    // beyond n is caught too.
-    QByteArray read(int n, int quietMs = 100) {
-        QByteArray out;
-        QElapsedTimer timer;
-        timer.start();
-        while (out.size() < n && timer.elapsed() < Patience && !m_gone)
-            readSome(&out, 50);
-        while (!m_gone && readSome(&out, quietMs)) {
-        }
-        return out;
-    }
-
-    // True when bytes came within waitMs; false on time-out or when the line is gone.
-    bool readSome(QByteArray *out, int waitMs) {
-        pollfd p{m_fd, POLLIN, 0};
-        if (::poll(&p, 1, waitMs) <= 0)
-            return false;
-        char buf[256];
-        const ssize_t n = ::read(m_fd, buf, sizeof buf);
-        if (n <= 0) {
-            m_lastErrno = n < 0 ? errno : 0;
-            m_gone = true;
-            return false;
-        }
-        out->append(buf, int(n));
-        return true;
-    }
-
-    bool gone() const { return m_gone; }
-    int lastErrno() const { return m_lastErrno; }
-
-private:
-    int m_fd = -1;
-    bool m_gone = false;
-    int m_lastErrno = 0;
-};
-
-QByteArray programmingFrame(const QByteArray &block) {
-    // Same layout as a reply frame.
-    return protocol::buildFrame(block);
+    ::close(fd);
+    return in.left(got);
 }
 
 } // namespace
 
-class TestServoEmulator : public QObject {
+class TestResponder : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void answersAndStores_data() {
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QByteArrayList>("chunks");
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<int>("groupFrom");
+        QTest::addColumn<QByteArray>("block");
+        const QByteArray def = Responder::defaultBlock();
+        const QByteArray f = buildFrame(NewBlock);
+        const QByteArray reset("ABCDEFGH05D78C01FB011001tail\xE9\x01zz");
+        const QByteArray factory("ABCDEFGH05DC5A6400000200tail\xE9\x01zz");
+        const QByteArray high = QByteArray("\x80\xFF\xC3\xA9 U\x0C\x0D", 8) + "05DC5A6400000200" +
+                                QByteArray("\x0D\x55\x0C\x00\xFE\x81\x7F\x90", 8);
 
-    void publishCreatesLinkAndStopRemovesIt();
-    void readRequestAnsweredWithExactFrame();
-    void programmingFrameAcknowledgedAndStored();
-    void highBytesInNameAndTailPreserved();
-    void resetRequestRestoresDefaultsKeepingNameAndTail();
-    void wrongChecksumFrameAcknowledgedButNotStored();
-    void garbageIgnoredAndResynchronised();
-    void faultByteCounts_data();
-    void faultByteCounts();
-    void faultCountRunsOut();
-    void silentNeverAnswers();
-    void pullCableAndPlugBack();
-    void liveLinkNotTakenOver();
+        auto row = [](const char *name, Fault fault, const QByteArrayList &chunks,
+                      const QByteArray &answer, const QByteArray &block, int groupFrom = -1,
+                      int count = -1) {
+            QTest::newRow(name) << fault << count << chunks << answer << groupFrom << block;
+        };
+        using enum Fault;
+        row("read request", None, {Request}, Reply, def);
+        row("programming frame", None, {f}, "CE", NewBlock);
+        row("frame in pieces", None, {f.left(1), f.mid(1, 20), f.mid(21)}, "CE", NewBlock);
+        row("reset request", None, {buildFrame(reset)}, protocol::frameChecksum(reset), factory);
+        row("bad checksum", None, {f.left(33) + "73\x0D"}, "73", def);
+        row("bytes above 0x7F", None, {buildFrame(high), Request},
+            protocol::frameChecksum(high) + buildFrame(high), high);
+        row("no end byte", None, {"\x0C" + QByteArray(34, 'x') + Request}, Reply, def);
+        // An empty chunk: the line went quiet in the middle of a frame.
+        row("unfinished frame dropped", None, {f.left(10), {}, f.mid(10) + Request}, Reply, def);
+        row("silent", Silent, {Request, f}, "", def);
+        row("wrong-checksum", WrongChecksum, {Request}, Reply.left(33) + "AC\x0D", def);
+        row("lowercase-checksum", LowerCaseChecksum, {Request}, Reply.left(33) + "ab\x0D", def);
+        row("short-reply", Short35, {Request}, Reply.left(35), def);
+        row("long-reply", Long37, {Request}, Reply + '\0', def, 35);
+        row("early-reply", EarlyReply, {Request, f}, Reply + "CE", NewBlock);
+        row("wrong-ack", WrongAck, {f}, "CF", NewBlock);
+        row("no-ack", NoAck, {f}, "", NewBlock);
+        row("short-ack", ShortAck, {f}, "C", NewBlock);
+        row("long-ack", LongAck, {f}, "CE0", NewBlock, 1);
+        row("lowercase-ack", LowerCaseAck, {f}, "ce", NewBlock);
+        row("reply fault not on acks", Short35, {f, Request}, "CE" + f.left(35), NewBlock, -1, 1);
+        row("count runs out", Short35, {Request, Request}, Reply.left(35) + Reply, def, -1, 1);
+    }
 
-private:
-    std::unique_ptr<PrivatePortFolder> m_folder;
-    std::unique_ptr<ServoEmulator> m_emu;
-    QString m_link;
-
-    // Tests answer after 5 ms rather than the servo-like 100 ms unless asked.
-    void startEmulator(servoemu::Options options, int com = 1, bool servoTiming = false);
+    void answersAndStores() {
+        QFETCH(Fault, fault);
+        QFETCH(int, count);
+        QFETCH(QByteArrayList, chunks);
+        QFETCH(int, groupFrom);
+        Responder servo;
+        servo.setFault(fault, count);
+        QByteArray got;
+        for (const QByteArray &chunk : chunks) {
+            if (chunk.isEmpty()) {
+                QVERIFY(servo.inFrame());
+                servo.dropPartialFrame();
+            }
+            for (const Answer &a : servo.receive(chunk)) {
+                QVERIFY(!a.bytes.isEmpty());
+                QCOMPARE(a.early, fault == Fault::EarlyReply);
+                QCOMPARE(a.groupFrom, groupFrom);
+                got += a.bytes;
+            }
+        }
+        QTEST(got, "answer");
+        QTEST(servo.block(), "block");
+        // Every row that stores changes the block, once.
+        QCOMPARE(servo.storedFrameCount(), servo.block() == Responder::defaultBlock() ? 0 : 1);
+        QCOMPARE(servo.received(), chunks.join());
+    }
 };
 
-void TestServoEmulator::init() {
-    m_folder = std::make_unique<PrivatePortFolder>();
-}
+class TestPtyServo : public QObject {
+    Q_OBJECT
 
-void TestServoEmulator::cleanup() {
-    m_emu.reset();
-    m_folder.reset();
-}
+    QTemporaryDir m_dir;
 
-void TestServoEmulator::startEmulator(servoemu::Options options, int com, bool servoTiming) {
-    if (!servoTiming)
-        options.replyDelayMs = 5;
-    m_emu = std::make_unique<ServoEmulator>(options);
-    QString error;
-    QVERIFY2(m_emu->start(&error), qPrintable(error));
-    QVERIFY2(m_emu->publishAs(com, &error), qPrintable(error));
-    m_link = m_emu->linkPath();
-}
+private slots:
+    void answersThroughPtyUntilCablePulledAndPlugBackPublishesAgain() {
+        Options options;
+        options.portFolder = m_dir.path();
+        ServoEmulator servo(options);
+        QString error;
+        QVERIFY2(servo.start(&error) && servo.publishAs(4, &error), qPrintable(error));
+        const QString link = servo.linkPath();
+        QCOMPARE(link, m_dir.filePath(QStringLiteral("COM4")));
+        QCOMPARE(exchange(link, Request, 36), Reply);
 
-void TestServoEmulator::publishCreatesLinkAndStopRemovesIt() {
-    startEmulator({}, 7);
-    QCOMPARE(QFileInfo(m_link).fileName(), QStringLiteral("COM7"));
-    QVERIFY(m_link.startsWith(m_folder->path()));
-    QCOMPARE(QFileInfo(m_link).symLinkTarget(), m_emu->slavePath());
-    m_emu->stop();
-    QVERIFY(!QFileInfo(m_link).isSymLink());
-}
-
-void TestServoEmulator::readRequestAnsweredWithExactFrame() {
-    servoemu::Options o;
-    o.block = WorkedBlock;
-    startEmulator(o, 1, true);
-    RawPort port(m_link);
-    QVERIFY(port.isOpen());
-    QVERIFY(port.write(QByteArray(1, protocol::ReadRequest)));
-    const QByteArray reply = port.read(36);
-    QCOMPARE(reply, QByteArray("\x0C"
-                               "1234567805DC5A640000020000000000"
-                               "72"
-                               "\x0D"));
-    QCOMPARE(protocol::checkReplyFrame(reply), protocol::ReplyCheck::Valid);
-    QCOMPARE(m_emu->readRequestCount(), 1);
-    QCOMPARE(m_emu->received(), QByteArray(1, protocol::ReadRequest));
-}
-
-void TestServoEmulator::programmingFrameAcknowledgedAndStored() {
-    startEmulator({});
-    RawPort port(m_link);
-    const QByteArray newBlock = QByteArrayLiteral("1234567805D75A64FB01020000000000");
-    const QByteArray frame = programmingFrame(newBlock);
-    QVERIFY(port.write(frame));
-    QCOMPARE(port.read(2), protocol::frameChecksum(newBlock));
-    QCOMPARE(m_emu->block(), newBlock);
-    QCOMPARE(m_emu->programmingFrameCount(), 1);
-    QCOMPARE(m_emu->storedFrameCount(), 1);
-    QCOMPARE(m_emu->received(), frame);
-
-    QVERIFY(port.write(QByteArray(1, protocol::ReadRequest)));
-    QCOMPARE(port.read(36), protocol::buildFrame(newBlock));
-}
-
-void TestServoEmulator::highBytesInNameAndTailPreserved() {
-    startEmulator({});
-    RawPort port(m_link);
-    QByteArray name("\x80\xFF\xC3\xA9 U\x0C\x0D", 8);
-    QByteArray tail("\x0D\x55\x0C\x00\xFE\x81\x7F\x90", 8);
-    const QByteArray newBlock = name + "05DC5A6400000200" + tail;
-    QCOMPARE(newBlock.size(), 32);
-    QVERIFY(port.write(programmingFrame(newBlock)));
-    QCOMPARE(port.read(2), protocol::frameChecksum(newBlock));
-    QCOMPARE(m_emu->block(), newBlock);
-    QVERIFY(port.write(QByteArray(1, protocol::ReadRequest)));
-    QCOMPARE(port.read(36), protocol::buildFrame(newBlock));
-}
-
-void TestServoEmulator::resetRequestRestoresDefaultsKeepingNameAndTail() {
-    startEmulator({});
-    RawPort port(m_link);
-    const QByteArray request = QByteArrayLiteral("ABCDEFGH"
-                                                 "05D7"
-                                                 "8C"
-                                                 "01"
-                                                 "FB"
-                                                 "01"
-                                                 "10"
-                                                 "01"
-                                                 "tail\xE9\x01zz");
-    QVERIFY(port.write(programmingFrame(request)));
-    QCOMPARE(port.read(2), protocol::frameChecksum(request));
-    const QByteArray expected = QByteArrayLiteral("ABCDEFGH"
-                                                  "05DC5A6400000200"
-                                                  "tail\xE9\x01zz");
-    QCOMPARE(m_emu->block(), expected);
-    QCOMPARE(ServoEmulator::withFactorySettings(request), expected);
-    QVERIFY(port.write(QByteArray(1, protocol::ReadRequest)));
-    QCOMPARE(port.read(36), protocol::buildFrame(expected));
-}
-
-void TestServoEmulator::wrongChecksumFrameAcknowledgedButNotStored() {
-    startEmulator({});
-    RawPort port(m_link);
-    QByteArray frame = programmingFrame(WorkedBlock);
-    frame[33] = '7';
-    frame[34] = '3';
-    QVERIFY(port.write(frame));
-    QCOMPARE(port.read(2), QByteArray("73"));
-    QCOMPARE(m_emu->block(), ServoEmulator::defaultBlock());
-    QCOMPARE(m_emu->programmingFrameCount(), 1);
-    QCOMPARE(m_emu->storedFrameCount(), 0);
-}
-
-void TestServoEmulator::garbageIgnoredAndResynchronised() {
-    servoemu::Options o;
-    o.block = WorkedBlock;
-    startEmulator(o);
-    RawPort port(m_link);
-    // A start byte followed by a frame's worth of bytes without an end byte,
-    // then stray bytes, then a read request.
-    QByteArray junk = QByteArray(1, protocol::StartByte) + QByteArray(35, 'x') + "\x0D\x01\xFFq";
-    QVERIFY(port.write(junk + QByteArray(1, protocol::ReadRequest)));
-    QCOMPARE(port.read(36), protocol::buildFrame(WorkedBlock));
-    QCOMPARE(m_emu->readRequestCount(), 1);
-    QCOMPARE(m_emu->programmingFrameCount(), 0);
-    QCOMPARE(m_emu->block(), WorkedBlock);
-}
-
-void TestServoEmulator::faultByteCounts_data() {
-    QTest::addColumn<Fault>("fault");
-    QTest::addColumn<bool>("program");
-    QTest::addColumn<QByteArray>("expected");
-    const QByteArray frame = protocol::buildFrame(ServoEmulator::defaultBlock()); // checksum "AB"
-    QTest::newRow("wrong-checksum") << Fault::WrongChecksum << false << frame.left(33) + "AC\x0D";
-    QTest::newRow("lowercase-checksum")
-        << Fault::LowerCaseChecksum << false << frame.left(33) + "ab\x0D";
-    QTest::newRow("short-reply") << Fault::Short35 << false << frame.left(35);
-    QTest::newRow("long-reply") << Fault::Long37 << false << frame + QByteArray(1, '\0');
-    QTest::newRow("early-reply") << Fault::EarlyReply << false << frame;
-    // The programming frame sends the default block with checksum "AB".
-    QTest::newRow("wrong-ack") << Fault::WrongAck << true << QByteArray("AC");
-    QTest::newRow("short-ack") << Fault::ShortAck << true << QByteArray("A");
-    QTest::newRow("long-ack") << Fault::LongAck << true << QByteArray("AB0");
-    QTest::newRow("lowercase-ack") << Fault::LowerCaseAck << true << QByteArray("ab");
-    QTest::newRow("no-ack") << Fault::NoAck << true << QByteArray();
-    // A reply fault leaves acknowledgements alone, and the other way round.
-    QTest::newRow("short-reply on ack") << Fault::Short35 << true << QByteArray("AB");
-    QTest::newRow("long-ack on reply") << Fault::LongAck << false << frame;
-}
-
-void TestServoEmulator::faultByteCounts() {
-    QFETCH(Fault, fault);
-    QFETCH(bool, program);
-    QFETCH(QByteArray, expected);
-    servoemu::Options o;
-    o.fault = fault;
-    startEmulator(o);
-    RawPort port(m_link);
-    QVERIFY(port.write(program ? programmingFrame(ServoEmulator::defaultBlock())
-                               : QByteArray(1, protocol::ReadRequest)));
-    if (expected.isEmpty()) {
-        QVERIFY(m_emu->waitForReceived(36, Patience));
-        QTRY_COMPARE_WITH_TIMEOUT(m_emu->programmingFrameCount(), 1, Patience);
+        const int fd = openLine(link);
+        servo.pullCable();
+        pollfd p{fd, POLLIN, 0};
+        char c;
+        const bool gone = fd >= 0 && ::poll(&p, 1, Patience) == 1 && ::read(fd, &c, 1) <= 0;
+        ::close(fd);
+        QVERIFY(gone);
+        QVERIFY(!QFileInfo(link).isSymLink());
+        QVERIFY2(servo.plugBack(&error), qPrintable(error));
+        QCOMPARE(QFileInfo(link).symLinkTarget(), servo.slavePath());
     }
-    QVERIFY(m_emu->waitForIdle(Patience));
-    QCOMPARE(port.read(expected.size()), expected);
-    if (program) // acknowledgement faults still store the block
-        QCOMPARE(m_emu->storedFrameCount(), 1);
+};
+
+int main(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    TestResponder responder;
+    TestPtyServo pty;
+    return QTest::qExec(&responder, argc, argv) | QTest::qExec(&pty, argc, argv);
 }
 
-void TestServoEmulator::faultCountRunsOut() {
-    servoemu::Options o;
-    o.fault = Fault::Short35;
-    o.faultCount = 1;
-    startEmulator(o);
-    RawPort port(m_link);
-    QVERIFY(port.write(QByteArray(1, protocol::ReadRequest)));
-    QCOMPARE(port.read(35).size(), 35);
-    QCOMPARE(m_emu->faultRemaining(), 0);
-    QVERIFY(port.write(QByteArray(1, protocol::ReadRequest)));
-    QCOMPARE(port.read(36), protocol::buildFrame(ServoEmulator::defaultBlock()));
-
-    m_emu->setFault(Fault::Long37, 2);
-    for (int i = 0; i < 2; ++i) {
-        QVERIFY(port.write(QByteArray(1, protocol::ReadRequest)));
-        QCOMPARE(port.read(37).size(), 37);
-    }
-    QVERIFY(port.write(QByteArray(1, protocol::ReadRequest)));
-    QCOMPARE(port.read(36).size(), 36);
-}
-
-void TestServoEmulator::silentNeverAnswers() {
-    servoemu::Options o;
-    o.fault = Fault::Silent;
-    startEmulator(o);
-    RawPort port(m_link);
-    const QByteArray frame = programmingFrame(WorkedBlock);
-    QVERIFY(port.write(QByteArray(1, protocol::ReadRequest) + frame));
-    QVERIFY(m_emu->waitForReceived(37, Patience));
-    QTRY_COMPARE_WITH_TIMEOUT(m_emu->programmingFrameCount(), 1, Patience);
-    QCOMPARE(m_emu->readRequestCount(), 1);
-    QVERIFY(m_emu->waitForIdle(Patience));
-    QCOMPARE(port.read(0), QByteArray());
-    QCOMPARE(m_emu->answerCount(), 0);
-    QCOMPARE(m_emu->block(), ServoEmulator::defaultBlock()); // a silent servo stores nothing
-}
-
-void TestServoEmulator::pullCableAndPlugBack() {
-    startEmulator({}, 4);
-    const QString firstSlave = m_emu->slavePath();
-    {
-        RawPort port(m_link);
-        QVERIFY(port.isOpen());
-        m_emu->pullCable();
-        QVERIFY(!m_emu->isRunning());
-        QVERIFY(!QFileInfo(m_link).isSymLink());
-        QByteArray got;
-        QElapsedTimer timer;
-        timer.start();
-        while (!port.gone() && timer.elapsed() < Patience)
-            port.readSome(&got, 50);
-        QVERIFY(port.gone()); // the program's side sees the device go (EIO or end of file)
-    }
-    QString error;
-    QVERIFY2(m_emu->plugBack(&error), qPrintable(error));
-    QCOMPARE(m_emu->comNumber(), 4);
-    QCOMPARE(QFileInfo(m_link).symLinkTarget(), m_emu->slavePath());
-    RawPort port(m_link);
-    QVERIFY(port.write(QByteArray(1, protocol::ReadRequest)));
-    QCOMPARE(port.read(36), protocol::buildFrame(ServoEmulator::defaultBlock()));
-    Q_UNUSED(firstSlave);
-}
-
-void TestServoEmulator::liveLinkNotTakenOver() {
-    startEmulator({}, 2);
-    ServoEmulator other;
-    QString error;
-    QVERIFY(other.start(&error));
-    QVERIFY(!other.publishAs(2, &error));
-    QVERIFY(error.contains(QStringLiteral("COM2")));
-    QCOMPARE(QFileInfo(m_link).symLinkTarget(), m_emu->slavePath());
-    QVERIFY2(other.publishAs(2, &error, true), qPrintable(error));
-    QCOMPARE(QFileInfo(m_link).symLinkTarget(), other.slavePath());
-    // Stopping the first must not remove the link that now leads to the other.
-    m_emu->stop();
-    QCOMPARE(QFileInfo(m_link).symLinkTarget(), other.slavePath());
-    other.stop();
-    QVERIFY(!QFileInfo(m_link).isSymLink());
-}
-
-QTEST_GUILESS_MAIN(TestServoEmulator)
 #include "tst_servoemulator.moc"

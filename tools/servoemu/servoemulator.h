@@ -23,10 +23,10 @@ namespace servoemu {
 struct Options {
     QByteArray block; // empty: ServoEmulator::defaultBlock()
     Fault fault = Fault::None;
-    int faultCount = -1;    // answers the fault applies to; -1 = always
-    int replyDelayMs = 100; // from the end of a request to the first answer byte
-    int byteTimeUs = 521;   // one byte at 19200 baud, 10 bits
-    QString portFolder;     // where COMn is published; empty: servolink::ensureVirtualPortFolder()
+    int faultCount = -1;     // answers the fault applies to; -1 = always
+    int replyDelayMs = 100;  // from the end of a request to the first answer byte
+    int byteTimeUs = 521;    // one byte at 19200 baud, 10 bits
+    QString portFolder = {}; // where COMn is published; empty: servolink::ensureVirtualPortFolder()
 };
 
 class ServoEmulator {
