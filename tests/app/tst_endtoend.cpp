@@ -1,0 +1,63 @@
+// The window over a virtual servo on a real pty in the test's own folder.
+#include "support/windowrig.h"
+
+#include <QSerialPort>
+
+class TestEndToEnd : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void programAndReadBack();
+    void pulledCableThenPluggedBack();
+    void portHeldByAnotherProgramIsInUse();
+
+private:
+    std::unique_ptr<WindowRig> m_rig;
+    std::unique_ptr<servoemu::ServoEmulator> m_servo;
+};
+
+void TestEndToEnd::init() {
+    m_rig = std::make_unique<WindowRig>(true);
+    m_servo = startPtyServo(m_rig->folder(), 1);
+    QVERIFY(m_servo);
+    QVERIFY(m_rig->openConnected());
+    QCOMPARE(m_rig->text("LServoName"), QStringLiteral("12345678"));
+    QCOMPARE(m_servo->received(), QByteArray("UU"));
+    m_servo->clearReceived();
+}
+
+void TestEndToEnd::programAndReadBack() {
+    m_rig->setValue("ScrollCentre", -5);
+    m_rig->click("CProgram");
+    const QByteArray block("1234567805D75A64FB00020000000000");
+    QCOMPARE(m_servo->received(), protocol::buildFrame(block) + "UU");
+    QCOMPARE(m_servo->block(), block);
+    QVERIFY(m_rig->boxes.isEmpty());
+    QCOMPARE(m_rig->text("LProg"), QStringLiteral("Idle"));
+}
+
+void TestEndToEnd::pulledCableThenPluggedBack() {
+    QTimer::singleShot(0, [this] { m_servo->pullCable(); });
+    m_rig->click("Connect");
+    QVERIFY(!m_rig->boxes.isEmpty());
+    QCOMPARE(m_rig->boxes[0], "COM1 (" + m_rig->folder() + "/COM1): the device was disconnected");
+    QCOMPARE(m_rig->text("LServoName"), QStringLiteral("Not found"));
+    QVERIFY(m_servo->plugBack());
+    m_rig->boxes.clear();
+    m_rig->click("Connect");
+    QCOMPARE(m_rig->text("LServoName"), QStringLiteral("12345678"));
+    QVERIFY(m_rig->boxes.isEmpty());
+}
+
+void TestEndToEnd::portHeldByAnotherProgramIsInUse() {
+    QSerialPort holder(m_rig->folder() + "/COM1");
+    QVERIFY(holder.open(QIODevice::ReadWrite));
+    m_rig->click("Connect");
+    QCOMPARE(m_rig->boxes.value(0),
+             "COM1 (" + holder.portName() + "): The port is in use by another program");
+    QVERIFY(m_servo->received().isEmpty());
+}
+
+QTEST_MAIN(TestEndToEnd)
+#include "tst_endtoend.moc"
