@@ -1,5 +1,4 @@
-// Exchanges cut short: a pulled cable, a cancel, a second exchange. The first
-// event the link processes is inside the wait after its writes.
+// Exchanges cut short: a pulled cable, a cancel, a second exchange.
 #include "support/servotransport.h"
 
 #include <QTest>
@@ -45,7 +44,8 @@ void TestInterruptions::pulledCableIsAnErrorUntilPluggedBack() {
     link.session.FindComPorts();
     QString error;
     connect(&link.session, &servolink::Session::linkError, [&](const QString &t) { error = t; });
-    QTimer::singleShot(0, [&] { link.servos->pullCable(1); });
+    // Pulled at the discard step, so the port is lost in the reply wait.
+    link.servos->onRead = [&] { link.servos->pullCable(1); };
     exchange(link.session, programming);
     QCOMPARE(error, "COM1 (" + link.servos->path(1) + "): the device was disconnected");
     QVERIFY(!link.session.port().portOpen() && !link.session.clock().running());
@@ -66,7 +66,7 @@ void TestInterruptions::cancelEndsTheWaitAndSendsNothingMore() {
     link.session.FindComPorts();
     {
         servolink::Session::Exchange held(link.session);
-        QTimer::singleShot(0, [&] { link.session.cancel(); });
+        QTimer::singleShot(0, [&] { link.session.cancel(); }); // in the first settle wait
         // A wait left to run would outlast the reply time-out.
         QTimer timeOut;
         timeOut.setSingleShot(true);
@@ -76,7 +76,8 @@ void TestInterruptions::cancelEndsTheWaitAndSendsNothingMore() {
         QCOMPARE(link.servos->at(1).received(),
                  programming ? protocol::buildFrame(ExampleBlock) : QByteArray("U"));
     }
-    link.servos->at(1).setFault(Fault::None);
+    // The next exchange is not cancelled: it repeats the request after a mismatch.
+    link.servos->at(1).setFault(Fault::WrongChecksum, 1);
     servolink::Session::Exchange next(link.session);
     QCOMPARE(link.session.readPort(0).status, ReadStatus::Read);
 }

@@ -36,6 +36,7 @@ void TestPortListing::portsThatOpenAreListedInOrder() {
     }
     link.session.FindComPorts();
     QCOMPARE(link.session.portTable(), listed);
+    QCOMPARE(link.session.listedPortsGone(), listed.empty());
     QVERIFY(!link.session.port().portOpen());
 }
 

@@ -8,6 +8,7 @@
 #include "responder.h"
 
 #include <QTemporaryDir>
+#include <functional>
 #include <map>
 #include <memory>
 #include <utility>
@@ -36,7 +37,8 @@ public:
     void pullCable(int com) { refuse(com, OpenFailure::NotFound); }
     void plugBack(int com) { m_refused.erase(path(com)); }
 
-    QList<QByteArray> writes; // every write, as written
+    QList<QByteArray> writes;     // every write, as written
+    std::function<void()> onRead; // called as readAll() starts
 
     OpenFailure open(const QString &path, qint32, QString *reason) override {
         *reason = QStringLiteral("cannot open %1").arg(path);
@@ -59,7 +61,11 @@ public:
         return true;
     }
     qint64 bytesAvailable() const override { return m_readable.size(); }
-    QByteArray readAll() override { return std::exchange(m_readable, std::exchange(m_due, {})); }
+    QByteArray readAll() override {
+        if (onRead)
+            std::exchange(onRead, nullptr)();
+        return std::exchange(m_readable, std::exchange(m_due, {}));
+    }
     QString errorString() const override { return {}; }
     bool exists(const QString &path) const override {
         const auto refused = m_refused.find(path);

@@ -30,7 +30,6 @@ class WindowRig : public QObject {
 public:
     // Real ports: the window opens <folder>/COMn through the serial port itself.
     explicit WindowRig(bool realPorts = false) : m_realPorts(realPorts) {
-        // Reads and closes the message boxes as they come.
         connect(&m_poll, &QTimer::timeout, this, [this] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (!box || !box->isVisible())
@@ -78,13 +77,17 @@ public:
     }
     int value(const char *bar) const { return get(bar)->property("value").toInt(); }
     void setValue(const char *bar, int value) { get(bar)->setProperty("value", value); }
-    // The five editor frames, PROGRAM and Reset to Default, all enabled.
+    // 1 for each control that is shown and enabled, else 0.
+    QString onOff(std::initializer_list<const char *> names) const {
+        QString bits;
+        for (const char *name : names)
+            bits += !get(name)->isHidden() && get(name)->isEnabled() ? '1' : '0';
+        return bits;
+    }
+    // The five editor frames, PROGRAM and Reset to Default.
     bool editorsEnabled() const {
-        for (const char *name : {"Frame1", "Frame9", "Fr_ThrowSpeed", "Fr_CentreDead",
-                                 "Fr_Position", "CProgram", "CkReset"})
-            if (!get(name)->isEnabled())
-                return false;
-        return true;
+        return onOff({"Frame1", "Frame9", "Fr_ThrowSpeed", "Fr_CentreDead", "Fr_Position",
+                      "CProgram", "CkReset"}) == QLatin1String("1111111");
     }
 
 private:
