@@ -31,7 +31,7 @@ void TestEndToEnd::initTestCase() {
 void TestEndToEnd::init() {
     QVERIFY(m_servo->waitForIdle(1000));
     m_servo->clearReceived();
-    m_rig->boxes.clear();
+    m_rig->boxes.texts.clear();
 }
 
 void TestEndToEnd::programAndReadBack() {
@@ -40,7 +40,7 @@ void TestEndToEnd::programAndReadBack() {
     const QByteArray block("1234567805D75A64FB00020000000000");
     QCOMPARE(m_servo->received(), protocol::buildFrame(block) + "UU");
     QCOMPARE(m_servo->block(), block);
-    QVERIFY(m_rig->boxes.isEmpty());
+    QVERIFY(m_rig->boxes.texts.isEmpty());
     QCOMPARE(m_rig->text("LProg"), QStringLiteral("Idle"));
 }
 
@@ -48,7 +48,7 @@ void TestEndToEnd::portHeldByAnotherProgramIsInUse() {
     QSerialPort holder(m_rig->folder() + "/COM1");
     QVERIFY(holder.open(QIODevice::ReadWrite));
     m_rig->click("Connect");
-    QCOMPARE(m_rig->boxes.value(0),
+    QCOMPARE(m_rig->boxes.texts.value(0),
              "COM1 (" + holder.portName() + "): The port is in use by another program");
     QVERIFY(m_servo->received().isEmpty());
 }
@@ -56,14 +56,14 @@ void TestEndToEnd::portHeldByAnotherProgramIsInUse() {
 void TestEndToEnd::pulledCableThenPluggedBack() {
     QTimer::singleShot(0, [this] { m_servo->pullCable(); });
     m_rig->click("Connect");
-    QCOMPARE(m_rig->boxes.value(0),
+    QCOMPARE(m_rig->boxes.texts.value(0),
              "COM1 (" + m_rig->folder() + "/COM1): the device was disconnected");
     QCOMPARE(m_rig->text("LServoName"), QStringLiteral("Not found"));
     QVERIFY(m_servo->plugBack());
-    m_rig->boxes.clear();
+    m_rig->boxes.texts.clear();
     m_rig->click("Connect");
     QCOMPARE(m_rig->text("LServoName"), QStringLiteral("12345678"));
-    QVERIFY(m_rig->boxes.isEmpty());
+    QVERIFY(m_rig->boxes.texts.isEmpty());
 }
 
 QTEST_MAIN(TestEndToEnd)

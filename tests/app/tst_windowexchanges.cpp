@@ -71,8 +71,8 @@ void TestWindowExchanges::lookWhileProgrammingAndAfter() {
     m_rig->click("CProgram");
     QCOMPARE(during, QStringLiteral("Programming 11100000"));
     QCOMPARE(look(), after);
-    QCOMPARE(m_rig->boxes.join('|'), box.replace("%1", m_rig->servos().path(1)));
-    QVERIFY(m_rig->plainBoxes);
+    QCOMPARE(m_rig->boxes.texts.join('|'), box.replace("%1", m_rig->servos().path(1)));
+    QVERIFY(m_rig->boxes.plain);
     const QByteArray received = m_rig->servos().at(1).received();
     QCOMPARE(received.mid(9, 4), QByteArray("079E")); // test position 45: 1950 us
     QCOMPARE(received.mid(protocol::FrameLength), readBack);
@@ -88,7 +88,7 @@ void TestWindowExchanges::resetEndsWithStandard() {
     QCOMPARE(m_rig->text("CmbServo"), QStringLiteral("Standard"));
     QCOMPARE(QList({m_rig->value("ScrollThrow"), m_rig->value("ScrollCentre")}), QList({90, 0}));
     QCOMPARE(m_rig->text("CProgram"), QStringLiteral("PROGRAM"));
-    QVERIFY(m_rig->boxes.isEmpty());
+    QVERIFY(m_rig->boxes.texts.isEmpty());
 }
 
 void TestWindowExchanges::closeWaitsForTheExchange_data() {
@@ -123,7 +123,7 @@ void TestWindowExchanges::closeWaitsForTheExchange() {
     const bool connect = button == QLatin1String("Connect");
     m_rig->click(qPrintable(button));
     QVERIFY(openAfterClose);
-    QVERIFY(m_rig->boxes.isEmpty());
+    QVERIFY(m_rig->boxes.texts.isEmpty());
     QCOMPARE(m_rig->servos().at(1).received(), connect ? QByteArray("U") : Frame);
     QCOMPARE(name, connect ? QStringLiteral("..Searching") : QStringLiteral("12345678"));
     QTRY_VERIFY(!m_rig->form().isVisible());
@@ -158,7 +158,7 @@ void TestWindowExchanges::secondExchangeIsRefused() {
     });
     m_rig->click(qPrintable(first));
     QCOMPARE(m_rig->servos().at(1).received(), sent);
-    QVERIFY(m_rig->boxes.isEmpty());
+    QVERIFY(m_rig->boxes.texts.isEmpty());
     QCOMPARE(presets->currentIndex(), -1);
     QVERIFY(m_rig->editorsEnabled());
 }

@@ -109,8 +109,8 @@ void TestWindowStates::stateAfterConnect() {
         rig.servos().refuse(1, servolink::OpenFailure(com1Refuses));
     rig.click("Connect");
 
-    QCOMPARE(rig.boxes.join('|'), box.replace("%1", rig.servos().path(1)));
-    QVERIFY(rig.plainBoxes);
+    QCOMPARE(rig.boxes.texts.join('|'), box.replace("%1", rig.servos().path(1)));
+    QVERIFY(rig.boxes.plain);
     const bool found = box.isEmpty() || com1Refuses;
     // Editors, presets, port list, LED1.
     QCOMPARE(rig.onOff({"Frame1", "Frame9", "Fr_ThrowSpeed", "Fr_CentreDead", "Fr_Position",

@@ -5,13 +5,10 @@
 
 #include "app/form1.h"
 #include "servoemulator.h"
+#include "support/messageboxcatcher.h"
 #include "support/servotransport.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 
 // A servo on a pty published as COMn in the folder (com 0: not published). It
 // answers well after the discard step, so a loaded machine's late ticks cannot
@@ -26,24 +23,12 @@ inline std::unique_ptr<servoemu::ServoEmulator> startPtyServo(const QString &fol
     return nullptr;
 }
 
-class WindowRig : public QObject {
+class WindowRig {
 public:
     // Real ports: the window opens <folder>/COMn through the serial port itself.
-    explicit WindowRig(bool realPorts = false) : m_realPorts(realPorts) {
-        connect(&m_poll, &QTimer::timeout, this, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
-                return;
-            boxes << box->text();
-            plainBoxes = plainBoxes && box->windowTitle() == QLatin1String("Tessaro") &&
-                         box->buttons() == QList<QAbstractButton *>{box->button(QMessageBox::Ok)};
-            box->reject();
-        });
-        m_poll.start(5);
-    }
+    explicit WindowRig(bool realPorts = false) : m_realPorts(realPorts) {}
 
-    QStringList boxes;
-    bool plainBoxes = true; // every box titled "Tessaro" with an OK button only
+    MessageBoxCatcher boxes;
 
     QString folder() const { return m_dir.path(); }
     ServoTransport &servos() { return *m_servos; }
@@ -92,7 +77,6 @@ public:
 
 private:
     bool m_realPorts;
-    QTimer m_poll;
     QTemporaryDir m_dir;
     std::unique_ptr<ServoTransport> m_transport = std::make_unique<ServoTransport>(folder());
     ServoTransport *m_servos = m_transport.get();
