@@ -1,21 +1,30 @@
-// Reads and closes the program's real message boxes as they appear.
+// Reads and closes the program's message boxes as they appear.
 #pragma once
 
-#include <QObject>
-#include <QStringList>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
 #include <QTimer>
 
 class MessageBoxCatcher : public QObject {
-    Q_OBJECT
-
 public:
-    MessageBoxCatcher();
+    MessageBoxCatcher() {
+        connect(&m_poll, &QTimer::timeout, this, [this] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            texts << box->text();
+            titles << box->windowTitle();
+            plain = plain && box->windowTitle() == QLatin1String("Tessaro") &&
+                    box->buttons() == QList<QAbstractButton *>{box->button(QMessageBox::Ok)};
+            box->reject();
+        });
+        m_poll.start(5);
+    }
 
-    QStringList texts;
-    QStringList titles;
-    QList<int> buttonCounts;
+    QStringList texts, titles;
+    bool plain = true; // every box so far titled "Tessaro", with an OK button only
 
 private:
-    void poll();
-    QTimer m_timer;
+    QTimer m_poll;
 };

@@ -1,0 +1,137 @@
+// What the window shows is what a screen reader hears and the keyboard moves;
+// servo bytes are text; the grey check-box state comes and goes back as the
+// servo has it; captions stay dark on light grey under a dark desktop.
+#include "support/windowrig.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScopeGuard>
+#include <QScrollBar>
+
+namespace {
+
+QString heard(QWidget *w, QAccessible::Text what = QAccessible::Name) {
+    return QAccessible::queryAccessibleInterface(w)->text(what);
+}
+
+// The example servo with the given name and reverse and reset fields.
+QByteArray servoBlock(const QByteArray &name, const char *reverse, const char *reset) {
+    return name + "05DC5A6400" + reverse + "02" + reset + "00000000";
+}
+
+} // namespace
+
+class TestWindowAccess : public QObject {
+    Q_OBJECT
+
+private slots:
+    void captionsStayDarkUnderDarkDesktop_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QPalette::ColorRole>("ink");
+        QTest::addColumn<QPalette::ColorRole>("paper");
+        QTest::newRow("button") << "Connect" << QPalette::ButtonText << QPalette::Button;
+        QTest::newRow("check box") << "Check1" << QPalette::WindowText << QPalette::Window;
+        QTest::newRow("servo name") << "LServoName" << QPalette::WindowText << QPalette::Window;
+        QTest::newRow("Tx list") << "CmbServo" << QPalette::PlaceholderText << QPalette::Button;
+        QTest::newRow("readout") << "TWidth" << QPalette::Text << QPalette::Base;
+        QTest::newRow("menu bar") << "" << QPalette::ButtonText << QPalette::Window;
+    }
+    void captionsStayDarkUnderDarkDesktop() {
+        QFETCH(QString, name);
+        QFETCH(QPalette::ColorRole, ink);
+        QFETCH(QPalette::ColorRole, paper);
+        const QPalette desktop = QApplication::palette();
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(desktop); });
+        QApplication::setPalette(QPalette(QColor(0x30, 0x30, 0x30), QColor(0x30, 0x30, 0x30)));
+        WindowRig rig;
+        Form1 &w = rig.open();
+        QWidget *widget = name.isEmpty() ? w.menuBar() : w.findChild<QWidget *>(name);
+        for (auto group : {QPalette::Active, QPalette::Disabled}) {
+            const QColor text = widget->palette().color(group, ink);
+            const QColor ground = widget->palette().color(group, paper);
+            QVERIFY2(text.lightness() < 128 && ground.lightness() > 192,
+                     qPrintable(text.name() + " on " + ground.name()));
+        }
+    }
+
+    void servoNameIsHeardAndShownAsText() {
+        WindowRig rig;
+        rig.servos().add(1, servoBlock("<b>ABCDE", "00", "00"));
+        rig.open();
+        rig.click("Connect");
+        auto *name = rig.get<QLabel>("LServoName");
+        QCOMPARE(name->text(), QStringLiteral("<b>ABCDE"));
+        QCOMPARE(name->textFormat(), Qt::PlainText);
+        QCOMPARE(heard(name), name->text());
+        rig.click("CkReset");
+        QCOMPARE(heard(rig.get("CProgram")), QStringLiteral("RESET"));
+    }
+
+    void editorsAreDescribedAsTheirGaugesShow_data() {
+        QTest::addColumn<QString>("bar");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("heard");
+        QTest::newRow("throw, half of it") << "ScrollThrow" << 140 << "78 deg.";
+        QTest::newRow("centre as pulse") << "ScrollCentre" << -5 << "1495 uS";
+        QTest::newRow("speed") << "ScrollSpeed" << 42 << "42 %";
+        QTest::newRow("deadband") << "ScrollDeadband" << 7 << "7 uS";
+        QTest::newRow("position") << "ScrollPosition" << -12 << "-12 deg.";
+    }
+    void editorsAreDescribedAsTheirGaugesShow() {
+        QFETCH(QString, bar);
+        QFETCH(int, value);
+        WindowRig rig;
+        QVERIFY(rig.openConnected());
+        rig.setValue(qPrintable(bar), value);
+        QTEST(heard(rig.get(qPrintable(bar)), QAccessible::Description), "heard");
+    }
+
+    void arrowKeysMoveTheWayTheGaugeReads() {
+        WindowRig rig;
+        QVERIFY(rig.openConnected());
+        for (const char *bar :
+             {"ScrollThrow", "ScrollSpeed", "ScrollCentre", "ScrollDeadband", "ScrollPosition"}) {
+            auto *editor = rig.get<QScrollBar>(bar);
+            editor->setValue((editor->minimum() + editor->maximum()) / 2);
+            const int start = editor->value();
+            for (auto [key, step] : {std::pair{Qt::Key_Right, 1},
+                                     {Qt::Key_Up, 1},
+                                     {Qt::Key_Left, -1},
+                                     {Qt::Key_Down, -1}}) {
+                const int before = rig.value(bar);
+                QTest::keyClick(rig.get(bar), key);
+                QCOMPARE(rig.value(bar), before + step);
+            }
+            QCOMPARE(rig.value(bar), start);
+        }
+    }
+
+    void greyCheckBoxesComeFromTheServoAndGoBack() {
+        WindowRig rig;
+        servoemu::Responder &servo = rig.servos().add(1, servoBlock("GREYSRV1", "02", "02"));
+        rig.open();
+        rig.click("Connect");
+        auto *reverse = rig.get<QCheckBox>("Check1");
+        QCOMPARE(reverse->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(rig.get<QCheckBox>("CkReset")->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(rig.get("PServo")->property("pictureFile").toString(), "servop.gif");
+        QCOMPARE(rig.text("CProgram"), QStringLiteral("PROGRAM"));
+        for (Qt::CheckState next : {Qt::Checked, Qt::Unchecked, Qt::Checked}) {
+            reverse->click();
+            QCOMPARE(reverse->checkState(), next);
+        }
+        auto *tx = rig.get<QComboBox>("CmbServo");
+        tx->setCurrentIndex(0);
+        emit tx->activated(0);
+        QCOMPARE(reverse->checkState(), Qt::PartiallyChecked);
+        servo.clearReceived();
+        rig.click("CProgram");
+        QCOMPARE(servo.received().mid(1 + block::ReversePos, 6), QByteArray("020202"));
+    }
+};
+
+QTEST_MAIN(TestWindowAccess)
+#include "tst_windowaccess.moc"

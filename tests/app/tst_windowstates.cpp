@@ -1,0 +1,145 @@
+// The window's states: as start-up leaves it, and after Connect, with what it
+// tells the user.
+#include "link/messages.h"
+#include "support/windowrig.h"
+
+#include <QComboBox>
+
+using servoemu::Fault;
+
+namespace {
+// Name bytes above 0x7F, every field off its start value.
+const QByteArray Servo = QByteArray("\xC9l\xE8ve\x80\x99!", 8) + "05D78C32FB01100100000000";
+const QString Bullet = QStringLiteral("\u2022 "), Indent = QStringLiteral("      ");
+} // namespace
+
+class TestWindowStates : public QObject {
+    Q_OBJECT
+
+private slots:
+    void notConnectedAtStartUp();
+    void stateAfterConnect_data();
+    void stateAfterConnect();
+    void connectAgainUndoesTheState();
+};
+
+void TestWindowStates::notConnectedAtStartUp() {
+    WindowRig rig;
+    rig.servos().add(1);
+    rig.open();
+    QCOMPARE(rig.form().windowTitle(), QStringLiteral("Korvane Tessaro"));
+    // Editor frames, PROGRAM, Reset, presets, programming group; Connect, CLOSE; port list,
+    // LEDs.
+    QCOMPARE(rig.onOff({"Frame1", "Frame9", "Fr_ThrowSpeed", "Fr_CentreDead", "Fr_Position",
+                        "CProgram", "CkReset", "CmbServo", "Fr_Prog", "LProg", "Connect", "Close",
+                        "cmbCOM", "LED1", "LED_Prog"}),
+             QStringLiteral("000000000011000"));
+    QVERIFY(!rig.get("cmbCOM")->isVisible() && rig.text("cmbCOM") == QLatin1String("COM1"));
+    QVERIFY(rig.servos().at(1).received().isEmpty()); // listing the ports sends nothing
+    QStringList texts;
+    for (const char *name : {"LProg", "LServoName", "LServoRev", "LWidth", "TWidth", "TPercent"})
+        texts << rig.text(name);
+    QCOMPARE(texts, QStringList({"Idle", "", "", "Pulse width for 0 degrees", "1500 uS", "0 %"}));
+    auto *position = rig.get("ScrollPosition");
+    QCOMPARE(QList({position->property("minimum").toInt(), position->property("maximum").toInt(),
+                    rig.value("ScrollPosition")}),
+             QList({-50, 50, 0}));
+    auto *list = rig.get<QComboBox>("CmbServo");
+    texts.clear();
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->itemText(i);
+    QCOMPARE(texts, QStringList({"Unknown", "Standard", "Futaba", "Hitec", "JR", "Multiplex"}));
+    QCOMPARE(list->currentIndex(), -1);
+}
+
+void TestWindowStates::stateAfterConnect_data() {
+    QTest::addColumn<QByteArray>("block"); // empty: no servo at all
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<int>("com1Refuses"); // an OpenFailure since start-up
+    QTest::addColumn<bool>("com2");       // the servo is on COM2 too
+    QTest::addColumn<QString>("box");     // %1: COM1's device
+    const QString troubleshooting =
+        QStringList{"SERVO NOT DETECTED!",
+                    "",
+                    Bullet + "Check connection of cable to PC and Servo",
+                    Bullet + "Check Polarity of Servo and USB connectors",
+                    Bullet + "Check that USB LED is Green",
+                    "",
+                    "Try Connecting Again",
+                    "",
+                    Bullet + "Check Windows Device Manager:",
+                    "  Should have in 'Ports' section:",
+                    Indent + "CP210x USB to UART Bridge Controller",
+                    Indent + Bullet + "if so, note the COM port number",
+                    Indent + Bullet + "if not, uninstall and reinstall USB drivers",
+                    "  Should have in 'Universal Serial Bus Controllers' section:",
+                    Indent + "CP210x USB Composite Device",
+                    Indent + Bullet + "if not, uninstall and reinstall USB drivers"}
+            .join('\r');
+    const int busy = int(servolink::OpenFailure::Busy);
+    QTest::newRow("found") << Servo << Fault::None << 0 << false << "";
+    QTest::newRow("no reply") << Servo << Fault::Long37 << 0 << false << troubleshooting;
+    // The search stops at the servo whose block is refused.
+    QTest::newRow("refused block")
+        << QByteArray("1234567805DC8D640000020000000000") << Fault::None << 0 << true
+        << messages::unshowableSettings(QStringLiteral("throw field: 141"));
+    QTest::newRow("no port listed") << QByteArray() << Fault::None << 0 << false
+                                    << QString::fromLatin1(messages::NoPortSelected);
+    QTest::newRow("COM1 in use") << Servo << Fault::None << busy << true
+                                 << "COM1 (%1): The port is in use by another program";
+    QTest::newRow("COM1 not permitted")
+        << Servo << Fault::None << int(servolink::OpenFailure::Permission) << true
+        << "COM1 (%1): Permission denied. Add your user to the 'dialout' group (sudo adduser "
+           "$USER dialout) and log in again.";
+}
+
+void TestWindowStates::stateAfterConnect() {
+    QFETCH(QByteArray, block);
+    QFETCH(Fault, fault);
+    QFETCH(int, com1Refuses);
+    QFETCH(bool, com2);
+    QFETCH(QString, box);
+    WindowRig rig;
+    if (!block.isEmpty())
+        rig.servos().add(1, block).setFault(fault);
+    if (com2)
+        rig.servos().add(2, Servo);
+    rig.open();
+    if (com1Refuses)
+        rig.servos().refuse(1, servolink::OpenFailure(com1Refuses));
+    rig.click("Connect");
+
+    QCOMPARE(rig.boxes.texts.join('|'), box.replace("%1", rig.servos().path(1)));
+    QVERIFY(rig.boxes.plain);
+    const bool found = box.isEmpty() || com1Refuses;
+    // Editors, presets, port list, LED1.
+    QCOMPARE(rig.onOff({"Frame1", "Frame9", "Fr_ThrowSpeed", "Fr_CentreDead", "Fr_Position",
+                        "CProgram", "CkReset", "CmbServo", "cmbCOM", "LED1"}),
+             QLatin1String(found ? "1111111101" : "0000000010"));
+    const auto refs = rig.form().gaugeInputs();
+    QList<int> shown{refs.RefThrow, refs.RefSpeed, refs.RefCentre, refs.RefDeadband};
+    for (const char *control :
+         {"ScrollThrow", "ScrollSpeed", "ScrollCentre", "ScrollDeadband", "Check1", "CkReset"})
+        shown << rig.get(control)->property(control[0] == 'S' ? "value" : "checked").toInt();
+    QCOMPARE(shown, found ? QList<int>({140, 50, -5, 16, 140, 50, -5, 16, 1, 1})
+                          : QList<int>({90, 100, 0, 2, 90, 100, 0, 2, 0, 0}));
+    QCOMPARE(rig.text("LServoName"),
+             found ? QStringLiteral("\u00C9l\u00E8ve\u20AC\u2122!") : QStringLiteral("Not found"));
+    QCOMPARE(rig.text("LServoRev"),
+             found ? QStringLiteral("Korvane Digital Servo Firmware Revision") : QString());
+}
+
+void TestWindowStates::connectAgainUndoesTheState() {
+    WindowRig rig;
+    QVERIFY(rig.openConnected());
+    const auto state = [&] { return rig.onOff({"Frame1", "CProgram", "cmbCOM", "LED1"}); };
+    rig.servos().at(1).setFault(Fault::Long37);
+    rig.click("Connect");
+    QCOMPARE(state(), QStringLiteral("0010"));
+    rig.servos().at(1).setFault(Fault::None);
+    rig.click("Connect");
+    QCOMPARE(state(), QStringLiteral("1101"));
+}
+
+QTEST_MAIN(TestWindowStates)
+#include "tst_windowstates.moc"

@@ -1,0 +1,139 @@
+// The read and programming exchanges against in-process servos: what goes
+// out, which answers count, what is kept.
+#include "link/messages.h"
+#include "support/servotransport.h"
+
+#include <QTest>
+
+using servoemu::Fault;
+using servolink::ReadStatus;
+
+namespace {
+// Its checksum "AB" has letters, so a lower-case one differs.
+const QByteArray Letters = servoemu::Responder::defaultBlock();
+} // namespace
+
+class TestExchanges : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readOutcome_data();
+    void readOutcome();
+    void framingBytesDecide();
+    void programmingFramesAreTheWorkedExamples();
+    void badAcknowledgement_data();
+    void badAcknowledgement();
+};
+
+void TestExchanges::readOutcome_data() {
+    QTest::addColumn<QByteArray>("block");
+    QTest::addColumn<Fault>("fault"); // on the first answer, or on all of them ("always")
+    QTest::addColumn<int>("requests");
+    QTest::addColumn<QString>("refusal"); // after a good read
+    const QByteArray high = QByteArray("\xC9l\xE8ve\x80\x99!", 8) + "05DC5A6400000200" +
+                            QByteArray("\0\xFF\x80\x7F\r", 5) + "abc";
+    QTest::newRow("good") << ExampleBlock << Fault::None << 1 << "";
+    QTest::newRow("bytes above 0x7F") << high << Fault::None << 1 << "";
+    QTest::newRow("mismatch once") << Letters << Fault::WrongChecksum << 2 << "";
+    QTest::newRow("lower case once") << Letters << Fault::LowerCaseChecksum << 2 << "";
+    QTest::newRow("mismatch always")
+        << Letters << Fault::WrongChecksum << 1 + protocol::MaxChecksumRetries << "";
+    for (Fault f : {Fault::Silent, Fault::Short35, Fault::Long37, Fault::EarlyReply})
+        QTest::addRow("%s always", qPrintable(servoemu::faultName(f))) << Letters << f << 1 << "";
+    QTest::newRow("throw 141") << QByteArray("1234567805DC8D640000020000000000") << Fault::None << 2
+                               << "throw field: 141";
+    QTest::newRow("non-hex") << QByteArray("1234567805DC5AG40000020000000000") << Fault::None << 2
+                             << "speed field: bytes 47 34";
+    QTest::newRow("reverse 03") << QByteArray("1234567805DC5A640003020000000000") << Fault::None
+                                << 2 << "reverse field: 3";
+    QTest::newRow("reset 03") << QByteArray("1234567805DC5A640000020300000000") << Fault::None << 2
+                              << "reset field: 3";
+}
+
+void TestExchanges::readOutcome() {
+    QFETCH(QByteArray, block);
+    QFETCH(Fault, fault);
+    QFETCH(int, requests);
+    QFETCH(QString, refusal);
+    const bool always = QByteArray(QTest::currentDataTag()).endsWith("always");
+    LinkRig link;
+    link.servos->add(1, refusal.isEmpty() ? block : ExampleBlock).setFault(fault, always ? -1 : 1);
+    link.session.FindComPorts();
+    if (!refusal.isEmpty()) {
+        QCOMPARE(link.session.readPort(0).status, ReadStatus::Read);
+        link.servos->at(1).setBlock(block);
+    }
+    const servolink::ReadOutcome read = link.session.readPort(0);
+    QCOMPARE(link.servos->at(1).received(), QByteArray(requests, protocol::ReadRequest));
+    if (!refusal.isEmpty() || always) {
+        QCOMPARE(read.status, always ? ReadStatus::NoReply : ReadStatus::Refused);
+        QCOMPARE(read.text, always ? QString() : messages::unshowableSettings(refusal));
+        QVERIFY(link.session.settingsBlock().isEmpty());
+        return;
+    }
+    QCOMPARE(read.status, ReadStatus::Read);
+    QCOMPARE(link.session.settingsBlock(), block);
+    // Name and tail are kept, and go back to the servo unchanged.
+    const QByteArray ends = block.left(8) + block.right(8);
+    QCOMPARE(link.session.servoName() + link.session.blockTail(), ends);
+    QCOMPARE(link.session.blockFor({}).left(8) + link.session.blockFor({}).right(8), ends);
+}
+
+void TestExchanges::framingBytesDecide() {
+    QByteArray reply = protocol::buildFrame(QByteArray(32, '0')); // sums to 0x600
+    QCOMPARE(reply.mid(33, 2), QByteArray("00"));
+    QCOMPARE(protocol::checkReplyFrame(reply), protocol::ReplyCheck::Valid);
+    reply[35] = 0x0A;
+    QCOMPARE(protocol::checkReplyFrame(reply), protocol::ReplyCheck::Invalid);
+    reply[35] = protocol::EndByte;
+    reply[0] = 0x0B;
+    QCOMPARE(protocol::checkReplyFrame(reply), protocol::ReplyCheck::Invalid);
+}
+
+void TestExchanges::programmingFramesAreTheWorkedExamples() {
+    LinkRig link;
+    link.servos->add(1);
+    link.session.FindComPorts();
+    QCOMPARE(link.session.readPort(0).status, ReadStatus::Read);
+    block::EditorValues values;
+    const auto unchanged = link.session.programPort(0, link.session.blockFor(values));
+    values.centre = -5;
+    values.reverse = values.reset = 1;
+    const auto reset = link.session.programPort(0, link.session.blockFor(values));
+    const QByteArray start(1, protocol::StartByte), end(1, protocol::EndByte);
+    QCOMPARE(link.servos->writes.mid(1), QList<QByteArray>({start,
+                                                            "1234567805DC5A640000020000000000"
+                                                            "72",
+                                                            end, start,
+                                                            "1234567805D75A64FB01020100000000"
+                                                            "90",
+                                                            end}));
+    QCOMPARE(unchanged.reply + reset.reply, QByteArray("7290"));
+    QVERIFY(unchanged.status == servolink::ProgramStatus::Acknowledged &&
+            reset.status == servolink::ProgramStatus::Acknowledged);
+    QVERIFY(!link.session.port().portOpen());
+}
+
+void TestExchanges::badAcknowledgement_data() {
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::newRow("wrong") << Fault::WrongAck << QByteArray("AC");
+    QTest::newRow("none") << Fault::NoAck << QByteArray(2, '\0');
+    QTest::newRow("one byte") << Fault::ShortAck << QByteArray(2, '\0');
+    QTest::newRow("three bytes") << Fault::LongAck << QByteArray(2, '\0');
+    QTest::newRow("lower case") << Fault::LowerCaseAck << QByteArray("ab");
+}
+
+void TestExchanges::badAcknowledgement() {
+    QFETCH(Fault, fault);
+    QFETCH(QByteArray, reply);
+    LinkRig link;
+    link.servos->add(1, Letters).setFault(fault);
+    link.session.FindComPorts();
+    const auto outcome = link.session.programPort(0, Letters);
+    QCOMPARE(outcome.status, servolink::ProgramStatus::WrongAcknowledgement);
+    QCOMPARE(outcome.reply, reply);
+}
+
+QTEST_GUILESS_MAIN(TestExchanges)
+#include "tst_exchanges.moc"

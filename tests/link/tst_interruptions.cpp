@@ -1,0 +1,97 @@
+// Exchanges cut short: a pulled cable, a cancel, a second exchange.
+#include "support/servotransport.h"
+
+#include <QTest>
+#include <QTimer>
+
+using servoemu::Fault;
+using servolink::ReadStatus;
+
+class TestInterruptions : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pulledCableIsAnErrorUntilPluggedBack_data() { cutShort(); }
+    void pulledCableIsAnErrorUntilPluggedBack();
+    void cancelEndsTheWaitAndSendsNothingMore_data() { cutShort(); }
+    void cancelEndsTheWaitAndSendsNothingMore();
+    void oneExchangeAtATime();
+
+private:
+    static void cutShort();
+};
+
+static void exchange(servolink::Session &session, bool programming) {
+    if (programming)
+        session.programPort(0, ExampleBlock);
+    else
+        session.readPort(0);
+}
+
+void TestInterruptions::cutShort() {
+    QTest::addColumn<Fault>("fault"); // what the servo would do but for the interruption
+    QTest::addColumn<bool>("programming");
+    QTest::newRow("reading, silent servo") << Fault::Silent << false;
+    QTest::newRow("reading, checksum never matches") << Fault::WrongChecksum << false;
+    QTest::newRow("programming, no acknowledgement") << Fault::NoAck << true;
+}
+
+void TestInterruptions::pulledCableIsAnErrorUntilPluggedBack() {
+    QFETCH(Fault, fault);
+    QFETCH(bool, programming);
+    LinkRig link;
+    link.servos->add(1).setFault(fault);
+    link.session.FindComPorts();
+    QString error;
+    connect(&link.session, &servolink::Session::linkError, [&](const QString &t) { error = t; });
+    // Pulled at the discard step, so the port is lost in the reply wait.
+    link.servos->onRead = [&] { link.servos->pullCable(1); };
+    exchange(link.session, programming);
+    QCOMPARE(error, "COM1 (" + link.servos->path(1) + "): the device was disconnected");
+    QVERIFY(!link.session.port().portOpen() && !link.session.clock().running());
+    QCOMPARE(link.session.clock().ticks(), 0);
+    QVERIFY(link.session.listedPortsGone());
+    link.servos->plugBack(1);
+    QVERIFY(!link.session.listedPortsGone());
+    link.servos->at(1).setFault(Fault::None);
+    link.session.FindComPorts();
+    QCOMPARE(link.session.readPort(0).status, ReadStatus::Read);
+}
+
+void TestInterruptions::cancelEndsTheWaitAndSendsNothingMore() {
+    QFETCH(Fault, fault);
+    QFETCH(bool, programming);
+    LinkRig link;
+    link.servos->add(1).setFault(fault);
+    link.session.FindComPorts();
+    {
+        servolink::Session::Exchange held(link.session);
+        QTimer::singleShot(0, [&] { link.session.cancel(); }); // in the first settle wait
+        // A wait left to run would outlast the reply time-out.
+        QTimer timeOut;
+        timeOut.setSingleShot(true);
+        timeOut.start(protocol::ReplyTimeoutTicks * protocol::TickMs);
+        exchange(link.session, programming);
+        QVERIFY(timeOut.isActive());
+        QCOMPARE(link.servos->at(1).received(),
+                 programming ? protocol::buildFrame(ExampleBlock) : QByteArray("U"));
+    }
+    // The next exchange is not cancelled: it repeats the request after a mismatch.
+    link.servos->at(1).setFault(Fault::WrongChecksum, 1);
+    servolink::Session::Exchange next(link.session);
+    QCOMPARE(link.session.readPort(0).status, ReadStatus::Read);
+}
+
+void TestInterruptions::oneExchangeAtATime() {
+    LinkRig link;
+    {
+        servolink::Session::Exchange first(link.session);
+        QVERIFY(first && link.session.busy());
+        QVERIFY(!servolink::Session::Exchange(link.session));
+    }
+    QVERIFY(!link.session.busy());
+    QVERIFY(servolink::Session::Exchange(link.session));
+}
+
+QTEST_GUILESS_MAIN(TestInterruptions)
+#include "tst_interruptions.moc"

@@ -1,0 +1,64 @@
+// Which ports are listed, in which order, and where the search stops.
+#include "support/servotransport.h"
+
+#include <QTest>
+
+class TestPortListing : public QObject {
+    Q_OBJECT
+
+private slots:
+    void portsThatOpenAreListedInOrder_data();
+    void portsThatOpenAreListedInOrder();
+    void searchStopsAtTheFirstServo();
+    void portNumbersOneToTwentyOne();
+};
+
+void TestPortListing::portsThatOpenAreListedInOrder_data() {
+    QTest::addColumn<std::vector<int>>("servos"); // negative: held by another program
+    QTest::addColumn<std::vector<int>>("listed");
+    std::vector<int> all;
+    for (int n = 1; n <= 21; ++n)
+        all.push_back(n);
+    QTest::newRow("7 and 3") << std::vector<int>{7, 3} << std::vector<int>{3, 7};
+    QTest::newRow("1 to 21") << all << all;
+    QTest::newRow("none") << std::vector<int>{} << std::vector<int>{};
+    QTest::newRow("5 in use") << std::vector<int>{2, -5} << std::vector<int>{2};
+}
+
+void TestPortListing::portsThatOpenAreListedInOrder() {
+    QFETCH(std::vector<int>, servos);
+    QFETCH(std::vector<int>, listed);
+    LinkRig link;
+    for (int com : servos) {
+        link.servos->add(std::abs(com));
+        if (com < 0)
+            link.servos->refuse(-com, servolink::OpenFailure::Busy);
+    }
+    link.session.FindComPorts();
+    QCOMPARE(link.session.portTable(), listed);
+    QCOMPARE(link.session.listedPortsGone(), listed.empty());
+    QVERIFY(!link.session.port().portOpen());
+}
+
+void TestPortListing::searchStopsAtTheFirstServo() {
+    LinkRig link;
+    for (int com : {3, 7, 9})
+        link.servos->add(com);
+    link.servos->at(3).setFault(servoemu::Fault::Long37);
+    link.session.FindComPorts();
+    QCOMPARE(link.session.search(), 1);
+    QCOMPARE(QList({link.servos->at(3).readRequestCount(), link.servos->at(7).readRequestCount(),
+                    link.servos->at(9).readRequestCount()}),
+             QList({1, 1, 0}));
+}
+
+void TestPortListing::portNumbersOneToTwentyOne() {
+    LinkRig link;
+    for (int n : {0, 22})
+        QVERIFY_THROWS_EXCEPTION(servolink::SerialError, link.session.port().setCommPort(n));
+    link.session.port().setCommPort(21);
+    QCOMPARE(link.session.port().commPort(), 21);
+}
+
+QTEST_GUILESS_MAIN(TestPortListing)
+#include "tst_portlisting.moc"

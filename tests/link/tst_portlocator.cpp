@@ -1,0 +1,50 @@
+// No test reaches a real device: an adapter planted where the system's
+// fallback looks is found by the system's locator and never by a test's.
+#include "support/windowrig.h"
+
+class TestPortLocator : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void systemLocatorFindsThePlantedAdapter();
+    void testLocatorNeverOpensIt();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_runtime; // no ports published there
+    std::unique_ptr<QTemporaryDir> m_dev;     // stands in for the system's device folder
+    std::unique_ptr<servoemu::ServoEmulator> m_adapter;
+};
+
+void TestPortLocator::init() {
+    m_runtime = std::make_unique<QTemporaryDir>();
+    m_dev = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime->path()));
+    m_adapter = startPtyServo(m_dev->path(), 0);
+    QVERIFY(m_adapter);
+    QVERIFY(QFile::link(m_adapter->slavePath(), m_dev->filePath(QStringLiteral("ttyUSB0"))));
+}
+
+void TestPortLocator::systemLocatorFindsThePlantedAdapter() {
+    servolink::Session session(servolink::PortLocator::system(m_dev->path()));
+    session.FindComPorts();
+    QCOMPARE(session.portTable(), std::vector<int>{1});
+    QCOMPARE(session.readPort(0).status, servolink::ReadStatus::Read);
+    QCOMPARE(m_adapter->received(), QByteArray(1, protocol::ReadRequest));
+}
+
+void TestPortLocator::testLocatorNeverOpensIt() {
+    const auto ports = servolink::PortLocator::onlyFolder(m_dev->path());
+    for (int n = servolink::FirstPort; n <= servolink::LastPort; ++n)
+        QCOMPARE(ports.devicePath(n), m_dev->filePath(QStringLiteral("COM%1").arg(n)));
+    servolink::Session session(ports);
+    session.FindComPorts();
+    QVERIFY(session.portTable().empty());
+    QCOMPARE(session.readPort(0).status, servolink::ReadStatus::Error);
+    QCOMPARE(session.programPort(0, ExampleBlock).status, servolink::ProgramStatus::Error);
+    QVERIFY(m_adapter->waitForIdle(1000));
+    QCOMPARE(m_adapter->received(), QByteArray());
+}
+
+QTEST_MAIN(TestPortLocator)
+#include "tst_portlocator.moc"

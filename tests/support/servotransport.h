@@ -1,0 +1,91 @@
+// Servos in the test process: a transport over servoemu::Responders at
+// <folder>/COMn, with no pty and no clock but the link's. An answer is
+// readable from the first readAll() after the write that asked for it, that
+// is just after AwaitReply's discard step; an early one at once, so it is discarded.
+#pragma once
+
+#include "link/session.h"
+#include "responder.h"
+
+#include <QTemporaryDir>
+#include <functional>
+#include <map>
+#include <memory>
+#include <utility>
+
+// The worked-example block: name 12345678, throw 90, speed 100, centre 0, deadband 2.
+inline const QByteArray ExampleBlock("1234567805DC5A640000020000000000");
+
+class ServoTransport : public servolink::Transport {
+public:
+    using OpenFailure = servolink::OpenFailure;
+    explicit ServoTransport(QString folder) : m_folder(std::move(folder)) {}
+
+    servoemu::Responder &add(int com, const QByteArray &block = ExampleBlock) {
+        return *(m_servos[path(com)] = std::make_unique<servoemu::Responder>(block));
+    }
+    servoemu::Responder &at(int com) { return *m_servos.at(path(com)); }
+    QString path(int com) const { return m_folder + QStringLiteral("/COM%1").arg(com); }
+    // Opening fails this way from now on; NotFound: the adapter is pulled out.
+    void refuse(int com, OpenFailure why) {
+        m_refused[path(com)] = why;
+        if (m_open && m_openPath == path(com) && why == OpenFailure::NotFound) {
+            close();
+            emit lost();
+        }
+    }
+    void pullCable(int com) { refuse(com, OpenFailure::NotFound); }
+    void plugBack(int com) { m_refused.erase(path(com)); }
+
+    QList<QByteArray> writes;     // every write, as written
+    std::function<void()> onRead; // called as readAll() starts
+
+    OpenFailure open(const QString &path, qint32, QString *reason) override {
+        *reason = QStringLiteral("cannot open %1").arg(path);
+        if (!exists(path))
+            return OpenFailure::NotFound;
+        if (m_refused.count(path))
+            return m_refused[path];
+        m_open = m_servos.at(m_openPath = path).get();
+        return OpenFailure::None;
+    }
+    void close() override {
+        m_open = nullptr;
+        m_readable = m_due = {};
+    }
+    bool isOpen() const override { return m_open; }
+    bool write(const QByteArray &bytes) override {
+        writes << bytes;
+        for (const servoemu::Answer &a : m_open->receive(bytes))
+            (a.early ? m_readable : m_due) += a.bytes;
+        return true;
+    }
+    qint64 bytesAvailable() const override { return m_readable.size(); }
+    QByteArray readAll() override {
+        if (onRead)
+            std::exchange(onRead, nullptr)();
+        return std::exchange(m_readable, std::exchange(m_due, {}));
+    }
+    QString errorString() const override { return {}; }
+    bool exists(const QString &path) const override {
+        const auto refused = m_refused.find(path);
+        return m_servos.count(path) &&
+               (refused == m_refused.end() || refused->second != OpenFailure::NotFound);
+    }
+
+private:
+    QString m_folder;
+    std::map<QString, std::unique_ptr<servoemu::Responder>> m_servos;
+    std::map<QString, OpenFailure> m_refused;
+    servoemu::Responder *m_open = nullptr;
+    QString m_openPath;
+    QByteArray m_readable, m_due;
+};
+
+// A session over in-process servos; nothing outside its folder exists for it.
+struct LinkRig {
+    QTemporaryDir dir;
+    ServoTransport *servos = new ServoTransport(dir.path());
+    servolink::Session session{servolink::PortLocator::onlyFolder(dir.path()),
+                               std::unique_ptr<servolink::Transport>(servos)};
+};

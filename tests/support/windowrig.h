@@ -1,0 +1,84 @@
+// The window over in-process servos, or over real ports in the rig's own
+// folder, with its message boxes caught and answered. Controls are found by
+// their object names.
+#pragma once
+
+#include "app/form1.h"
+#include "servoemulator.h"
+#include "support/messageboxcatcher.h"
+#include "support/servotransport.h"
+
+#include <QTest>
+
+// A servo on a pty published as COMn in the folder (com 0: not published). It
+// answers well after the discard step, so a loaded machine's late ticks cannot
+// make a good reply look short. Null, with the test failed, when it cannot start.
+inline std::unique_ptr<servoemu::ServoEmulator> startPtyServo(const QString &folder, int com) {
+    auto servo = std::make_unique<servoemu::ServoEmulator>(
+        servoemu::Options{ExampleBlock, servoemu::Fault::None, -1, 250, 521, folder});
+    QString error;
+    if (servo->start(&error) && (com == 0 || servo->publishAs(com, &error)))
+        return servo;
+    QTest::qFail(qPrintable(error), __FILE__, __LINE__);
+    return nullptr;
+}
+
+class WindowRig {
+public:
+    // Real ports: the window opens <folder>/COMn through the serial port itself.
+    explicit WindowRig(bool realPorts = false) : m_realPorts(realPorts) {}
+
+    MessageBoxCatcher boxes;
+
+    QString folder() const { return m_dir.path(); }
+    ServoTransport &servos() { return *m_servos; }
+    // Makes and shows the window; its port listing sees the servos there so far.
+    Form1 &open() {
+        m_form = std::make_unique<Form1>(servolink::PortLocator::onlyFolder(folder()),
+                                         m_realPorts ? nullptr : std::move(m_transport));
+        m_form->show();
+        return *m_form;
+    }
+    // Opens the window on a servo at COM1 (added here unless on real ports) and
+    // connects; true when the window shows the servo.
+    bool openConnected() {
+        if (!m_realPorts)
+            servos().add(1);
+        open();
+        click("Connect");
+        return editorsEnabled() && m_form->session().settingsBlock() == ExampleBlock;
+    }
+    Form1 &form() { return *m_form; }
+
+    template <typename T = QWidget> T *get(const char *name) const {
+        return m_form->findChild<T *>(QLatin1String(name));
+    }
+    void click(const char *button) { get<QAbstractButton>(button)->click(); }
+    // A label's, box's or button's text, or a list's chosen entry.
+    QString text(const char *name) const {
+        return get(name)
+            ->property(get(name)->inherits("QComboBox") ? "currentText" : "text")
+            .toString();
+    }
+    int value(const char *bar) const { return get(bar)->property("value").toInt(); }
+    void setValue(const char *bar, int value) { get(bar)->setProperty("value", value); }
+    // 1 for each control that is shown and enabled, else 0.
+    QString onOff(std::initializer_list<const char *> names) const {
+        QString bits;
+        for (const char *name : names)
+            bits += !get(name)->isHidden() && get(name)->isEnabled() ? '1' : '0';
+        return bits;
+    }
+    // The five editor frames, PROGRAM and Reset to Default.
+    bool editorsEnabled() const {
+        return onOff({"Frame1", "Frame9", "Fr_ThrowSpeed", "Fr_CentreDead", "Fr_Position",
+                      "CProgram", "CkReset"}) == QLatin1String("1111111");
+    }
+
+private:
+    bool m_realPorts;
+    QTemporaryDir m_dir;
+    std::unique_ptr<ServoTransport> m_transport = std::make_unique<ServoTransport>(folder());
+    ServoTransport *m_servos = m_transport.get();
+    std::unique_ptr<Form1> m_form;
+};
