@@ -1,6 +1,7 @@
 // The window's states: as start-up leaves it, and after Connect, with what it
 // tells the user.
 #include "link/messages.h"
+#include "link/portcauses.h"
 #include "support/windowrig.h"
 
 #include <QComboBox>
@@ -83,14 +84,12 @@ void TestWindowStates::stateAfterConnect_data() {
     QTest::newRow("refused block")
         << QByteArray("1234567805DC8D640000020000000000") << Fault::None << 0 << true
         << messages::unshowableSettings(QStringLiteral("throw field: 141"));
-    QTest::newRow("no port listed") << QByteArray() << Fault::None << 0 << false
-                                    << QString::fromLatin1(messages::NoPortSelected);
-    QTest::newRow("COM1 in use") << Servo << Fault::None << busy << true
-                                 << "COM1 (%1): The port is in use by another program";
+    QTest::newRow("no port listed")
+        << QByteArray() << Fault::None << 0 << false << servolink::noUsablePortText({});
+    QTest::newRow("COM1 in use") << Servo << Fault::None << busy << true << "COM1 (%1): %2";
     QTest::newRow("COM1 not permitted")
         << Servo << Fault::None << int(servolink::OpenFailure::Permission) << true
-        << "COM1 (%1): Permission denied. Add your user to the 'dialout' group (sudo adduser "
-           "$USER dialout) and log in again.";
+        << "COM1 (%1): %2";
 }
 
 void TestWindowStates::stateAfterConnect() {
@@ -109,7 +108,9 @@ void TestWindowStates::stateAfterConnect() {
         rig.servos().refuse(1, servolink::OpenFailure(com1Refuses));
     rig.click("Connect");
 
-    QCOMPARE(rig.boxes.texts.join('|'), box.replace("%1", rig.servos().path(1)));
+    const QString com1 = rig.servos().path(1);
+    const auto cause = servolink::openFailureText(servolink::OpenFailure(com1Refuses), com1);
+    QCOMPARE(rig.boxes.texts.join('|'), box.replace("%1", com1).replace("%2", cause));
     QVERIFY(rig.boxes.plain);
     const bool found = box.isEmpty() || com1Refuses;
     // Editors, presets, port list, LED1.

@@ -4,7 +4,7 @@
 #include "link/protocol.h"
 #include "settings/rounding.h"
 #include "settings/settingsfile.h"
-#include "support/servorig.h"
+#include "support/windowrig.h"
 
 #include <QtTest>
 
@@ -41,11 +41,12 @@ QByteArray programmingFrame(const servoemu::ServoEmulator *servo) {
 class CliTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ServoRig> rig;
+    std::unique_ptr<QTemporaryDir> ports;
+    std::map<int, std::unique_ptr<servoemu::ServoEmulator>> servos;
     std::unique_ptr<QTemporaryDir> data;
 
     QString path(const QString &name) const { return data->filePath(name); }
-    QString portFolder() const { return servolink::virtualPortFolder(); }
+    QString portFolder() const { return ports->path(); }
 
     // A command line split on blanks; every command but backups sees the test's ports only.
     void start(QProcess &p, const QString &line) {
@@ -73,7 +74,8 @@ class CliTest : public QObject {
 
     servoemu::ServoEmulator *servo(int com, const QByteArray &block = {},
                                    servoemu::Fault fault = servoemu::Fault::None) {
-        return rig->add(com, {block, fault});
+        servos[com] = startPtyServo(portFolder(), com, block, fault);
+        return servos[com].get();
     }
 
     // A settings file holding block, with one piece of its text replaced.
@@ -87,7 +89,8 @@ class CliTest : public QObject {
 
 private slots:
     void init() {
-        rig = std::make_unique<ServoRig>();
+        servos.clear();
+        ports = std::make_unique<QTemporaryDir>();
         data = std::make_unique<QTemporaryDir>();
         qputenv("XDG_DATA_HOME", QFile::encodeName(path(QStringLiteral("data"))));
     }

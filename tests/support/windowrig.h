@@ -13,9 +13,11 @@
 // A servo on a pty published as COMn in the folder (com 0: not published). It
 // answers well after the discard step, so a loaded machine's late ticks cannot
 // make a good reply look short. Null, with the test failed, when it cannot start.
-inline std::unique_ptr<servoemu::ServoEmulator> startPtyServo(const QString &folder, int com) {
+inline std::unique_ptr<servoemu::ServoEmulator>
+startPtyServo(const QString &folder, int com, const QByteArray &block = ExampleBlock,
+              servoemu::Fault fault = servoemu::Fault::None) {
     auto servo = std::make_unique<servoemu::ServoEmulator>(
-        servoemu::Options{ExampleBlock, servoemu::Fault::None, -1, 250, 521, folder});
+        servoemu::Options{block, fault, -1, 250, 521, folder});
     QString error;
     if (servo->start(&error) && (com == 0 || servo->publishAs(com, &error)))
         return servo;
