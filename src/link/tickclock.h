@@ -20,6 +20,7 @@ public:
     void reset();
     qint16 ticks() const { return TickCount; }
     bool running() const { return Timer1.isActive(); }
+    int intervalMs() const { return Timer1.interval(); }
 
     void Timer1_Timer();
 

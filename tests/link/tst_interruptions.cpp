@@ -16,6 +16,7 @@ private slots:
     void cancelEndsTheWaitAndSendsNothingMore_data() { cutShort(); }
     void cancelEndsTheWaitAndSendsNothingMore();
     void oneExchangeAtATime();
+    void tickCountSaturatesInsteadOfOverflowing();
 
 private:
     static void cutShort();
@@ -50,6 +51,7 @@ void TestInterruptions::pulledCableIsAnErrorUntilPluggedBack() {
     QCOMPARE(error, "COM1 (" + link.servos->path(1) + "): the device was disconnected");
     QVERIFY(!link.session.port().portOpen() && !link.session.clock().running());
     QCOMPARE(link.session.clock().ticks(), 0);
+    QCOMPARE(link.session.clock().intervalMs(), protocol::TickMs);
     QVERIFY(link.session.listedPortsGone());
     link.servos->plugBack(1);
     QVERIFY(!link.session.listedPortsGone());
@@ -91,6 +93,15 @@ void TestInterruptions::oneExchangeAtATime() {
     }
     QVERIFY(!link.session.busy());
     QVERIFY(servolink::Session::Exchange(link.session));
+}
+
+void TestInterruptions::tickCountSaturatesInsteadOfOverflowing() {
+    servolink::TickClock clock;
+    for (int i = 0; i < 40000; ++i)
+        clock.Timer1_Timer();
+    QCOMPARE(clock.ticks(), qint16(32767));
+    clock.reset();
+    QCOMPARE(clock.ticks(), qint16(0));
 }
 
 QTEST_GUILESS_MAIN(TestInterruptions)
