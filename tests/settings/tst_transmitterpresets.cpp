@@ -62,7 +62,7 @@ private slots:
         QCOMPARE(fromServo(), boxes);
         QCOMPARE(w.values({"Throw", "Centre"}), QList<int>({120, -10}));
         QCOMPARE(w.staleGauge(), QString());
-        const QByteArray sentByConnect = *w.sent;
+        const QByteArray sentByConnect = w.sent();
 
         w.set({{"Speed", 30}, {"Deadband", 12}});
         w.chooseTransmitter(5); // Multiplex: throw 90, centre 100, 550/450
@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(w.text("LServoName"), QStringLiteral("TESTSRV1"));
         // The centre bar stood at the servo's value already, yet its reference moved.
         QCOMPARE(w.staleGauge(), QString());
-        QCOMPARE(*w.sent, sentByConnect);
+        QCOMPARE(w.sent(), sentByConnect);
     }
 };
 

@@ -1,6 +1,5 @@
 #include "support/settingswindow.h"
 
-#include "link/protocol.h"
 #include "platform/chartviewer.h"
 #include "support/messageboxcatcher.h"
 
@@ -8,41 +7,16 @@
 #include <QLabel>
 #include <QPushButton>
 
-// The reply is there once the link has thrown away what came before it.
-struct InProcessServo : servolink::Transport {
-    explicit InProcessServo(const QByteArray &servoBlock) : block(servoBlock) {}
-    servolink::OpenFailure open(const QString &path, qint32, QString *) override {
-        opened = exists(path);
-        return opened ? servolink::OpenFailure::None : servolink::OpenFailure::NotFound;
-    }
-    void close() override { opened = false; }
-    bool isOpen() const override { return opened; }
-    bool write(const QByteArray &bytes) override {
-        written += bytes;
-        const bool request = bytes == QByteArray(1, protocol::ReadRequest) && !block.isEmpty();
-        reply = request ? protocol::buildFrame(block) : QByteArray();
-        flushed = false;
-        return true;
-    }
-    qint64 bytesAvailable() const override { return flushed ? reply.size() : 0; }
-    QByteArray readAll() override {
-        return std::exchange(flushed, true) ? std::exchange(reply, {}) : QByteArray();
-    }
-    QString errorString() const override { return {}; }
-    bool exists(const QString &path) const override { return path.endsWith("/COM1"); }
-
-    QByteArray block, reply, written;
-    bool opened = false, flushed = false;
-};
-
 QByteArray servoBlock(int throwDeg, int speed, int centre, int reverse, int deadband, int reset) {
     return block::build("TESTSRV1", {0, 45, throwDeg, speed, centre, reverse, deadband, reset},
                         "TAILTAIL");
 }
 
 SettingsWindow::SettingsWindow(const QByteArray &block) {
-    auto port = std::make_unique<InProcessServo>(block);
-    sent = &port->written;
+    auto port = std::make_unique<ServoTransport>(dir.path());
+    if (!block.isEmpty())
+        port->add(1, block);
+    servos = port.get();
     form = std::make_unique<Form1>(servolink::PortLocator::onlyFolder(dir.path()), std::move(port));
 }
 

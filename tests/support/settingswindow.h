@@ -1,8 +1,9 @@
 // The main window for the settings tests: its only port, COM1, leads to a servo
-// inside the test process that answers every read request with its block.
+// inside the test process.
 #pragma once
 
 #include "app/form1.h"
+#include "support/servotransport.h"
 
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -29,6 +30,7 @@ struct SettingsWindow {
     QString staleGauge() const;
 
     QTemporaryDir dir;
-    const QByteArray *sent = nullptr; // every byte written to the servo
+    ServoTransport *servos = nullptr;
+    QByteArray sent() const { return servos->writes.join(); } // every byte written
     std::unique_ptr<Form1> form;
 };
