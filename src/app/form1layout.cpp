@@ -2,6 +2,7 @@
 #include "app/form1.h"
 #include "platform/chartviewer.h"
 #include "platform/ledcircle.h"
+#include "settings/editorranges.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -96,17 +97,17 @@ protected:
     }
 };
 
-QScrollBar *makeScroll(QWidget *parent, const char *name, QPoint at, int min, int max, int start,
+QScrollBar *makeScroll(QWidget *parent, const char *name, QPoint at, editors::Range range,
                        const QString &accessible) {
     auto *s = make<EditorBar>(parent, name, QRect(at, QSize(GaugeSize.width(), ScrollHeight)));
     s->setOrientation(Qt::Horizontal);
     // A scroll bar inverts its keys by default; an editor goes up with Right and Up,
     // the way its gauge reads.
     s->setInvertedControls(false);
-    s->setRange(min, max);
+    s->setRange(range.min, range.max);
     s->setSingleStep(1);
     s->setPageStep(1);
-    s->setValue(start);
+    s->setValue(range.start);
     // Scroll bars take no focus by default; the editors must be reachable with Tab.
     s->setFocusPolicy(Qt::StrongFocus);
     s->setAccessibleName(accessible);
@@ -186,13 +187,13 @@ void Form1::buildControls() {
     makeLabel(Fr_ThrowSpeed, QStringLiteral("Right/Left Deflection"), {4, 6, 161, 14}, true);
     makeLabel(Fr_ThrowSpeed, QStringLiteral("(degrees)"), {4, 20, 161, 14}, false);
     ChartThrow = makeGauge(Fr_ThrowSpeed, "ChartThrow", {9, 35}, QStringLiteral("Throw gauge"));
-    ScrollThrow = makeScroll(Fr_ThrowSpeed, "ScrollThrow", {9, 127}, 30, 140, 90,
+    ScrollThrow = makeScroll(Fr_ThrowSpeed, "ScrollThrow", {9, 127}, editors::Throw,
                              QStringLiteral("Right/Left Deflection"));
     makeLabel(Fr_ThrowSpeed, QStringLiteral("Speed"), {4, 150, 161, 14}, true);
     makeLabel(Fr_ThrowSpeed, QStringLiteral("(1 - 100 % of maximum)"), {4, 164, 161, 14}, false);
     ChartSpeed = makeGauge(Fr_ThrowSpeed, "ChartSpeed", {9, 179}, QStringLiteral("Speed gauge"));
     ScrollSpeed =
-        makeScroll(Fr_ThrowSpeed, "ScrollSpeed", {9, 271}, 1, 100, 100, QStringLiteral("Speed"));
+        makeScroll(Fr_ThrowSpeed, "ScrollSpeed", {9, 271}, editors::Speed, QStringLiteral("Speed"));
 
     // Centre and deadband.
     Fr_CentreDead = makeFrame(client, "Fr_CentreDead", {184, 96, 169, 297});
@@ -200,13 +201,13 @@ void Form1::buildControls() {
     makeLabel(Fr_CentreDead, QStringLiteral("(1500+/-127 uS)"), {4, 20, 161, 14}, false);
     ChartCentre =
         makeGauge(Fr_CentreDead, "ChartCentre", {9, 35}, QStringLiteral("Servo Center gauge"));
-    ScrollCentre = makeScroll(Fr_CentreDead, "ScrollCentre", {9, 127}, -127, 127, 0,
+    ScrollCentre = makeScroll(Fr_CentreDead, "ScrollCentre", {9, 127}, editors::Centre,
                               QStringLiteral("Servo Center"));
     makeLabel(Fr_CentreDead, QStringLiteral("Deadband Width"), {4, 150, 161, 14}, true);
     makeLabel(Fr_CentreDead, QStringLiteral(" (0 - 16 uS)"), {4, 164, 161, 14}, false);
     ChartDeadband =
         makeGauge(Fr_CentreDead, "ChartDeadband", {9, 179}, QStringLiteral("Deadband gauge"));
-    ScrollDeadband = makeScroll(Fr_CentreDead, "ScrollDeadband", {9, 271}, 0, 16, 2,
+    ScrollDeadband = makeScroll(Fr_CentreDead, "ScrollDeadband", {9, 271}, editors::Deadband,
                                 QStringLiteral("Deadband Width"));
 
     // Reverse and the servo picture.
@@ -237,7 +238,7 @@ void Form1::buildControls() {
     makeLabel(Fr_Position, QStringLiteral("(degrees)"), {4, 19, 161, 14}, false);
     ChartPosition =
         makeGauge(Fr_Position, "ChartPosition", {9, 34}, QStringLiteral("Test position gauge"));
-    ScrollPosition = makeScroll(Fr_Position, "ScrollPosition", {9, 126}, -70, 70, 0,
+    ScrollPosition = makeScroll(Fr_Position, "ScrollPosition", {9, 126}, editors::Position,
                                 QStringLiteral("Test Servo Deflection"));
     makeLabel(Fr_Position, QStringLiteral("For checking deflection only;"), {170, 6, 170, 14},
               false);
