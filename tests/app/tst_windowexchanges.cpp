@@ -1,5 +1,6 @@
 // PROGRAM and Connect in a connected window: the programming look, what the
 // window tells, the read-back, and clicks that come while an exchange waits.
+#include "settings/backups.h"
 #include "support/windowrig.h"
 
 #include <QAction>
@@ -86,6 +87,10 @@ void TestWindowExchanges::resetEndsWithStandard() {
     QCOMPARE(m_rig->servos().at(1).received().left(protocol::FrameLength),
              protocol::buildFrame("1234567805D75A64FB01020100000000"));
     QCOMPARE(m_rig->text("CmbServo"), QStringLiteral("Standard"));
+    // What the servo held before the reset is kept.
+    const QStringList kept = backups::list();
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE(settingsfile::load(kept.first()).settings->block, ExampleBlock);
     QCOMPARE(QList({m_rig->value("ScrollThrow"), m_rig->value("ScrollCentre")}), QList({90, 0}));
     QCOMPARE(m_rig->text("CProgram"), QStringLiteral("PROGRAM"));
     QVERIFY(m_rig->boxes.texts.isEmpty());

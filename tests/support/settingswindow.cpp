@@ -13,6 +13,7 @@ QByteArray servoBlock(int throwDeg, int speed, int centre, int reverse, int dead
 }
 
 SettingsWindow::SettingsWindow(const QByteArray &block) {
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("data"))));
     auto port = std::make_unique<ServoTransport>(dir.path());
     if (!block.isEmpty())
         port->add(1, block);

@@ -28,7 +28,10 @@ startPtyServo(const QString &folder, int com, const QByteArray &block = ExampleB
 class WindowRig {
 public:
     // Real ports: the window opens <folder>/COMn through the serial port itself.
-    explicit WindowRig(bool realPorts = false) : m_realPorts(realPorts) {}
+    explicit WindowRig(bool realPorts = false) : m_realPorts(realPorts) {
+        // Backups made before programming go to the rig's folder, never the user's.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral("data"))));
+    }
 
     MessageBoxCatcher boxes;
 
