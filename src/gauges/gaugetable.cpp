@@ -26,7 +26,7 @@ constexpr std::array<ZoneSpec, 1> PositionZones{{{0, 0, Green, ZoneEnds::Positio
 constexpr std::array<double, 2> BothSides{1, -1};
 constexpr std::array<double, 1> OneNeedle{1};
 
-constexpr std::array<GaugeParams, 5> Specs{{
+constexpr std::array<GaugeParams, 5> Table{{
     {"Throw", "deg.", -90, 90, 30, 20, 10, ThrowZones, 120, Reference::Throw, 0, true, BothSides},
     {"Speed", "%", 0, 100, 30, 20, 10, {}, 120, Reference::Speed, 0, false, OneNeedle},
     {"Center", "uS", 1000, 2000, 200, 100, 50, CentreZones, 115, Reference::Centre,
@@ -40,7 +40,7 @@ constexpr std::array<GaugeParams, 5> Specs{{
 } // namespace
 
 const GaugeParams &gaugeParams(GaugeId id) {
-    return Specs.at(std::size_t(id));
+    return Table.at(std::size_t(id));
 }
 
 } // namespace gauges
