@@ -32,9 +32,21 @@ for f in "$root/usr/lib/tessaro/tessaro" "$root"/usr/bin/tessaro-*; do
   if readelf -S -W "$f" | grep -qE ' \.(symtab|debug_info) '; then fail "not stripped: $f"; fi
 done
 
+# --help and --version answer at once, with no display at all.
+version=$(dpkg-deb -f "$deb" Version | cut -d- -f1)
+for p in tessaro tessaro-servo tessaro-cli; do
+  out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 10 "$root/usr/bin/$p" --version) ||
+    fail "$p --version failed without a display"
+  [ "$out" = "$p $version" ] || fail "$p --version said: $out"
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 10 "$root/usr/bin/$p" --help |
+    grep -q '^Usage:' || fail "$p --help printed no usage"
+done
+
+# Its ports are looked for only in an empty folder of this test's.
+mkdir "$work/ports"
 cat > "$work/probe.sh" <<PROBE
 #!/bin/sh
-"$root/usr/bin/tessaro" &
+"$root/usr/bin/tessaro" --port-folder "$work/ports" &
 pid=\$!
 for i in \$(seq 1 100); do
   if xwininfo -root -tree | grep -q '"Korvane Tessaro"'; then
