@@ -9,6 +9,7 @@ private slots:
     void init();
     void systemLocatorFindsThePlantedAdapter();
     void testLocatorNeverOpensIt();
+    void adapterAtAnyPathIsCom1();
 
 private:
     std::unique_ptr<QTemporaryDir> m_runtime; // no ports published there
@@ -44,6 +45,19 @@ void TestPortLocator::testLocatorNeverOpensIt() {
     QCOMPARE(session.programPort(0, ExampleBlock).status, servolink::ProgramStatus::Error);
     QVERIFY(m_adapter->waitForIdle(1000));
     QCOMPARE(m_adapter->received(), QByteArray());
+}
+
+// --port PATH: the planted adapter under another name serves as COM1, and
+// nothing else changes.
+void TestPortLocator::adapterAtAnyPathIsCom1() {
+    const QTemporaryDir empty;
+    auto ports = servolink::PortLocator::onlyFolder(empty.path());
+    ports.com1Path = m_dev->filePath(QStringLiteral("ttyUSB0"));
+    QCOMPARE(ports.devicePath(2), empty.filePath(QStringLiteral("COM2")));
+    servolink::Session session(ports);
+    session.FindComPorts();
+    QCOMPARE(session.portTable(), std::vector<int>{1});
+    QCOMPARE(session.readPort(0).status, servolink::ReadStatus::Read);
 }
 
 QTEST_MAIN(TestPortLocator)
