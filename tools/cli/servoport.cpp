@@ -1,6 +1,7 @@
 #include "servoport.h"
 
 #include "exitcodes.h"
+#include "link/portcauses.h"
 #include "output.h"
 
 #include <QFileInfo>
@@ -104,8 +105,8 @@ int ServoPort::noPortListed() {
     if (!where.com1Path.isEmpty())
         looked << where.com1Path;
     return out::fail(exitcode::PortUnusable,
-                     QStringLiteral("no adapter: no port found (looked for %1)")
-                         .arg(looked.join(QStringLiteral(", "))));
+                     QStringLiteral("no adapter: no port found (looked for %1). %2")
+                         .arg(looked.join(QStringLiteral(", ")), servolink::noUsablePortText({})));
 }
 
 int ServoPort::connect() {
