@@ -22,6 +22,8 @@ private slots:
     void stateAfterConnect_data();
     void stateAfterConnect();
     void connectAgainUndoesTheState();
+    void finalReadFailingAfterTheSearch_data();
+    void finalReadFailingAfterTheSearch();
 };
 
 void TestWindowStates::notConnectedAtStartUp() {
@@ -140,6 +142,38 @@ void TestWindowStates::connectAgainUndoesTheState() {
     rig.servos().at(1).setFault(Fault::None);
     rig.click("Connect");
     QCOMPARE(state(), QStringLiteral("1101"));
+}
+
+// The search found the servo, the last read fails: what the box waits over.
+void TestWindowStates::finalReadFailingAfterTheSearch_data() {
+    QTest::addColumn<int>("refuse"); // 0: the servo falls silent instead
+    QTest::addColumn<QString>("atBox");
+    QTest::addColumn<QString>("after");
+    // Port list shown before the box; LED1 put out only after it.
+    QTest::newRow("no reply") << 0 << "11"
+                              << "10";
+    // Beep and message first, then the port list; LED1 keeps its state.
+    QTest::newRow("port in use") << int(servolink::OpenFailure::Busy) << "01"
+                                 << "11";
+}
+
+void TestWindowStates::finalReadFailingAfterTheSearch() {
+    QFETCH(int, refuse);
+    WindowRig rig;
+    rig.servos().add(1);
+    rig.open();
+    rig.servos().onRead = [&] {
+        if (refuse)
+            rig.servos().refuse(1, servolink::OpenFailure(refuse));
+        else
+            rig.servos().at(1).setFault(Fault::Silent);
+    };
+    QString atBox;
+    rig.boxes.witness = [&] { atBox = rig.onOff({"cmbCOM", "LED1"}); };
+    rig.click("Connect");
+    QCOMPARE(rig.boxes.texts.size(), 1);
+    QTEST(atBox, "atBox");
+    QTEST(rig.onOff({"cmbCOM", "LED1"}), "after");
 }
 
 QTEST_MAIN(TestWindowStates)

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
+#include <functional>
 
 class MessageBoxCatcher : public QObject {
 public:
@@ -13,6 +14,8 @@ public:
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (!box || !box->isVisible())
                 return;
+            if (witness)
+                witness();
             texts << box->text();
             titles << box->windowTitle();
             plain = plain && box->windowTitle() == QLatin1String("Tessaro") &&
@@ -23,7 +26,8 @@ public:
     }
 
     QStringList texts, titles;
-    bool plain = true; // every box so far titled "Tessaro", with an OK button only
+    std::function<void()> witness; // called as each box appears, before it is answered
+    bool plain = true;             // every box so far titled "Tessaro", with an OK button only
 
 private:
     QTimer m_poll;
