@@ -20,6 +20,14 @@ QString comName(int n) {
     return QStringLiteral("/COM%1").arg(n);
 }
 
+bool isPrivateFolder(const QString &path) {
+    struct stat st {};
+    if (lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return false;
+    // Anyone else able to plant a link here could point the program at any device.
+    return S_ISDIR(st.st_mode) && st.st_uid == getuid() && (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
 } // namespace
 
 QString PortLocator::devicePath(int n) const {
@@ -49,14 +57,6 @@ PortLocator PortLocator::onlyFolder(const QString &folder) {
     PortLocator ports;
     ports.virtualFolder = folder;
     return ports;
-}
-
-bool isPrivateFolder(const QString &path) {
-    struct stat st {};
-    if (lstat(QFile::encodeName(path).constData(), &st) != 0)
-        return false;
-    // Anyone else able to plant a link here could point the program at any device.
-    return S_ISDIR(st.st_mode) && st.st_uid == getuid() && (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
 QString virtualPortFolder() {

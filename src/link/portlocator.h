@@ -33,7 +33,5 @@ struct PortLocator {
 QString virtualPortFolder();
 // Folder for publishing, created with mode 0700 when missing.
 QString ensureVirtualPortFolder();
-// True when the folder belongs to this user and nobody else may write to it.
-bool isPrivateFolder(const QString &path);
 
 } // namespace servolink

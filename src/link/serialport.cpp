@@ -14,7 +14,6 @@ SerialPortControl::SerialPortControl(PortLocator ports, std::unique_ptr<Transpor
         // Qt's text here comes from a stale errno (a hung-up tty just reads end of file).
         m_lastLostReason =
             QStringLiteral("%1 (%2): the device was disconnected").arg(portLabel(), m_device);
-        emit portLost(m_lastLostReason);
     });
 }
 

@@ -61,10 +61,6 @@ public:
     // Every received byte not yet read; none is no failure.
     QByteArray input();
 
-signals:
-    // A read or resource error closed the port under the program.
-    void portLost(const QString &description);
-
 private:
     QString portLabel() const;
     void requireOpen() const;

@@ -6,8 +6,8 @@
 
 int runRead(const Options &options) {
     int code = exitcode::Ok;
-    const auto port = ServoPort::fromOptions(options, &code);
-    if (!port || (code = port->connect()) != exitcode::Ok)
+    const auto port = ServoPort::connected(options, &code);
+    if (!port)
         return code;
     if (options.json)
         out::data(QString::fromUtf8(out::settingsJson(port->settings(), port->portName())));
@@ -18,8 +18,8 @@ int runRead(const Options &options) {
 
 int runSave(const Options &options) {
     int code = exitcode::Ok;
-    const auto port = ServoPort::fromOptions(options, &code);
-    if (!port || (code = port->connect()) != exitcode::Ok)
+    const auto port = ServoPort::connected(options, &code);
+    if (!port)
         return code;
     const QString path = options.arguments.at(0);
     QString error;

@@ -60,6 +60,13 @@ std::unique_ptr<ServoPort> ServoPort::fromOptions(const Options &options, int *c
     return std::unique_ptr<ServoPort>(new ServoPort(std::move(locator), wanted));
 }
 
+std::unique_ptr<ServoPort> ServoPort::connected(const Options &options, int *code) {
+    auto port = fromOptions(options, code);
+    if (!port || (*code = port->connect()) != exitcode::Ok)
+        return nullptr;
+    return port;
+}
+
 ServoPort::ServoPort(servolink::PortLocator locator, int wanted)
     : m_session(std::move(locator)), m_wanted(wanted) {}
 

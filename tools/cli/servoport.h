@@ -13,6 +13,8 @@ class ServoPort {
 public:
     // Usage errors (a --port that names no port) are reported and give a null port.
     static std::unique_ptr<ServoPort> fromOptions(const Options &options, int *code);
+    // fromOptions, then connect(); null with the exit code when either fails.
+    static std::unique_ptr<ServoPort> connected(const Options &options, int *code);
 
     // Lists the ports, then reads the servo on the chosen port, or searches
     // the listed ports in order as Connect does.

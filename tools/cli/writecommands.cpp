@@ -103,8 +103,8 @@ int runWrite(const Options &options) {
     int code = loadFile(options.arguments.at(0), &file);
     if (code != exitcode::Ok)
         return code;
-    const auto port = ServoPort::fromOptions(options, &code);
-    if (!port || (code = port->connect()) != exitcode::Ok)
+    const auto port = ServoPort::connected(options, &code);
+    if (!port)
         return code;
     return programAndVerify(*port, options, file.values);
 }
@@ -130,8 +130,8 @@ int runSet(const Options &options) {
         changes.append({f, v});
     }
     int code = exitcode::Ok;
-    const auto port = ServoPort::fromOptions(options, &code);
-    if (!port || (code = port->connect()) != exitcode::Ok)
+    const auto port = ServoPort::connected(options, &code);
+    if (!port)
         return code;
     block::Decoded values = port->settings().values;
     for (const auto &[f, v] : changes)
@@ -141,8 +141,8 @@ int runSet(const Options &options) {
 
 int runReset(const Options &options) {
     int code = exitcode::Ok;
-    const auto port = ServoPort::fromOptions(options, &code);
-    if (!port || (code = port->connect()) != exitcode::Ok)
+    const auto port = ServoPort::connected(options, &code);
+    if (!port)
         return code;
     block::Decoded values = port->settings().values;
     values.reset = 1;
@@ -154,8 +154,8 @@ int runRestore(const Options &options) {
     int code = loadFile(options.arguments.at(0), &backup);
     if (code != exitcode::Ok)
         return code;
-    const auto port = ServoPort::fromOptions(options, &code);
-    if (!port || (code = port->connect()) != exitcode::Ok)
+    const auto port = ServoPort::connected(options, &code);
+    if (!port)
         return code;
     const QByteArray servoName = port->session().servoName();
     if (servoName != backup.name()) {
