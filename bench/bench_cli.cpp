@@ -13,6 +13,8 @@
 #include <cstdio>
 #include <vector>
 
+using namespace tessaro;
+
 namespace {
 
 constexpr int Runs = 15;
@@ -57,14 +59,14 @@ int main(int argc, char *argv[]) {
         std::fprintf(stderr, "virtual servo: %s\n", qPrintable(error));
         return 1;
     }
-    const QString folder = servolink::virtualPortFolder();
+    const QString folder = link::virtualPortFolder();
 
     const double startMs = medianMs(program, {QStringLiteral("--version")});
     const double readMs =
         medianMs(program, {QStringLiteral("read"), QStringLiteral("--port-folder"), folder});
     // The reply starts ReplyDelayMs after the request, by when both settle waits are over.
-    const double settleMs = 2 * protocol::SettleTicks * protocol::TickMs;
-    const double readFloor = std::max(settleMs, ReplyDelayMs + protocol::FrameLength * ByteMs);
+    const double settleMs = 2 * link::SettleTicks * link::TickMs;
+    const double readFloor = std::max(settleMs, ReplyDelayMs + link::FrameLength * ByteMs);
     const double floorMs = readFloor + startMs;
     std::printf("%-34s median %7.1f ms\n", "tessaro-cli --version", startMs);
     std::printf("%-34s median %7.1f ms  floor %7.1f ms  (+%4.1f %%, goal <= 10 %%)\n",

@@ -12,6 +12,9 @@
 #include <cstdio>
 #include <vector>
 
+using namespace tessaro;
+using tessaro::app::Form1;
+
 namespace {
 
 constexpr int Moves = 2000;
@@ -64,7 +67,7 @@ int main(int argc, char **argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QTemporaryDir ports; // no port is listed, and none outside it is opened
-    Form1 w(servolink::PortLocator::onlyFolder(ports.path()));
+    Form1 w(link::PortLocator::onlyFolder(ports.path()));
     PaintCounter counter;
     for (QWidget *child : w.findChildren<QWidget *>())
         child->installEventFilter(&counter);

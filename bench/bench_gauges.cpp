@@ -11,6 +11,8 @@
 #include <functional>
 #include <vector>
 
+using namespace tessaro;
+
 namespace {
 
 struct Case {
@@ -21,11 +23,11 @@ struct Case {
 
 // The gauges as start-up draws them.
 const Case Cases[] = {
-    {gauges::GaugeId::Throw, editors::Throw.start, "throw"},
-    {gauges::GaugeId::Speed, editors::Speed.start, "speed"},
-    {gauges::GaugeId::Centre, editors::CentrePulse + editors::Centre.start, "centre"},
-    {gauges::GaugeId::Deadband, editors::Deadband.start, "deadband"},
-    {gauges::GaugeId::Position, editors::Position.start, "position"},
+    {gauges::GaugeId::Throw, settings::ThrowRange.start, "throw"},
+    {gauges::GaugeId::Speed, settings::SpeedRange.start, "speed"},
+    {gauges::GaugeId::Centre, settings::CentrePulse + settings::CentreRange.start, "centre"},
+    {gauges::GaugeId::Deadband, settings::DeadbandRange.start, "deadband"},
+    {gauges::GaugeId::Position, settings::PositionRange.start, "position"},
 };
 
 quint64 sink = 0; // keeps the pictures from being optimised away

@@ -18,6 +18,9 @@
 #include <functional>
 #include <vector>
 
+using namespace tessaro;
+using tessaro::app::Form1;
+
 namespace {
 
 constexpr int Runs = 15;
@@ -61,7 +64,7 @@ void report(const char *what, Figures f, double floorMs, double goalPercent) {
 }
 
 QString portFolder() {
-    return servolink::ensureVirtualPortFolder();
+    return link::ensureVirtualPortFolder();
 }
 
 // Presses Connect and checks that the servo was found.
@@ -69,7 +72,7 @@ void connectIn(Form1 &form, int failCode) {
     form.findChild<QPushButton *>(QStringLiteral("Connect"))->click();
     if (form.session().settingsBlock().isEmpty() ||
         form.findChild<QLabel *>(QStringLiteral("LServoName"))->text() ==
-            QLatin1String(messages::NotFound))
+            QLatin1String(link::NotFoundText))
         std::exit(failCode);
 }
 
@@ -92,22 +95,22 @@ int main(int argc, char *argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    const double settleMs = 2 * protocol::SettleTicks * protocol::TickMs;
-    const double readFloor = std::max(settleMs, ReplyDelayMs + protocol::FrameLength * ByteMs);
+    const double settleMs = 2 * link::SettleTicks * link::TickMs;
+    const double readFloor = std::max(settleMs, ReplyDelayMs + link::FrameLength * ByteMs);
     {
         auto servo = servoOn(1, servoemu::Fault::None);
-        servolink::Session session(servolink::PortLocator::onlyFolder(portFolder()));
-        servolink::SerialPortControl &port = session.port();
+        link::Session session(link::PortLocator::onlyFolder(portFolder()));
+        link::SerialPortControl &port = session.port();
         const Figures f = measure([&] {
             port.setCommPort(1);
             port.setPortOpen(true);
-            port.output(QByteArray(1, protocol::ReadRequest));
-            if (session.AwaitReply(protocol::FrameLength).size() != protocol::FrameLength)
+            port.output(QByteArray(1, link::ReadRequest));
+            if (session.AwaitReply(link::FrameLength).size() != link::FrameLength)
                 std::exit(2);
             port.setPortOpen(false);
         });
         report("AwaitReply(36) after a read", f, readFloor, 10);
-        Form1 form(servolink::PortLocator::onlyFolder(portFolder()));
+        Form1 form(link::PortLocator::onlyFolder(portFolder()));
         const Figures c = measure([&] { connectIn(form, 3); });
         report("Connect, servo on first port", c, 2 * readFloor, 15);
     }
@@ -116,8 +119,8 @@ int main(int argc, char *argv[]) {
         auto silent2 = servoOn(2, servoemu::Fault::Silent);
         auto silent3 = servoOn(3, servoemu::Fault::Silent);
         auto servo = servoOn(4, servoemu::Fault::None);
-        Form1 form(servolink::PortLocator::onlyFolder(portFolder()));
-        const double silentFloor = settleMs + protocol::ReplyTimeoutTicks * protocol::TickMs;
+        Form1 form(link::PortLocator::onlyFolder(portFolder()));
+        const double silentFloor = settleMs + link::ReplyTimeoutTicks * link::TickMs;
         const Figures s = measure([&] { connectIn(form, 4); });
         report("Connect after 3 silent ports", s, 3 * silentFloor + 2 * readFloor, 15);
     }

@@ -12,6 +12,9 @@
 #include <sys/resource.h>
 #include <vector>
 
+using namespace tessaro;
+using tessaro::app::Form1;
+
 namespace {
 
 constexpr int Runs = 15;
@@ -26,7 +29,7 @@ long peakKib() {
 int child(int argc, char *argv[]) {
     QApplication app(argc, argv);
     const QTemporaryDir ports; // no port is listed, and none outside it is opened
-    Form1 window(servolink::PortLocator::onlyFolder(ports.path()));
+    Form1 window(link::PortLocator::onlyFolder(ports.path()));
     window.show();
     QCoreApplication::processEvents();
     std::printf("shown\n");

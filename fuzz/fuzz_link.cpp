@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace tessaro;
+
 namespace {
 
 void require(bool condition) {
@@ -17,45 +19,46 @@ void require(bool condition) {
 }
 
 void checkFrame(const QByteArray &bytes) {
-    const protocol::ReplyCheck outcome = protocol::checkReplyFrame(bytes);
-    if (outcome == protocol::ReplyCheck::Invalid)
+    const link::ReplyCheck outcome = link::checkReplyFrame(bytes);
+    if (outcome == link::ReplyCheck::Invalid)
         return;
-    require(bytes.size() == protocol::FrameLength);
-    const QByteArray settings = protocol::replyBlock(bytes);
-    const bool sumMatches = protocol::frameChecksum(settings) == bytes.mid(33, 2);
-    require(sumMatches == (outcome == protocol::ReplyCheck::Valid));
-    if (outcome == protocol::ReplyCheck::Valid)
-        require(protocol::buildFrame(settings) == bytes);
+    require(bytes.size() == link::FrameLength);
+    const QByteArray settings = link::replyBlock(bytes);
+    const bool sumMatches = link::frameChecksum(settings) == bytes.mid(33, 2);
+    require(sumMatches == (outcome == link::ReplyCheck::Valid));
+    if (outcome == link::ReplyCheck::Valid)
+        require(link::buildFrame(settings) == bytes);
 }
 
 // A block the editors accept must come back unchanged when built from them.
 void checkBlock(const QByteArray &settings) {
-    const block::DecodeResult decoded = block::decode(settings);
+    const settings::DecodedBlock decoded = settings::decodeBlock(settings);
     if (!decoded.values) {
         require(!decoded.problem.isEmpty());
         return;
     }
-    const block::Decoded &v = *decoded.values;
-    require(editors::Throw.contains(v.throwDeg));
-    require(editors::Centre.contains(v.centre));
-    block::EditorValues e{0, 45, v.throwDeg, v.speed, v.centre, v.reverse, v.deadband, v.reset};
-    const QByteArray rebuilt = block::build(settings.mid(block::NamePos, block::NameLen), e,
-                                            settings.mid(block::TailPos, block::TailLen));
-    require(rebuilt.size() == block::Length);
-    require(block::decode(rebuilt).values.has_value());
-    require(block::decode(rebuilt).values->centre == v.centre);
-    require(rebuilt.left(block::NameLen) == settings.left(block::NameLen));
-    require(rebuilt.mid(block::TailPos) == settings.mid(block::TailPos, block::TailLen));
+    const settings::BlockValues &v = *decoded.values;
+    require(settings::ThrowRange.contains(v.throwDeg));
+    require(settings::CentreRange.contains(v.centre));
+    settings::EditorValues e{0, 45, v.throwDeg, v.speed, v.centre, v.reverse, v.deadband, v.reset};
+    const QByteArray rebuilt =
+        settings::buildBlock(settings.mid(settings::NamePos, settings::NameLen), e,
+                             settings.mid(settings::TailPos, settings::TailLen));
+    require(rebuilt.size() == settings::BlockLength);
+    require(settings::decodeBlock(rebuilt).values.has_value());
+    require(settings::decodeBlock(rebuilt).values->centre == v.centre);
+    require(rebuilt.left(settings::NameLen) == settings.left(settings::NameLen));
+    require(rebuilt.mid(settings::TailPos) == settings.mid(settings::TailPos, settings::TailLen));
 }
 
 // A settings file is read from wherever the user points; whatever it accepts
 // must save and load back to the same settings.
 void checkSettingsFile(const QByteArray &bytes) {
-    const settingsfile::LoadResult loaded = settingsfile::parse(bytes, QStringLiteral("fuzz"));
+    const settings::LoadResult loaded = settings::parseSettings(bytes, QStringLiteral("fuzz"));
     require(loaded.settings.has_value() == loaded.error.isEmpty());
     if (!loaded.settings)
         return;
-    const auto again = settingsfile::parse(settingsfile::toJson(*loaded.settings), {});
+    const auto again = settings::parseSettings(settings::settingsJson(*loaded.settings), {});
     require(again.settings && again.settings->block == loaded.settings->block);
     require(again.settings->values.throwDeg == loaded.settings->values.throwDeg);
 }
@@ -65,14 +68,14 @@ void checkSettingsFile(const QByteArray &bytes) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     checkFrame(bytes);
-    if (bytes.size() >= protocol::AckLength) {
-        const QByteArray sent = bytes.left(protocol::AckLength);
-        const QByteArray answer = bytes.mid(protocol::AckLength);
-        require(protocol::checkAcknowledgement(answer, sent) == (answer == sent));
+    if (bytes.size() >= link::AckLength) {
+        const QByteArray sent = bytes.left(link::AckLength);
+        const QByteArray answer = bytes.mid(link::AckLength);
+        require(link::checkAcknowledgement(answer, sent) == (answer == sent));
     }
-    if (bytes.size() >= block::Length)
-        checkBlock(bytes.left(block::Length));
-    require(codepage::fromWindows1252(bytes).size() == bytes.size());
+    if (bytes.size() >= settings::BlockLength)
+        checkBlock(bytes.left(settings::BlockLength));
+    require(settings::fromWindows1252(bytes).size() == bytes.size());
     checkSettingsFile(bytes);
     return 0;
 }

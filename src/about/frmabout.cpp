@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+namespace tessaro::about {
+
 namespace {
 
 constexpr QSize ClientSize(382, 304); // 5730 x 4560 twips
@@ -91,7 +93,7 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text,
 } // namespace
 
 frmAbout::frmAbout(QWidget *parent)
-    : QDialog(parent), m_registry(&registry::systemRegistry()), m_launch(sysinfo::startDetached) {
+    : QDialog(parent), m_registry(&platform::systemRegistry()), m_launch(startDetached) {
     setObjectName(QStringLiteral("frmAbout"));
     buildControls();
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
@@ -135,11 +137,11 @@ void frmAbout::buildControls() {
 }
 
 void frmAbout::Form_Load() {
-    setWindowTitle(QStringLiteral("About ") + QLatin1String(messagebox::Title));
+    setWindowTitle(QStringLiteral("About ") + QLatin1String(platform::MessageTitle));
     lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                            .arg(version::Major)
-                            .arg(version::Minor)
-                            .arg(version::Revision));
+                            .arg(platform::VersionMajor)
+                            .arg(platform::VersionMinor)
+                            .arg(platform::VersionRevision));
 }
 
 void frmAbout::cmdOK_Click() {
@@ -150,7 +152,9 @@ void frmAbout::cmdSysInfo_Click() {
     StartSysInfo(this, *m_registry, m_launch);
 }
 
-void frmAbout::setSysInfoServices(registry::Registry &reg, sysinfo::Launcher launch) {
+void frmAbout::setSysInfoServices(platform::Registry &reg, SysInfoLauncher launch) {
     m_registry = &reg;
     m_launch = std::move(launch);
 }
+
+} // namespace tessaro::about

@@ -9,6 +9,8 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
+namespace tessaro::about {
+
 class frmAbout : public QDialog {
     Q_OBJECT
 
@@ -20,7 +22,7 @@ public:
     void cmdSysInfo_Click();
 
     // Where System Info looks the tool up and how it starts it; the machine's own by default.
-    void setSysInfoServices(registry::Registry &reg, sysinfo::Launcher launch);
+    void setSysInfoServices(platform::Registry &reg, SysInfoLauncher launch);
 
     // Controls (objectName = member name).
     QLabel *picIcon = nullptr;
@@ -36,6 +38,8 @@ public:
 private:
     void buildControls();
 
-    registry::Registry *m_registry;
-    sysinfo::Launcher m_launch;
+    platform::Registry *m_registry;
+    SysInfoLauncher m_launch;
 };
+
+} // namespace tessaro::about

@@ -8,16 +8,14 @@
 #include <algorithm>
 #include <exception>
 
-using registry::Registry;
-using registry::RootKey;
+namespace tessaro::about {
 
-namespace sysinfo {
+using platform::Registry;
+using platform::RootKey;
 
 bool startDetached(const QString &program) {
     return QProcess::startDetached(program, {});
 }
-
-} // namespace sysinfo
 
 namespace {
 
@@ -41,11 +39,11 @@ bool noValue(Registry &reg, Registry::Key key, QString &text) {
 bool GetKeyValue(Registry &reg, RootKey root, const QString &keyPath, const QString &valueName,
                  QString &text) {
     Registry::Key key = 0;
-    if (!reg.openKey(root, keyPath, registry::KeyAccess, key))
+    if (!reg.openKey(root, keyPath, platform::KeyAccess, key))
         return noValue(reg, key, text);
 
-    QByteArray buffer(registry::BufferSize, '\0');
-    quint32 size = registry::BufferSize;
+    QByteArray buffer(platform::BufferSize, '\0');
+    quint32 size = platform::BufferSize;
     quint32 type = 0;
     if (!reg.queryValue(key, valueName, type, buffer, size))
         return noValue(reg, key, text);
@@ -56,9 +54,9 @@ bool GetKeyValue(Registry &reg, RootKey root, const QString &keyPath, const QStr
     if (!value.isEmpty() && value.back() == '\0')
         value.chop(1);
 
-    if (type == registry::StringType)
+    if (type == platform::StringType)
         text = QString::fromLocal8Bit(value);
-    else if (type == registry::Dword32Type)
+    else if (type == platform::Dword32Type)
         text = dwordText(buffer, length);
 
     reg.closeKey(key);
@@ -70,22 +68,21 @@ namespace {
 // The tool's path from the registry, or empty when it is not registered.
 QString sysInfoPath(Registry &reg) {
     QString path;
-    if (GetKeyValue(reg, RootKey::LocalMachine, QLatin1String(registry::MsInfoKey),
-                    QLatin1String(registry::MsInfoPathValue), path))
+    if (GetKeyValue(reg, RootKey::LocalMachine, QLatin1String(platform::MsInfoKey),
+                    QLatin1String(platform::MsInfoPathValue), path))
         return path;
 
     QString folder;
-    if (!GetKeyValue(reg, RootKey::LocalMachine, QLatin1String(registry::SharedToolsLocationKey),
-                     QLatin1String(registry::MsInfoFolderValue), folder))
+    if (!GetKeyValue(reg, RootKey::LocalMachine, QLatin1String(platform::SharedToolsLocationKey),
+                     QLatin1String(platform::MsInfoFolderValue), folder))
         return {};
-    path =
-        QDir::toNativeSeparators(folder + QLatin1Char('/') + QLatin1String(sysinfo::ProgramFile));
+    path = QDir::toNativeSeparators(folder + QLatin1Char('/') + QLatin1String(SysInfoProgramFile));
     return QFileInfo::exists(path) ? path : QString();
 }
 
 } // namespace
 
-void StartSysInfo(QWidget *owner, Registry &reg, const sysinfo::Launcher &launch) {
+void StartSysInfo(QWidget *owner, Registry &reg, const SysInfoLauncher &launch) {
     bool started = false;
     try {
         const QString path = sysInfoPath(reg);
@@ -94,5 +91,7 @@ void StartSysInfo(QWidget *owner, Registry &reg, const sysinfo::Launcher &launch
         // Whatever goes wrong on the way ends in the one message below.
     }
     if (!started)
-        messagebox::show(owner, QLatin1String(sysinfo::UnavailableText));
+        platform::showMessage(owner, QLatin1String(SysInfoUnavailableText));
 }
+
+} // namespace tessaro::about

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+namespace tessaro::app {
+
 namespace {
 const QString ReversedPicture = QStringLiteral("servon.gif");
 const QString NormalPicture = QStringLiteral("servop.gif");
@@ -45,3 +47,5 @@ void Form1::CkReset_Click() {
         CProgram->setText(QStringLiteral("PROGRAM"));
     ScrollPosition->setValue(0);
 }
+
+} // namespace tessaro::app

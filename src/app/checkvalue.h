@@ -4,6 +4,8 @@
 
 #include <QCheckBox>
 
+namespace tessaro::app {
+
 inline Qt::CheckState checkStateFor(int value) {
     switch (value) {
     case 1:
@@ -25,3 +27,5 @@ inline int checkValue(const QCheckBox *box) {
         return 0;
     }
 }
+
+} // namespace tessaro::app

@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 
+namespace tessaro::app {
+
 void Form1::Frm_Exit_Click() {
     close();
 }
@@ -21,3 +23,5 @@ void Form1::closeEvent(QCloseEvent *event) {
     }
     event->accept();
 }
+
+} // namespace tessaro::app

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+namespace tessaro::app {
+
 void Form1::FindComPorts() {
     cmbCOM->clear();
     m_link.FindComPorts();
@@ -24,7 +26,7 @@ void Form1::FindComPorts() {
 void Form1::Connect_Click() {
     LinkExchange exchange(*this);
     if (!exchange) {
-        messagebox::beep();
+        platform::beep();
         return;
     }
     connectToServo();
@@ -35,29 +37,29 @@ void Form1::connectToServo() {
     // An adapter plugged in or back after start-up needs no restart.
     if (m_link.listedPortsGone())
         FindComPorts();
-    LServoName->setText(QString::fromLatin1(messages::Searching));
+    LServoName->setText(QString::fromLatin1(link::SearchingText));
     const int count = cmbCOM->count();
-    ServoFound = servolink::NoServo;
-    for (int i = 0; i < count && ServoFound == servolink::NoServo && !m_link.cancelled(); ++i)
+    ServoFound = link::NoServo;
+    for (int i = 0; i < count && ServoFound == link::NoServo && !m_link.cancelled(); ++i)
         ServoFound = Chk_Servo(i);
     if (m_link.cancelled())
         return;
     ServoFound = read_Servo();
-    if (ServoFound == servolink::BlockRead) {
+    if (ServoFound == link::BlockRead) {
         loadServoBlock();
         return;
     }
-    LServoName->setText(QString::fromLatin1(messages::NotFound));
+    LServoName->setText(QString::fromLatin1(link::NotFoundText));
     setEditorGroupsEnabled(false);
 }
 
 // Puts the block just read into the window, in the order the servo's fields come.
 void Form1::loadServoBlock() {
-    const block::Decoded v = *block::decode(m_link.settingsBlock()).values;
+    const settings::BlockValues v = *settings::decodeBlock(m_link.settingsBlock()).values;
     setEditorGroupsEnabled(true);
     CmbServo->setEnabled(true);
-    LServoName->setText(codepage::fromWindows1252(m_link.servoName()));
-    LServoRev->setText(QString::fromLatin1(messages::FirmwareCaption));
+    LServoName->setText(settings::fromWindows1252(m_link.servoName()));
+    LServoRev->setText(QString::fromLatin1(link::FirmwareCaptionText));
     RefThrow = v.throwDeg;
     RefSpeed = v.speed;
     RefCentre = v.centre;
@@ -70,3 +72,5 @@ void Form1::loadServoBlock() {
     setEditorToReference(ScrollCentre, RefCentre);
     setEditorToReference(ScrollDeadband, RefDeadband);
 }
+
+} // namespace tessaro::app

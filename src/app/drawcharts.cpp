@@ -6,6 +6,8 @@
 
 #include <QScrollBar>
 
+namespace tessaro::app {
+
 namespace {
 
 // The editor below the gauge is described by what the gauge shows of it, so a
@@ -42,3 +44,5 @@ void Form1::DrawDeadbandChart(qint16 v) {
 void Form1::DrawPositionChart(qint16 v) {
     showGauge(ChartPosition, ScrollPosition, gauges::GaugeId::Position, v, gaugeInputs());
 }
+
+} // namespace tessaro::app

@@ -6,11 +6,13 @@
 #include <QLineEdit>
 #include <QScrollBar>
 
+namespace tessaro::app {
+
 namespace {
 
 // The centre gauge shows the absolute pulse width; the bar's range keeps the sum in 16 bits.
 qint16 centrePulse(int offset) {
-    return static_cast<qint16>(editors::CentrePulse + offset);
+    return static_cast<qint16>(settings::CentrePulse + offset);
 }
 
 } // namespace
@@ -18,7 +20,7 @@ qint16 centrePulse(int offset) {
 void Form1::UpdateThrow() {
     const int throwDeg = ScrollThrow->value();
     DrawThrowChart(static_cast<qint16>(throwDeg));
-    const readouts::PositionRange range = readouts::positionRange(throwDeg, ThrowScale);
+    const settings::TestPositionRange range = settings::testPositionRange(throwDeg, ThrowScale);
     HalfThrow = range.halfThrow;
     PosMin = range.posMin;
     PosMax = range.posMax;
@@ -26,14 +28,14 @@ void Form1::UpdateThrow() {
     // position's handling with the bounds above already in place.
     ScrollPosition->setMaximum(range.barMax);
     ScrollPosition->setMinimum(range.barMin);
-    ScrollPosition->setValue(readouts::keptPosition(ScrollPosition->value(), range));
+    ScrollPosition->setValue(settings::keptPosition(ScrollPosition->value(), range));
     DrawPositionChart(static_cast<qint16>(ScrollPosition->value()));
     UpdatePulseWidth();
 }
 
 void Form1::UpdatePulseWidth() {
-    const readouts::Texts t = readouts::forPosition(ScrollPosition->value(), HalfThrow, ThrowScale,
-                                                    ScrollCentre->value());
+    const settings::ReadoutTexts t = settings::readoutsFor(ScrollPosition->value(), HalfThrow,
+                                                           ThrowScale, ScrollCentre->value());
     LWidth->setText(t.caption);
     TWidth->setText(t.width);
     TWidth->setAccessibleDescription(t.caption);
@@ -79,3 +81,5 @@ void Form1::setEditorToReference(QScrollBar *bar, int reference) {
     else if (bar == ScrollDeadband)
         DrawDeadbandChart(value);
 }
+
+} // namespace tessaro::app

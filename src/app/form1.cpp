@@ -11,11 +11,17 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-Form1::Form1(servolink::PortLocator ports, std::unique_ptr<servolink::Transport> transport,
-             QWidget *parent)
-    : QMainWindow(parent), m_link(std::move(ports), std::move(transport)) {
-    // The pictures live in a static library, whose resources are not registered on their own.
+// The pictures live in a static library, whose resources are not registered on their own.
+// Q_INIT_RESOURCE declares a function, so it is called from outside any namespace.
+static void initPictureResource() {
     Q_INIT_RESOURCE(assets);
+}
+
+namespace tessaro::app {
+
+Form1::Form1(link::PortLocator ports, std::unique_ptr<link::Transport> transport, QWidget *parent)
+    : QMainWindow(parent), m_link(std::move(ports), std::move(transport)) {
+    initPictureResource();
     buildControls();
     connectHandlers();
     Form_Load();
@@ -47,7 +53,7 @@ void Form1::connectHandlers() {
 void Form1::onTransmitterActivated() {
     if (m_link.busy()) {
         // No preset may change the editors under an exchange in progress.
-        messagebox::beep();
+        platform::beep();
         const QSignalBlocker block(CmbServo);
         CmbServo->setCurrentIndex(m_txIndex);
         return;
@@ -79,3 +85,5 @@ void Form1::setEditorGroupsEnabled(bool enabled) {
 gauges::GaugeInputs Form1::gaugeInputs() const {
     return {ThrowScale, RefThrow, RefSpeed, RefCentre, RefDeadband, PosMin, PosMax};
 }
+
+} // namespace tessaro::app

@@ -1,5 +1,5 @@
 // The main window: every control, the window-level state and the handlers.
-// The handlers are thin: the servo link lives in servolink::Session, the pure
+// The handlers are thin: the servo link lives in link::Session, the pure
 // rules in src/settings and src/gauges. Each handler's file is named after
 // what it handles: startup, closing, menu, connect, readservo, program,
 // txcompat, checkboxes, editors, drawcharts.
@@ -22,9 +22,19 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
+
+namespace tessaro::platform {
 class ChartViewer;
 class LedCircle;
+} // namespace tessaro::platform
+namespace tessaro::about {
 class frmAbout;
+} // namespace tessaro::about
+
+namespace tessaro::app {
+
+using platform::ChartViewer;
+using platform::LedCircle;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -32,14 +42,13 @@ class Form1 : public QMainWindow {
 public:
     // Where the ports are is the caller's choice: the program's main() looks at
     // the system's, a test at its own folder. A null transport means real serial ports.
-    explicit Form1(servolink::PortLocator ports,
-                   std::unique_ptr<servolink::Transport> transport = nullptr,
+    explicit Form1(link::PortLocator ports, std::unique_ptr<link::Transport> transport = nullptr,
                    QWidget *parent = nullptr);
     ~Form1() override;
 
     // The values the gauges compare with and scale by.
     gauges::GaugeInputs gaugeInputs() const;
-    const servolink::Session &session() const { return m_link; }
+    const link::Session &session() const { return m_link; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -95,12 +104,12 @@ private:
     void setEditorFramesEnabled(bool enabled);
     void setEditorGroupsEnabled(bool enabled);
     void setProgrammingLook(bool programming);
-    block::EditorValues editorValues() const;
+    settings::EditorValues editorValues() const;
     void programServo(bool resetRequested);
     void backUpServo();
     void showLinkError(const QString &text);
 
-    servolink::Session m_link;
+    link::Session m_link;
 
     // Window-level state.
     int RefThrow = 0;
@@ -115,7 +124,7 @@ private:
 
     bool m_closeRequested = false;
     int m_txIndex = -1;
-    QPointer<frmAbout> m_about;
+    QPointer<about::frmAbout> m_about;
 
     // Controls (objectName = member name).
     QFrame *Frame2 = nullptr;
@@ -159,3 +168,5 @@ private:
     QAction *Frm_Exit = nullptr;
     QAction *Frm_About = nullptr;
 };
+
+} // namespace tessaro::app

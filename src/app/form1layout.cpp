@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+namespace tessaro::app {
+
 // Buttons, check boxes and labels carry no accessible name of their own: a
 // screen reader reads their caption, which changes with what they show.
 namespace {
@@ -97,7 +99,7 @@ protected:
     }
 };
 
-QScrollBar *makeScroll(QWidget *parent, const char *name, QPoint at, editors::Range range,
+QScrollBar *makeScroll(QWidget *parent, const char *name, QPoint at, settings::Range range,
                        const QString &accessible) {
     auto *s = make<EditorBar>(parent, name, QRect(at, QSize(GaugeSize.width(), ScrollHeight)));
     s->setOrientation(Qt::Horizontal);
@@ -187,13 +189,13 @@ void Form1::buildControls() {
     makeLabel(Fr_ThrowSpeed, QStringLiteral("Right/Left Deflection"), {4, 6, 161, 14}, true);
     makeLabel(Fr_ThrowSpeed, QStringLiteral("(degrees)"), {4, 20, 161, 14}, false);
     ChartThrow = makeGauge(Fr_ThrowSpeed, "ChartThrow", {9, 35}, QStringLiteral("Throw gauge"));
-    ScrollThrow = makeScroll(Fr_ThrowSpeed, "ScrollThrow", {9, 127}, editors::Throw,
+    ScrollThrow = makeScroll(Fr_ThrowSpeed, "ScrollThrow", {9, 127}, settings::ThrowRange,
                              QStringLiteral("Right/Left Deflection"));
     makeLabel(Fr_ThrowSpeed, QStringLiteral("Speed"), {4, 150, 161, 14}, true);
     makeLabel(Fr_ThrowSpeed, QStringLiteral("(1 - 100 % of maximum)"), {4, 164, 161, 14}, false);
     ChartSpeed = makeGauge(Fr_ThrowSpeed, "ChartSpeed", {9, 179}, QStringLiteral("Speed gauge"));
-    ScrollSpeed =
-        makeScroll(Fr_ThrowSpeed, "ScrollSpeed", {9, 271}, editors::Speed, QStringLiteral("Speed"));
+    ScrollSpeed = makeScroll(Fr_ThrowSpeed, "ScrollSpeed", {9, 271}, settings::SpeedRange,
+                             QStringLiteral("Speed"));
 
     // Centre and deadband.
     Fr_CentreDead = makeFrame(client, "Fr_CentreDead", {184, 96, 169, 297});
@@ -201,13 +203,13 @@ void Form1::buildControls() {
     makeLabel(Fr_CentreDead, QStringLiteral("(1500+/-127 uS)"), {4, 20, 161, 14}, false);
     ChartCentre =
         makeGauge(Fr_CentreDead, "ChartCentre", {9, 35}, QStringLiteral("Servo Center gauge"));
-    ScrollCentre = makeScroll(Fr_CentreDead, "ScrollCentre", {9, 127}, editors::Centre,
+    ScrollCentre = makeScroll(Fr_CentreDead, "ScrollCentre", {9, 127}, settings::CentreRange,
                               QStringLiteral("Servo Center"));
     makeLabel(Fr_CentreDead, QStringLiteral("Deadband Width"), {4, 150, 161, 14}, true);
     makeLabel(Fr_CentreDead, QStringLiteral(" (0 - 16 uS)"), {4, 164, 161, 14}, false);
     ChartDeadband =
         makeGauge(Fr_CentreDead, "ChartDeadband", {9, 179}, QStringLiteral("Deadband gauge"));
-    ScrollDeadband = makeScroll(Fr_CentreDead, "ScrollDeadband", {9, 271}, editors::Deadband,
+    ScrollDeadband = makeScroll(Fr_CentreDead, "ScrollDeadband", {9, 271}, settings::DeadbandRange,
                                 QStringLiteral("Deadband Width"));
 
     // Reverse and the servo picture.
@@ -238,7 +240,7 @@ void Form1::buildControls() {
     makeLabel(Fr_Position, QStringLiteral("(degrees)"), {4, 19, 161, 14}, false);
     ChartPosition =
         makeGauge(Fr_Position, "ChartPosition", {9, 34}, QStringLiteral("Test position gauge"));
-    ScrollPosition = makeScroll(Fr_Position, "ScrollPosition", {9, 126}, editors::Position,
+    ScrollPosition = makeScroll(Fr_Position, "ScrollPosition", {9, 126}, settings::PositionRange,
                                 QStringLiteral("Test Servo Deflection"));
     makeLabel(Fr_Position, QStringLiteral("For checking deflection only;"), {170, 6, 170, 14},
               false);
@@ -272,3 +274,5 @@ void Form1::buildControls() {
     }
     paintBackground(client);
 }
+
+} // namespace tessaro::app

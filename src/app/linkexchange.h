@@ -8,6 +8,8 @@
 
 #include <QTimer>
 
+namespace tessaro::app {
+
 class LinkExchange {
 public:
     explicit LinkExchange(Form1 &form) : m_form(form), m_exchange(form.m_link) {}
@@ -22,5 +24,7 @@ public:
 
 private:
     Form1 &m_form;
-    servolink::Session::Exchange m_exchange;
+    link::Session::Exchange m_exchange;
 };
+
+} // namespace tessaro::app

@@ -4,15 +4,18 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+using namespace tessaro;
+using tessaro::app::Form1;
+
 namespace {
 
 void describeProgram() {
     QCoreApplication::setApplicationName(QStringLiteral("tessaro"));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(version::Text));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(platform::VersionText));
 }
 
 // Read before the window exists, so --help and --version need no display.
-servolink::PortLocator portsFromArguments(int argc, char *argv[]) {
+link::PortLocator portsFromArguments(int argc, char *argv[]) {
     QCoreApplication plain(argc, argv);
     describeProgram();
     QCommandLineParser parser;
@@ -31,9 +34,9 @@ servolink::PortLocator portsFromArguments(int argc, char *argv[]) {
         QStringLiteral("DIR"));
     parser.addOptions({port, folder});
     parser.process(plain);
-    servolink::PortLocator ports = parser.isSet(folder)
-                                       ? servolink::PortLocator::onlyFolder(parser.value(folder))
-                                       : servolink::PortLocator::system();
+    link::PortLocator ports = parser.isSet(folder)
+                                  ? link::PortLocator::onlyFolder(parser.value(folder))
+                                  : link::PortLocator::system();
     ports.com1Path = parser.value(port);
     return ports;
 }
@@ -41,10 +44,10 @@ servolink::PortLocator portsFromArguments(int argc, char *argv[]) {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    servolink::PortLocator ports = portsFromArguments(argc, argv);
+    link::PortLocator ports = portsFromArguments(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessaro"));
-    QApplication::setApplicationVersion(QString::fromLatin1(version::Text));
+    QApplication::setApplicationVersion(QString::fromLatin1(platform::VersionText));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tessaro.png")));
     Form1 window(std::move(ports));
     window.show();

@@ -16,6 +16,8 @@
 #include <QScrollBar>
 #include <cstdio>
 
+namespace tessaro::app {
+
 void Form1::setProgrammingLook(bool programming) {
     LProg->setText(programming ? QStringLiteral("Programming") : QStringLiteral("Idle"));
     LProg->setEnabled(programming);
@@ -26,7 +28,7 @@ void Form1::setProgrammingLook(bool programming) {
 void Form1::CProgram_Click() {
     LinkExchange exchange(*this);
     if (!exchange) {
-        messagebox::beep();
+        platform::beep();
         return;
     }
     const bool resetRequested = CkReset->checkState() == Qt::Checked;
@@ -35,8 +37,8 @@ void Form1::CProgram_Click() {
     programServo(resetRequested);
 }
 
-block::EditorValues Form1::editorValues() const {
-    block::EditorValues v;
+settings::EditorValues Form1::editorValues() const {
+    settings::EditorValues v;
     v.position = ScrollPosition->value();
     v.halfThrow = HalfThrow;
     v.throwDeg = ScrollThrow->value();
@@ -51,9 +53,9 @@ block::EditorValues Form1::editorValues() const {
 // What the servo held goes to a backup first. The window programs on even
 // when that fails, and says so on standard error.
 void Form1::backUpServo() {
-    const auto held = settingsfile::fromBlock(m_link.settingsBlock());
+    const auto held = settings::settingsFromBlock(m_link.settingsBlock());
     QString error = QStringLiteral("no settings were read from the servo");
-    if (held && !backups::save(*held, QDateTime::currentDateTimeUtc(), &error).isEmpty())
+    if (held && !settings::saveBackup(*held, QDateTime::currentDateTimeUtc(), &error).isEmpty())
         return;
     std::fprintf(stderr, "tessaro: no backup was made before programming: %s\n", qPrintable(error));
 }
@@ -61,16 +63,16 @@ void Form1::backUpServo() {
 // Sends the editors' settings, checks the acknowledgement and reads the servo back.
 void Form1::programServo(bool resetRequested) {
     backUpServo();
-    const servolink::ProgramOutcome sent =
+    const link::ProgramOutcome sent =
         m_link.programPort(cmbCOM->currentIndex(), m_link.blockFor(editorValues()));
-    if (sent.status == servolink::ProgramStatus::Error) {
+    if (sent.status == link::ProgramStatus::Error) {
         showLinkError(sent.text);
         // Nothing is programming any more; the editors stay off until Connect finds the servo.
         setProgrammingLook(false);
         return;
     }
-    if (sent.status == servolink::ProgramStatus::WrongAcknowledgement && !m_link.cancelled())
-        messagebox::show(this, QString::fromLatin1(messages::ErrorProgramming));
+    if (sent.status == link::ProgramStatus::WrongAcknowledgement && !m_link.cancelled())
+        platform::showMessage(this, QString::fromLatin1(link::ErrorProgrammingText));
     if (m_link.cancelled()) {
         setProgrammingLook(false);
         return;
@@ -79,5 +81,7 @@ void Form1::programServo(bool resetRequested) {
     setEditorFramesEnabled(true);
     setProgrammingLook(false);
     if (resetRequested)
-        selectTransmitter(presets::StandardIndex);
+        selectTransmitter(settings::StandardIndex);
 }
+
+} // namespace tessaro::app

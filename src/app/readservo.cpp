@@ -5,57 +5,61 @@
 
 #include <QComboBox>
 
+namespace tessaro::app {
+
 // The link has closed the port before any box waits for the user.
 void Form1::showLinkError(const QString &text) {
     if (m_link.cancelled())
         return;
-    messagebox::beep();
-    messagebox::show(this, text);
+    platform::beep();
+    platform::showMessage(this, text);
 }
 
 int Form1::Chk_Servo(int List) {
     cmbCOM->setCurrentIndex(List);
-    const servolink::ReadOutcome read = m_link.readPort(List);
+    const link::ReadOutcome read = m_link.readPort(List);
     switch (read.status) {
-    case servolink::ReadStatus::Read:
+    case link::ReadStatus::Read:
         LED1->show();
-        return servolink::BlockRead;
-    case servolink::ReadStatus::Refused:
+        return link::BlockRead;
+    case link::ReadStatus::Refused:
         // The search stops here; read_Servo reads it again and says why it is refused.
         LED1->hide();
-        return servolink::BlockRead;
-    case servolink::ReadStatus::NoReply:
+        return link::BlockRead;
+    case link::ReadStatus::NoReply:
         LED1->hide();
-        return servolink::NoServo;
-    case servolink::ReadStatus::Error:
+        return link::NoServo;
+    case link::ReadStatus::Error:
         showLinkError(read.text);
         break;
     }
-    return servolink::NoServo;
+    return link::NoServo;
 }
 
 int Form1::read_Servo() {
-    const servolink::ReadOutcome read = m_link.readPort(cmbCOM->currentIndex());
+    const link::ReadOutcome read = m_link.readPort(cmbCOM->currentIndex());
     switch (read.status) {
-    case servolink::ReadStatus::Read:
+    case link::ReadStatus::Read:
         LED1->show();
         cmbCOM->hide();
-        return servolink::BlockRead;
-    case servolink::ReadStatus::NoReply:
-    case servolink::ReadStatus::Refused:
+        return link::BlockRead;
+    case link::ReadStatus::NoReply:
+    case link::ReadStatus::Refused:
         if (!m_link.cancelled())
-            messagebox::beep();
+            platform::beep();
         cmbCOM->show();
         if (!m_link.cancelled())
-            messagebox::show(this, read.status == servolink::ReadStatus::Refused
-                                       ? read.text
-                                       : messages::troubleshooting());
+            platform::showMessage(this, read.status == link::ReadStatus::Refused
+                                            ? read.text
+                                            : link::troubleshootingText());
         LED1->hide();
-        return servolink::NoServo;
-    case servolink::ReadStatus::Error:
+        return link::NoServo;
+    case link::ReadStatus::Error:
         showLinkError(read.text);
         cmbCOM->show();
         break;
     }
-    return servolink::NoServo;
+    return link::NoServo;
 }
+
+} // namespace tessaro::app

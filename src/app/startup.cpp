@@ -10,19 +10,21 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+namespace tessaro::app {
+
 void Form1::Form_Load() {
     // 1. The background is set on every control as it is made (buildControls).
     // 2. Reference values.
-    RefThrow = editors::Throw.start;
-    RefCentre = editors::Centre.start;
-    RefSpeed = editors::Speed.start;
-    RefDeadband = static_cast<qint16>(editors::Deadband.start);
-    ThrowScale = presets::DefaultThrowScale;
+    RefThrow = settings::ThrowRange.start;
+    RefCentre = settings::CentreRange.start;
+    RefSpeed = settings::SpeedRange.start;
+    RefDeadband = static_cast<qint16>(settings::DeadbandRange.start);
+    ThrowScale = settings::DefaultThrowScale;
     // 3. Throw gauge, test-position range and readouts.
     UpdateThrow();
     // 4. to 7. The other gauges at the editors' values.
     DrawSpeedChart(static_cast<qint16>(ScrollSpeed->value()));
-    DrawCentreChart(static_cast<qint16>(editors::CentrePulse + ScrollCentre->value()));
+    DrawCentreChart(static_cast<qint16>(settings::CentrePulse + ScrollCentre->value()));
     DrawDeadbandChart(static_cast<qint16>(ScrollDeadband->value()));
     DrawPositionChart(static_cast<qint16>(ScrollPosition->value()));
     // 8. The tick timer is the link's, stopped until a wait needs it.
@@ -35,7 +37,7 @@ void Form1::Form_Load() {
     LProg->setEnabled(false);
     Fr_Prog->setEnabled(false);
     CmbServo->setEnabled(false);
-    CmbServo->addItems(presets::EntryNames);
+    CmbServo->addItems(settings::TxEntryNames);
     CmbServo->setCurrentIndex(-1);
     // 14. and 15. The link starts with eight blanks for a name.
     LServoName->clear();
@@ -46,3 +48,5 @@ void Form1::Form_Load() {
     // 18.
     FindComPorts();
 }
+
+} // namespace tessaro::app

@@ -7,13 +7,15 @@
 #include <QComboBox>
 #include <QScrollBar>
 
+namespace tessaro::app {
+
 // "Unknown": the servo's own values again, from the last block whose checksum
 // matched. Without one (nothing read yet, or fields no editor can show) the
 // values stay as they are.
 void Form1::restoreServoValues() {
-    const block::DecodeResult decoded = block::decode(m_link.settingsBlock());
+    const settings::DecodedBlock decoded = settings::decodeBlock(m_link.settingsBlock());
     if (decoded.values) {
-        const block::Decoded &v = *decoded.values;
+        const settings::BlockValues &v = *decoded.values;
         RefThrow = v.throwDeg;
         RefSpeed = v.speed;
         RefCentre = v.centre;
@@ -22,14 +24,14 @@ void Form1::restoreServoValues() {
         setEditorToReference(ScrollDeadband, RefDeadband);
         CkReset->setCheckState(checkStateFor(v.reset));
     }
-    ThrowScale = presets::DefaultThrowScale;
+    ThrowScale = settings::DefaultThrowScale;
 }
 
 void Form1::CmbServo_Click() {
     const int index = CmbServo->currentIndex();
-    if (index == presets::UnknownIndex) {
+    if (index == settings::UnknownIndex) {
         restoreServoValues();
-    } else if (const auto preset = presets::forIndex(index)) {
+    } else if (const auto preset = settings::txPreset(index)) {
         RefCentre = preset->refCentre;
         RefThrow = preset->refThrow;
         ThrowScale = preset->throwScale;
@@ -40,3 +42,5 @@ void Form1::CmbServo_Click() {
     setEditorToReference(ScrollSpeed, RefSpeed);
     UpdateThrow();
 }
+
+} // namespace tessaro::app

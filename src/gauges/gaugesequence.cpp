@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <utility>
 
-namespace gauges {
+namespace tessaro::gauges {
 namespace {
 
 // What all five gauges share.
@@ -87,21 +87,21 @@ std::pair<double, double> zoneEnds(const ZoneSpec &zone, const GaugeInputs &in) 
     return {zone.start, zone.end};
 }
 
-void addLabel(Chart::AngularMeter &m, int y, const char *text) {
+void addLabel(platform::AngularMeter &m, int y, const char *text) {
     m.addText(CentreX, y, QString::fromLatin1(text), QString::fromLatin1(LabelFont), LabelSize,
-              Chart::TextColor, Chart::Center, 0, false);
+              platform::TextColor, platform::Center, 0, false);
 }
 
 } // namespace
 
 GaugeInputs startupInputs() {
-    const readouts::PositionRange range =
-        readouts::positionRange(editors::Throw.start, presets::DefaultThrowScale);
-    return {presets::DefaultThrowScale,
-            editors::Throw.start,
-            editors::Speed.start,
-            editors::Centre.start,
-            qint16(editors::Deadband.start),
+    const settings::TestPositionRange range =
+        settings::testPositionRange(settings::ThrowRange.start, settings::DefaultThrowScale);
+    return {settings::DefaultThrowScale,
+            settings::ThrowRange.start,
+            settings::SpeedRange.start,
+            settings::CentreRange.start,
+            qint16(settings::DeadbandRange.start),
             range.posMin,
             range.posMax};
 }
@@ -109,20 +109,20 @@ GaugeInputs startupInputs() {
 QImage drawGauge(const GaugeParams &gauge, qint16 v, const GaugeInputs &in,
                  qreal devicePixelRatio) {
     const double shown = shownValue(gauge, v, in);
-    const Chart::Color background = Chart::metalColor(MetalAngle);
-    Chart::AngularMeter m(Width, Height, background, EdgeColour, RaisedBorder);
+    const platform::Color background = platform::metalColor(MetalAngle);
+    platform::AngularMeter m(Width, Height, background, EdgeColour, RaisedBorder);
     m.setRoundedFrame(WindowBackground, CornerRadius, -1, -1, -1);
     m.setMeter(CentreX, CentreY, Radius, StartAngle, EndAngle);
     m.setScale(gauge.lower, gauge.upper, gauge.major, gauge.minor, gauge.micro);
     for (const ZoneSpec &zone : gauge.zones) {
         const auto [start, end] = zoneEnds(zone, in);
-        m.addZone(start, end, 0, Radius, zone.fill, Chart::DefaultColor);
+        m.addZone(start, end, 0, Radius, zone.fill, platform::DefaultColor);
     }
     addLabel(m, NameY, gauge.name);
     addLabel(m, UnitY, gauge.unit);
     const quint32 colour = equalsReference(gauge, v, in) ? UnchangedColour : ChangedColour;
     m.addText(gauge.readoutX, ReadoutY, m.formatValue(shown, QString::fromLatin1(ReadoutFormat)),
-              QString::fromLatin1(ReadoutFont), ReadoutSize, colour, Chart::TopLeft, 0, false)
+              QString::fromLatin1(ReadoutFont), ReadoutSize, colour, platform::TopLeft, 0, false)
         .setBackground(ReadoutBackground, ReadoutEdge, ReadoutSunken);
     for (double sign : gauge.pointerSigns)
         m.addPointer(sign * shown, PointerFill, PointerEdge);
@@ -130,7 +130,7 @@ QImage drawGauge(const GaugeParams &gauge, qint16 v, const GaugeInputs &in,
 }
 
 QString gaugeReadout(const GaugeParams &gauge, qint16 v, const GaugeInputs &in) {
-    return Chart::formatNumber(shownValue(gauge, v, in), QString::fromLatin1(ReadoutFormat));
+    return platform::formatNumber(shownValue(gauge, v, in), QString::fromLatin1(ReadoutFormat));
 }
 
 QString gaugeValueText(const GaugeParams &gauge, qint16 v, const GaugeInputs &in) {
@@ -141,4 +141,4 @@ QString gaugeDescription(const GaugeParams &gauge, qint16 v, const GaugeInputs &
     return QString::fromLatin1(gauge.name) + QLatin1Char(' ') + gaugeValueText(gauge, v, in);
 }
 
-} // namespace gauges
+} // namespace tessaro::gauges

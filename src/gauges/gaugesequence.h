@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QString>
 
-namespace gauges {
+namespace tessaro::gauges {
 
 // The window values the gauges read; a copy, so drawing cannot change the window's own.
 struct GaugeInputs {
@@ -38,4 +38,4 @@ QString gaugeValueText(const GaugeParams &gauge, qint16 v, const GaugeInputs &in
 // Name, readout and unit ("Throw 50 deg."), for screen readers.
 QString gaugeDescription(const GaugeParams &gauge, qint16 v, const GaugeInputs &in);
 
-} // namespace gauges
+} // namespace tessaro::gauges

@@ -2,7 +2,7 @@
 
 #include "settings/editorranges.h"
 
-namespace gauges {
+namespace tessaro::gauges {
 namespace {
 
 constexpr quint32 Green = 0x66FF66;
@@ -30,7 +30,7 @@ constexpr std::array<GaugeParams, 5> Table{{
     {"Throw", "deg.", -90, 90, 30, 20, 10, ThrowZones, 120, Reference::Throw, 0, true, BothSides},
     {"Speed", "%", 0, 100, 30, 20, 10, {}, 120, Reference::Speed, 0, false, OneNeedle},
     {"Center", "uS", 1000, 2000, 200, 100, 50, CentreZones, 115, Reference::Centre,
-     editors::CentrePulse, false, OneNeedle},
+     settings::CentrePulse, false, OneNeedle},
     {"Deadband", "uS", 0, 16, 4, 2, 1, DeadbandZones, 120, Reference::Deadband, 0, false,
      OneNeedle},
     {"Position", "deg.", -90, 90, 30, 20, 10, PositionZones, 120, Reference::None, 0, false,
@@ -43,4 +43,4 @@ const GaugeParams &gaugeParams(GaugeId id) {
     return Table.at(std::size_t(id));
 }
 
-} // namespace gauges
+} // namespace tessaro::gauges

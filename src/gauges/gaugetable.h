@@ -5,7 +5,7 @@
 #include <array>
 #include <span>
 
-namespace gauges {
+namespace tessaro::gauges {
 
 enum class GaugeId { Throw, Speed, Centre, Deadband, Position };
 inline constexpr std::array<GaugeId, 5> AllGauges{GaugeId::Throw, GaugeId::Speed, GaugeId::Centre,
@@ -44,4 +44,4 @@ struct GaugeParams {
 
 const GaugeParams &gaugeParams(GaugeId id);
 
-} // namespace gauges
+} // namespace tessaro::gauges

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-namespace servolink {
+namespace tessaro::link {
 
 namespace {
 
@@ -24,7 +24,7 @@ void processPendingEvents() {
 void Session::settleWait() {
     m_clock.reset();
     m_clock.start();
-    while (m_clock.ticks() < protocol::SettleTicks && !m_cancelled)
+    while (m_clock.ticks() < SettleTicks && !m_cancelled)
         processPendingEvents();
     m_clock.reset();
 }
@@ -35,8 +35,7 @@ QByteArray Session::AwaitReply(int n) {
     FlushBuffer = MSComm1.input();
     settleWait();
     m_clock.start();
-    while (MSComm1.inBufferCount() < n && m_clock.ticks() < protocol::ReplyTimeoutTicks &&
-           !m_cancelled)
+    while (MSComm1.inBufferCount() < n && m_clock.ticks() < ReplyTimeoutTicks && !m_cancelled)
         processPendingEvents();
     m_clock.reset();
     // Short or long alike is no reply; the bytes stay in the buffer.
@@ -45,4 +44,4 @@ QByteArray Session::AwaitReply(int n) {
     return MSComm1.input();
 }
 
-} // namespace servolink
+} // namespace tessaro::link

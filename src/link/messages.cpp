@@ -2,9 +2,9 @@
 
 #include <QStringList>
 
-namespace messages {
+namespace tessaro::link {
 
-QString troubleshooting() {
+QString troubleshootingText() {
     const QString bullet(QChar(0x2022));
     const QString indent = QStringLiteral("      ");
     const QStringList lines = {
@@ -28,10 +28,10 @@ QString troubleshooting() {
     return lines.join(QLatin1Char('\r'));
 }
 
-QString unshowableSettings(const QString &problem) {
+QString unshowableSettingsText(const QString &problem) {
     return QStringLiteral("The servo answered with settings this program cannot show (%1). "
                           "Its settings were not loaded.")
         .arg(problem);
 }
 
-} // namespace messages
+} // namespace tessaro::link

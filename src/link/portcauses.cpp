@@ -9,7 +9,7 @@
 #include <grp.h>
 #include <sys/stat.h>
 
-namespace servolink {
+namespace tessaro::link {
 
 namespace {
 
@@ -110,4 +110,4 @@ QString noUsablePortText(const std::vector<PortProbe> &refused) {
                           "the system saw the adapter when it was plugged in.");
 }
 
-} // namespace servolink
+} // namespace tessaro::link

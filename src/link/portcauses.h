@@ -7,7 +7,7 @@
 #include <QString>
 #include <vector>
 
-namespace servolink {
+namespace tessaro::link {
 
 struct PortProbe;
 
@@ -21,4 +21,4 @@ QString noUsablePortText(const std::vector<PortProbe> &refused);
 // The text for one port that could not be opened.
 QString openFailureText(OpenFailure failure, const QString &device);
 
-} // namespace servolink
+} // namespace tessaro::link

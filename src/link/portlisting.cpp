@@ -1,6 +1,6 @@
 #include "link/session.h"
 
-namespace servolink {
+namespace tessaro::link {
 
 void Session::FindComPorts() {
     m_portTable.clear();
@@ -28,4 +28,4 @@ bool Session::listedPortsGone() const {
     return false;
 }
 
-} // namespace servolink
+} // namespace tessaro::link

@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace servolink {
+namespace tessaro::link {
 
 namespace {
 
@@ -70,4 +70,4 @@ QString ensureVirtualPortFolder() {
     return isPrivateFolder(folder) ? folder : QString();
 }
 
-} // namespace servolink
+} // namespace tessaro::link

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace servolink {
+namespace tessaro::link {
 
 inline constexpr int FirstPort = 1;
 inline constexpr int LastPort = 21;
@@ -34,4 +34,4 @@ QString virtualPortFolder();
 // Folder for publishing, created with mode 0700 when missing.
 QString ensureVirtualPortFolder();
 
-} // namespace servolink
+} // namespace tessaro::link

@@ -1,16 +1,16 @@
 #include "link/session.h"
 
-namespace servolink {
+namespace tessaro::link {
 
 ProgramOutcome Session::programPort(int index, const QByteArray &block) {
-    const QByteArray checksum = protocol::frameChecksum(block);
+    const QByteArray checksum = frameChecksum(block);
     ProgramOutcome outcome;
     try {
         openListedPort(index);
         emit programmingStarted(MSComm1.commPort());
-        for (const QByteArray &write : protocol::programmingWrites(block))
+        for (const QByteArray &write : programmingWrites(block))
             MSComm1.output(write);
-        outcome.reply = AwaitReply(protocol::AckLength);
+        outcome.reply = AwaitReply(AckLength);
         closePortIfOpen();
     } catch (const SerialError &e) {
         closePortIfOpen();
@@ -18,8 +18,8 @@ ProgramOutcome Session::programPort(int index, const QByteArray &block) {
         return {ProgramStatus::Error, {}, e.description};
     }
     if (outcome.reply.isEmpty())
-        outcome.reply = QByteArray(protocol::AckLength, '\0');
-    const bool acknowledged = protocol::checkAcknowledgement(outcome.reply, checksum);
+        outcome.reply = QByteArray(AckLength, '\0');
+    const bool acknowledged = checkAcknowledgement(outcome.reply, checksum);
     if (!acknowledged)
         emit acknowledgementWrong(outcome.reply, checksum);
     emit programmingEnded(acknowledged);
@@ -28,4 +28,4 @@ ProgramOutcome Session::programPort(int index, const QByteArray &block) {
     return outcome;
 }
 
-} // namespace servolink
+} // namespace tessaro::link

@@ -1,6 +1,6 @@
 #include "link/protocol.h"
 
-namespace protocol {
+namespace tessaro::link {
 
 QByteArray frameChecksum(const QByteArray &block) {
     unsigned sum = 0;
@@ -38,4 +38,4 @@ bool checkAcknowledgement(const QByteArray &reply, const QByteArray &sentChecksu
     return reply.size() == AckLength && reply == sentChecksum;
 }
 
-} // namespace protocol
+} // namespace tessaro::link

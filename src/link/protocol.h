@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QList>
 
-namespace protocol {
+namespace tessaro::link {
 
 inline constexpr char StartByte = 0x0C;
 inline constexpr char EndByte = 0x0D;
@@ -40,4 +40,4 @@ QByteArray replyBlock(const QByteArray &reply);
 // True when the acknowledgement is exactly the two checksum characters sent.
 bool checkAcknowledgement(const QByteArray &reply, const QByteArray &sentChecksum);
 
-} // namespace protocol
+} // namespace tessaro::link

@@ -1,7 +1,7 @@
 #include "link/messages.h"
 #include "link/session.h"
 
-namespace servolink {
+namespace tessaro::link {
 
 ReadOutcome Session::readPort(int index) {
     try {
@@ -20,29 +20,29 @@ ReadOutcome Session::readPort(int index) {
 // The request and its repeats on the open port.
 ReadOutcome Session::readOpenPort() {
     for (int repeats = 0;; ++repeats) {
-        MSComm1.output(QByteArray(1, protocol::ReadRequest));
-        const QByteArray RxFrame = AwaitReply(protocol::FrameLength);
-        switch (protocol::checkReplyFrame(RxFrame)) {
-        case protocol::ReplyCheck::Invalid:
+        MSComm1.output(QByteArray(1, ReadRequest));
+        const QByteArray RxFrame = AwaitReply(FrameLength);
+        switch (checkReplyFrame(RxFrame)) {
+        case ReplyCheck::Invalid:
             return {};
-        case protocol::ReplyCheck::ChecksumMismatch:
-            if (repeats == protocol::MaxChecksumRetries || m_cancelled)
+        case ReplyCheck::ChecksumMismatch:
+            if (repeats == MaxChecksumRetries || m_cancelled)
                 return {};
             continue;
-        case protocol::ReplyCheck::Valid:
+        case ReplyCheck::Valid:
             break;
         }
-        const QByteArray block = protocol::replyBlock(RxFrame);
-        const block::DecodeResult decoded = block::decode(block);
+        const QByteArray block = replyBlock(RxFrame);
+        const settings::DecodedBlock decoded = settings::decodeBlock(block);
         if (!decoded.values) {
             // Nothing of it may reach the editors, nor later through "Unknown" or PROGRAM.
             m_settingsBlock.clear();
             emit blockRefused(MSComm1.commPort(), decoded.problem);
-            return {ReadStatus::Refused, messages::unshowableSettings(decoded.problem)};
+            return {ReadStatus::Refused, unshowableSettingsText(decoded.problem)};
         }
         m_settingsBlock = block;
-        m_servoName = block.mid(block::NamePos, block::NameLen);
-        m_blockTail = block.mid(block::TailPos, block::TailLen);
+        m_servoName = block.mid(settings::NamePos, settings::NameLen);
+        m_blockTail = block.mid(settings::TailPos, settings::TailLen);
         emit servoFound(MSComm1.commPort(), m_servoName);
         return {ReadStatus::Read, {}};
     }
@@ -61,4 +61,4 @@ int Session::search(ReadOutcome *last) {
     return found;
 }
 
-} // namespace servolink
+} // namespace tessaro::link

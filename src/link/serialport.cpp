@@ -2,9 +2,9 @@
 
 #include "link/portcauses.h"
 
-namespace servolink {
+namespace tessaro::link {
 
-SerialError::SerialError(int n, const QString &text)
+SerialError::SerialError(SerialErrorNumber n, const QString &text)
     : std::runtime_error(text.toStdString()), number(n), description(text) {}
 
 SerialPortControl::SerialPortControl(PortLocator ports, std::unique_ptr<Transport> transport)
@@ -27,9 +27,9 @@ QString SerialPortControl::portLabel() const {
 
 void SerialPortControl::setCommPort(int n) {
     if (m_transport->isOpen())
-        throw SerialError(serialerrors::PortAlreadyOpen, QStringLiteral("Port already open"));
+        throw SerialError(SerialErrorNumber::PortAlreadyOpen, QStringLiteral("Port already open"));
     if (n < FirstPort || n > LastPort)
-        throw SerialError(serialerrors::InvalidPortNumber,
+        throw SerialError(SerialErrorNumber::InvalidPortNumber,
                           QStringLiteral("Invalid port number %1").arg(n));
     m_commPort = n;
 }
@@ -41,13 +41,13 @@ void SerialPortControl::setSettings(const QString &settings) {
     ok = ok && parts[1].compare(QLatin1String("N"), Qt::CaseInsensitive) == 0 &&
          parts[2] == QLatin1String("8") && parts[3] == QLatin1String("1") && baud > 0;
     if (!ok)
-        throw SerialError(serialerrors::InvalidSettings,
+        throw SerialError(SerialErrorNumber::InvalidSettings,
                           QStringLiteral("The specified settings are invalid: %1").arg(settings));
     m_settings = settings;
     m_baud = baud;
 }
 
-SerialError SerialPortControl::errorFromPort(int number, const QString &what) const {
+SerialError SerialPortControl::errorFromPort(SerialErrorNumber number, const QString &what) const {
     return SerialError(number, QStringLiteral("%1 (%2): %3").arg(portLabel(), m_device, what));
 }
 
@@ -57,7 +57,7 @@ void SerialPortControl::setPortOpen(bool open) {
         return;
     }
     if (m_transport->isOpen())
-        throw SerialError(serialerrors::PortAlreadyOpen, QStringLiteral("Port already open"));
+        throw SerialError(SerialErrorNumber::PortAlreadyOpen, QStringLiteral("Port already open"));
     m_lastLostReason.clear();
     m_device = m_ports.devicePath(m_commPort);
     QString reason = QStringLiteral("no such device");
@@ -67,15 +67,16 @@ void SerialPortControl::setPortOpen(bool open) {
     case OpenFailure::None:
         return;
     case OpenFailure::Permission:
-        throw errorFromPort(serialerrors::AccessDenied,
+        throw errorFromPort(SerialErrorNumber::AccessDenied,
                             openFailureText(m_lastOpenFailure, m_device));
     case OpenFailure::Busy:
-        throw errorFromPort(serialerrors::PortBusy, openFailureText(m_lastOpenFailure, m_device));
+        throw errorFromPort(SerialErrorNumber::PortBusy,
+                            openFailureText(m_lastOpenFailure, m_device));
     case OpenFailure::NotFound:
     case OpenFailure::Other:
         break;
     }
-    throw errorFromPort(serialerrors::DeviceUnavailable, reason);
+    throw errorFromPort(SerialErrorNumber::DeviceUnavailable, reason);
 }
 
 bool SerialPortControl::deviceExists(int n) const {
@@ -91,7 +92,7 @@ void SerialPortControl::requireOpen() const {
     if (m_transport->isOpen())
         return;
     // After a pulled cable, say why the port is gone rather than just that it is.
-    throw SerialError(serialerrors::PortNotOpen,
+    throw SerialError(SerialErrorNumber::PortNotOpen,
                       m_lastLostReason.isEmpty()
                           ? QStringLiteral("Operation valid only when the port is open")
                           : m_lastLostReason);
@@ -100,7 +101,7 @@ void SerialPortControl::requireOpen() const {
 void SerialPortControl::output(const QByteArray &bytes) {
     requireOpen();
     if (!m_transport->write(bytes))
-        throw errorFromPort(serialerrors::ReadWriteFailed, m_transport->errorString());
+        throw errorFromPort(SerialErrorNumber::ReadWriteFailed, m_transport->errorString());
 }
 
 int SerialPortControl::inBufferCount() const {
@@ -113,4 +114,4 @@ QByteArray SerialPortControl::input() {
     return m_transport->readAll();
 }
 
-} // namespace servolink
+} // namespace tessaro::link

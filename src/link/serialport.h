@@ -12,25 +12,26 @@
 #include <memory>
 #include <stdexcept>
 
-namespace servolink {
+namespace tessaro::link {
 
-struct SerialError : std::runtime_error {
-    SerialError(int number, const QString &description);
-    int number;
-    QString description;
+// The numbers the serial-port control gave its run-time errors.
+enum class SerialErrorNumber : int {
+    SubscriptOutOfRange = 9,
+    InvalidPortNumber = 8002,
+    PortAlreadyOpen = 8005,
+    InvalidSettings = 8009,
+    PortBusy = 8010,
+    DeviceUnavailable = 8012,
+    AccessDenied = 8015,
+    PortNotOpen = 8018,
+    ReadWriteFailed = 8020,
 };
 
-namespace serialerrors {
-inline constexpr int SubscriptOutOfRange = 9;
-inline constexpr int InvalidPortNumber = 8002;
-inline constexpr int PortAlreadyOpen = 8005;
-inline constexpr int InvalidSettings = 8009;
-inline constexpr int PortBusy = 8010;
-inline constexpr int DeviceUnavailable = 8012;
-inline constexpr int AccessDenied = 8015;
-inline constexpr int PortNotOpen = 8018;
-inline constexpr int ReadWriteFailed = 8020;
-} // namespace serialerrors
+struct SerialError : std::runtime_error {
+    SerialError(SerialErrorNumber number, const QString &description);
+    SerialErrorNumber number;
+    QString description;
+};
 
 class SerialPortControl : public QObject {
     Q_OBJECT
@@ -64,7 +65,7 @@ public:
 private:
     QString portLabel() const;
     void requireOpen() const;
-    SerialError errorFromPort(int number, const QString &what) const;
+    SerialError errorFromPort(SerialErrorNumber number, const QString &what) const;
 
     PortLocator m_ports;
     std::unique_ptr<Transport> m_transport;
@@ -76,4 +77,4 @@ private:
     QString m_lastLostReason;
 };
 
-} // namespace servolink
+} // namespace tessaro::link

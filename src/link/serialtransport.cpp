@@ -6,7 +6,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace servolink {
+namespace tessaro::link {
 
 namespace {
 
@@ -86,4 +86,4 @@ std::unique_ptr<Transport> makeSerialTransport() {
     return std::make_unique<SerialTransport>();
 }
 
-} // namespace servolink
+} // namespace tessaro::link

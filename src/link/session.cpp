@@ -3,7 +3,7 @@
 #include "link/messages.h"
 #include "link/portcauses.h"
 
-namespace servolink {
+namespace tessaro::link {
 
 Session::Session(PortLocator ports, std::unique_ptr<Transport> transport)
     : MSComm1(std::move(ports), std::move(transport)) {
@@ -23,8 +23,8 @@ Session::Exchange::~Exchange() {
         --m_session.m_depth;
 }
 
-QByteArray Session::blockFor(const block::EditorValues &values) const {
-    return block::build(m_servoName, values, m_blockTail);
+QByteArray Session::blockFor(const settings::EditorValues &values) const {
+    return settings::buildBlock(m_servoName, values, m_blockTail);
 }
 
 void Session::closePortIfOpen() {
@@ -34,12 +34,12 @@ void Session::closePortIfOpen() {
 
 void Session::openListedPort(int index) {
     if (m_portTable.empty())
-        throw SerialError(serialerrors::SubscriptOutOfRange, noUsablePortText(m_refused));
+        throw SerialError(SerialErrorNumber::SubscriptOutOfRange, noUsablePortText(m_refused));
     if (index < 0 || index >= static_cast<int>(m_portTable.size()))
-        throw SerialError(serialerrors::SubscriptOutOfRange,
-                          QString::fromLatin1(messages::NoPortSelected));
+        throw SerialError(SerialErrorNumber::SubscriptOutOfRange,
+                          QString::fromLatin1(NoPortSelectedText));
     MSComm1.setCommPort(m_portTable[static_cast<std::size_t>(index)]);
     MSComm1.setPortOpen(true);
 }
 
-} // namespace servolink
+} // namespace tessaro::link

@@ -15,7 +15,7 @@
 #include <memory>
 #include <vector>
 
-namespace servolink {
+namespace tessaro::link {
 
 // The link procedures' results, as small integers.
 inline constexpr int NoServo = 0;
@@ -80,7 +80,7 @@ public:
     const QByteArray &servoName() const { return m_servoName; }
     const QByteArray &blockTail() const { return m_blockTail; }
     // The block to program: the servo's own name and tail around the values.
-    QByteArray blockFor(const block::EditorValues &values) const;
+    QByteArray blockFor(const settings::EditorValues &values) const;
 
     // One exchange at a time: hold an Exchange for as long as one runs.
     class Exchange {
@@ -123,11 +123,11 @@ private:
     std::vector<int> m_portTable;
     std::vector<PortProbe> m_refused;
     QByteArray m_settingsBlock;
-    QByteArray m_servoName = QByteArray(block::NameLen, ' ');
+    QByteArray m_servoName = QByteArray(settings::NameLen, ' ');
     QByteArray m_blockTail;
     QByteArray FlushBuffer;
     int m_depth = 0;
     bool m_cancelled = false;
 };
 
-} // namespace servolink
+} // namespace tessaro::link

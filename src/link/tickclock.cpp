@@ -2,10 +2,10 @@
 
 #include <limits>
 
-namespace servolink {
+namespace tessaro::link {
 
 TickClock::TickClock() {
-    Timer1.setInterval(protocol::TickMs);
+    Timer1.setInterval(TickMs);
     Timer1.setTimerType(Qt::PreciseTimer);
     connect(&Timer1, &QTimer::timeout, this, &TickClock::Timer1_Timer);
 }
@@ -21,4 +21,4 @@ void TickClock::Timer1_Timer() {
         ++TickCount;
 }
 
-} // namespace servolink
+} // namespace tessaro::link

@@ -7,7 +7,7 @@
 #include <QObject>
 #include <QTimer>
 
-namespace servolink {
+namespace tessaro::link {
 
 class TickClock : public QObject {
     Q_OBJECT
@@ -29,4 +29,4 @@ private:
     qint16 TickCount = 0;
 };
 
-} // namespace servolink
+} // namespace tessaro::link

@@ -7,7 +7,7 @@
 #include <QString>
 #include <memory>
 
-namespace servolink {
+namespace tessaro::link {
 
 enum class OpenFailure { None, NotFound, Permission, Busy, Other };
 
@@ -37,4 +37,4 @@ signals:
 
 std::unique_ptr<Transport> makeSerialTransport();
 
-} // namespace servolink
+} // namespace tessaro::link

@@ -11,7 +11,7 @@
 #include <stdexcept>
 #include <utility>
 
-namespace Chart {
+namespace tessaro::platform {
 namespace {
 
 using Radii = std::array<qreal, 4>;
@@ -307,7 +307,7 @@ void paintScale(QPainter &p, const Dial &dial, const std::array<double, 3> &incr
         p.drawLine(dial.pointAt(angle, dial.radius),
                    dial.pointAt(angle, dial.radius - TickLength[t.kind]));
     }
-    const QRawFont font = Fonts::chartFont(QString::fromLatin1(ScaleFont), ScaleFontSize);
+    const QRawFont font = chartFont(QString::fromLatin1(ScaleFont), ScaleFontSize);
     for (const Tick &t : ticks) {
         if (t.kind == 0)
             paintLabel(p, dial, t, font);
@@ -481,7 +481,7 @@ TextBox &AngularMeter::addText(int x, int y, const QString &text, const QString 
         throw std::invalid_argument("addText: bad size or alignment");
     if (vertical)
         throw std::invalid_argument("addText: vertical text is not supported");
-    const QRawFont font = Fonts::chartFont(fontFile, size);
+    const QRawFont font = chartFont(fontFile, size);
     m_texts.push_back(TextBox(QPointF(x, y), text, font, color, Alignment(alignment), angle));
     return m_texts.back();
 }
@@ -523,4 +523,4 @@ QImage AngularMeter::makePicture(qreal devicePixelRatio) const {
     return image;
 }
 
-} // namespace Chart
+} // namespace tessaro::platform

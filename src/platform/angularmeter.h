@@ -17,7 +17,7 @@
 
 class QPainter;
 
-namespace Chart {
+namespace tessaro::platform {
 
 // A colour as the chart calls pass it: 0xRRGGBB with a transparency byte on top
 // (0x00 opaque, 0xFF invisible), or a metallic gradient.
@@ -143,4 +143,4 @@ private:
 // The formatting behind AngularMeter::formatValue.
 QString formatNumber(double value, const QString &format);
 
-} // namespace Chart
+} // namespace tessaro::platform

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace tessaro::platform {
+
 ChartViewer::ChartViewer(QWidget *parent) : QWidget(parent) {}
 
 void ChartViewer::setPicture(const QImage &picture) {
@@ -22,3 +24,5 @@ void ChartViewer::paintEvent(QPaintEvent *) {
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(QPointF(0, 0), m_picture);
 }
+
+} // namespace tessaro::platform

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QWidget>
 
+namespace tessaro::platform {
+
 class ChartViewer : public QWidget {
     Q_OBJECT
 
@@ -21,3 +23,5 @@ protected:
 private:
     QImage m_picture;
 };
+
+} // namespace tessaro::platform

@@ -52,7 +52,7 @@ std::size_t faceIndex(const QString &fontFile) {
 
 } // namespace
 
-namespace Fonts {
+namespace tessaro::platform {
 
 QRawFont chartFont(const QString &fontFile, qreal pixelSize) {
     // A raw font keeps its rendered glyphs; building one per drawing would render them anew.
@@ -68,4 +68,4 @@ QRawFont chartFont(const QString &fontFile, qreal pixelSize) {
     return it->second;
 }
 
-} // namespace Fonts
+} // namespace tessaro::platform

@@ -6,7 +6,7 @@
 #include <QRawFont>
 #include <QString>
 
-namespace Fonts {
+namespace tessaro::platform {
 
 // The shipped face for a chart font file at a size in pixels. Built from the shipped bytes,
 // never looked up by family name, so another installed version of the face cannot stand in.
@@ -14,4 +14,4 @@ namespace Fonts {
 // user-interface thread only.
 QRawFont chartFont(const QString &fontFile, qreal pixelSize);
 
-} // namespace Fonts
+} // namespace tessaro::platform

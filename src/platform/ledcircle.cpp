@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace tessaro::platform {
+
 namespace {
 const QColor LedGreen(0x00, 0xFF, 0x00);
 }
@@ -15,3 +17,5 @@ void LedCircle::paintEvent(QPaintEvent *) {
     p.setBrush(LedGreen);
     p.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }
+
+} // namespace tessaro::platform

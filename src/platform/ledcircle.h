@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+namespace tessaro::platform {
+
 class LedCircle : public QWidget {
     Q_OBJECT
 
@@ -12,3 +14,5 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
 };
+
+} // namespace tessaro::platform

@@ -3,10 +3,11 @@
 #include <QApplication>
 #include <QMessageBox>
 
-namespace messagebox {
+namespace tessaro::platform {
 
-void show(QWidget *parent, const QString &text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(Title), text, QMessageBox::Ok, parent);
+void showMessage(QWidget *parent, const QString &text) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(MessageTitle), text, QMessageBox::Ok,
+                    parent);
     box.setObjectName(QStringLiteral("TessaroMessage"));
     box.exec();
 }
@@ -15,4 +16,4 @@ void beep() {
     QApplication::beep();
 }
 
-} // namespace messagebox
+} // namespace tessaro::platform

@@ -6,9 +6,9 @@
 
 class QWidget;
 
-namespace messagebox {
-inline constexpr const char *Title = "Tessaro";
+namespace tessaro::platform {
+inline constexpr const char *MessageTitle = "Tessaro";
 
-void show(QWidget *parent, const QString &text);
+void showMessage(QWidget *parent, const QString &text);
 void beep();
-} // namespace messagebox
+} // namespace tessaro::platform

@@ -15,7 +15,7 @@
 #include <windows.h>
 #endif
 
-namespace registry {
+namespace tessaro::platform {
 
 namespace {
 constexpr Registry::Key MsInfoKeyHandle = 1;
@@ -120,4 +120,4 @@ Registry &systemRegistry() {
 }
 #endif
 
-} // namespace registry
+} // namespace tessaro::platform

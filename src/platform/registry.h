@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
-namespace registry {
+namespace tessaro::platform {
 
 enum class RootKey { LocalMachine };
 
@@ -66,4 +66,4 @@ private:
 // The registry of the machine the program runs on.
 Registry &systemRegistry();
 
-} // namespace registry
+} // namespace tessaro::platform

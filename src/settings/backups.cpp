@@ -9,7 +9,7 @@
 #include <tuple>
 #include <vector>
 
-namespace backups {
+namespace tessaro::settings {
 
 namespace {
 
@@ -43,13 +43,13 @@ bool makeFolder(const QString &dir) {
 
 } // namespace
 
-QString folder() {
+QString backupFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/tessaro/backups");
 }
 
-QString save(const settingsfile::ServoSettings &settings, const QDateTime &utc, QString *error,
-             const QString &dir) {
+QString saveBackup(const ServoSettings &settings, const QDateTime &utc, QString *error,
+                   const QString &dir) {
     const auto fail = [error](const QString &problem) {
         if (error)
             *error = problem;
@@ -62,7 +62,7 @@ QString save(const settingsfile::ServoSettings &settings, const QDateTime &utc, 
                              .arg(dir, safeName(settings.name()),
                                   utc.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")));
     // Claiming the name with an empty file first keeps two savers in the same
-    // second apart; the atomic save then replaces it.
+    // second apart; the atomic saveBackup then replaces it.
     for (int n = 1;; ++n) {
         const QString path =
             n == 1 ? stem + QStringLiteral(".json") : QStringLiteral("%1-%2.json").arg(stem).arg(n);
@@ -70,7 +70,7 @@ QString save(const settingsfile::ServoSettings &settings, const QDateTime &utc, 
         if (claim.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
             claim.close();
             QString problem;
-            if (settingsfile::save(path, settings, &problem))
+            if (saveSettings(path, settings, &problem))
                 return path;
             claim.remove();
             return fail(problem);
@@ -80,7 +80,7 @@ QString save(const settingsfile::ServoSettings &settings, const QDateTime &utc, 
     }
 }
 
-QStringList list(const QString &dir) {
+QStringList listBackups(const QString &dir) {
     struct Entry {
         QString time;
         int n;
@@ -103,4 +103,4 @@ QStringList list(const QString &dir) {
     return paths;
 }
 
-} // namespace backups
+} // namespace tessaro::settings

@@ -8,18 +8,18 @@
 #include <QString>
 #include <QStringList>
 
-namespace backups {
+namespace tessaro::settings {
 
 // $XDG_DATA_HOME/tessaro/backups, or the platform's equivalent.
-QString folder();
+QString backupFolder();
 
 // Writes <dir>/<name>-<yyyyMMddTHHmmssZ>[-N].json, never over an existing
 // file, creating dir (mode 0700) when missing. Returns the path, or an empty
 // string with *error set (when given).
-QString save(const settingsfile::ServoSettings &settings, const QDateTime &utc, QString *error,
-             const QString &dir = folder());
+QString saveBackup(const ServoSettings &settings, const QDateTime &utc, QString *error,
+                   const QString &dir = backupFolder());
 
 // The backup files in dir, as paths, oldest first.
-QStringList list(const QString &dir = folder());
+QStringList listBackups(const QString &dir = backupFolder());
 
-} // namespace backups
+} // namespace tessaro::settings

@@ -1,6 +1,6 @@
 #include "settings/codepage.h"
 
-namespace codepage {
+namespace tessaro::settings {
 
 namespace {
 // 0x80 to 0x9F; the rest of the page equals Latin-1. Undefined codes map to themselves.
@@ -20,4 +20,4 @@ QString fromWindows1252(const QByteArray &bytes) {
     return text;
 }
 
-} // namespace codepage
+} // namespace tessaro::settings

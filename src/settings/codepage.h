@@ -5,6 +5,6 @@
 #include <QByteArray>
 #include <QString>
 
-namespace codepage {
+namespace tessaro::settings {
 QString fromWindows1252(const QByteArray &bytes);
-}
+} // namespace tessaro::settings

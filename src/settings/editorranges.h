@@ -3,7 +3,7 @@
 // files, the tests and the benchmarks all take them from here.
 #pragma once
 
-namespace editors {
+namespace tessaro::settings {
 
 struct Range {
     int min;
@@ -12,16 +12,16 @@ struct Range {
     constexpr bool contains(int v) const { return v >= min && v <= max; }
 };
 
-inline constexpr Range Throw{30, 140, 90};
-inline constexpr Range Speed{1, 100, 100};
-inline constexpr Range Centre{-127, 127, 0};
-inline constexpr Range Deadband{0, 16, 2};
+inline constexpr Range ThrowRange{30, 140, 90};
+inline constexpr Range SpeedRange{1, 100, 100};
+inline constexpr Range CentreRange{-127, 127, 0};
+inline constexpr Range DeadbandRange{0, 16, 2};
 // Start-up narrows it to the throw's test range.
-inline constexpr Range Position{-70, 70, 0};
+inline constexpr Range PositionRange{-70, 70, 0};
 // A check box: clear, checked, and the grey state only a servo can set.
-inline constexpr Range CheckBox{0, 2, 0};
+inline constexpr Range CheckBoxRange{0, 2, 0};
 
 // Microseconds the centre offset is added to.
 inline constexpr int CentrePulse = 1500;
 
-} // namespace editors
+} // namespace tessaro::settings

@@ -2,14 +2,14 @@
 
 #include <array>
 
-namespace presets {
+namespace tessaro::settings {
 
 namespace {
 
 constexpr int PresetThrow = 90;
 
 // List entries 1 to 5: "Standard", "Futaba", "Hitec", "JR", "Multiplex".
-constexpr std::array<Preset, EntryCount - 1> Makes = {{
+constexpr std::array<TxPreset, TxEntryCount - 1> Makes = {{
     {PresetThrow, 0, ScaleFull},
     {PresetThrow, 22, ScaleNarrow},
     {PresetThrow, 0, ScaleWide},
@@ -19,14 +19,14 @@ constexpr std::array<Preset, EntryCount - 1> Makes = {{
 
 } // namespace
 
-const QStringList EntryNames = {QStringLiteral("Unknown"), QStringLiteral("Standard"),
-                                QStringLiteral("Futaba"),  QStringLiteral("Hitec"),
-                                QStringLiteral("JR"),      QStringLiteral("Multiplex")};
+const QStringList TxEntryNames = {QStringLiteral("Unknown"), QStringLiteral("Standard"),
+                                  QStringLiteral("Futaba"),  QStringLiteral("Hitec"),
+                                  QStringLiteral("JR"),      QStringLiteral("Multiplex")};
 
-std::optional<Preset> forIndex(int index) {
-    if (index <= UnknownIndex || index >= EntryCount)
+std::optional<TxPreset> txPreset(int index) {
+    if (index <= UnknownIndex || index >= TxEntryCount)
         return std::nullopt;
     return Makes[static_cast<std::size_t>(index - 1)];
 }
 
-} // namespace presets
+} // namespace tessaro::settings

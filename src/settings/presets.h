@@ -4,14 +4,14 @@
 #include <QStringList>
 #include <optional>
 
-namespace presets {
+namespace tessaro::settings {
 
 // List positions; "Unknown" loads the servo's own values instead of a preset.
 inline constexpr int UnknownIndex = 0;
-inline constexpr int EntryCount = 6;
+inline constexpr int TxEntryCount = 6;
 inline constexpr int StandardIndex = 1;
 // The list's entries, in list order.
-extern const QStringList EntryNames;
+extern const QStringList TxEntryNames;
 
 // A make's pulse-width swing at full travel, as a share of the 450 uS that
 // a test position of HalfThrow degrees adds.
@@ -22,13 +22,13 @@ inline constexpr double ScaleWide = 550.0 / 450.0;
 // Also what "Unknown" and start-up use.
 inline constexpr double DefaultThrowScale = ScaleFull;
 
-struct Preset {
+struct TxPreset {
     int refThrow;
     int refCentre;
     double throwScale;
 };
 
 // The preset of list entry 1 to 5; nullopt for "Unknown" and any other index.
-std::optional<Preset> forIndex(int index);
+std::optional<TxPreset> txPreset(int index);
 
-} // namespace presets
+} // namespace tessaro::settings

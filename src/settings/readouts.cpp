@@ -3,23 +3,23 @@
 #include "settings/rounding.h"
 #include "settings/settingsblock.h"
 
-namespace readouts {
+namespace tessaro::settings {
 
-PositionRange positionRange(int throwDeg, double throwScale) {
-    PositionRange r;
-    r.halfThrow = rounding::toInt16(throwDeg / 2.0);
+TestPositionRange testPositionRange(int throwDeg, double throwScale) {
+    TestPositionRange r;
+    r.halfThrow = toInt16(throwDeg / 2.0);
     r.posMin = -r.halfThrow * throwScale;
     r.posMax = r.halfThrow * throwScale;
-    r.barMin = rounding::toInt16(r.posMin);
-    r.barMax = rounding::toInt16(r.posMax);
+    r.barMin = toInt16(r.posMin);
+    r.barMax = toInt16(r.posMax);
     return r;
 }
 
-int keptPosition(int position, const PositionRange &range) {
+int keptPosition(int position, const TestPositionRange &range) {
     if (position < range.posMin)
-        position = rounding::toInt16(range.posMin);
+        position = toInt16(range.posMin);
     if (position > range.posMax)
-        position = rounding::toInt16(range.posMax);
+        position = toInt16(range.posMax);
     return position;
 }
 
@@ -28,7 +28,7 @@ double percentOfThrow(int position, int halfThrow, double throwScale) {
 }
 
 qint16 pulseWidth(int position, int halfThrow, int centre) {
-    return rounding::toInt16(block::testPulseWidth(position, halfThrow, centre));
+    return toInt16(testPulseWidth(position, halfThrow, centre));
 }
 
 QString widthCaption(int position) {
@@ -41,12 +41,12 @@ QString widthText(qint16 pulse) {
 
 QString percentText(double percent) {
     // Through an integer, so that no "-0" can appear.
-    return QStringLiteral("%1 %").arg(static_cast<qint64>(rounding::halfAway(percent)));
+    return QStringLiteral("%1 %").arg(static_cast<qint64>(halfAway(percent)));
 }
 
-Texts forPosition(int position, int halfThrow, double throwScale, int centre) {
+ReadoutTexts readoutsFor(int position, int halfThrow, double throwScale, int centre) {
     return {widthCaption(position), widthText(pulseWidth(position, halfThrow, centre)),
             percentText(percentOfThrow(position, halfThrow, throwScale))};
 }
 
-} // namespace readouts
+} // namespace tessaro::settings

@@ -5,9 +5,9 @@
 #include <QString>
 #include <QtGlobal>
 
-namespace readouts {
+namespace tessaro::settings {
 
-struct PositionRange {
+struct TestPositionRange {
     qint16 halfThrow = 0;
     double posMin = 0.0; // unrounded: the gauge's zone and the clamp use these
     double posMax = 0.0;
@@ -17,11 +17,11 @@ struct PositionRange {
 
 // HalfThrow is the throw halved, rounded half to even; the range is
 // HalfThrow x throwScale either side of the centre.
-PositionRange positionRange(int throwDeg, double throwScale);
+TestPositionRange testPositionRange(int throwDeg, double throwScale);
 
 // The position the bar ends with: below posMin it goes to posMin, above
 // posMax to posMax, each rounded; the comparisons use the unrounded bounds.
-int keptPosition(int position, const PositionRange &range);
+int keptPosition(int position, const TestPositionRange &range);
 
 // Share of the test range in percent, unrounded.
 double percentOfThrow(int position, int halfThrow, double throwScale);
@@ -32,12 +32,12 @@ QString widthCaption(int position);  // "Pulse width for N degrees"
 QString widthText(qint16 pulse);     // "N uS"
 QString percentText(double percent); // "N %", halves away from zero
 
-struct Texts {
+struct ReadoutTexts {
     QString caption;
     QString width;
     QString percent;
 };
 
-Texts forPosition(int position, int halfThrow, double throwScale, int centre);
+ReadoutTexts readoutsFor(int position, int halfThrow, double throwScale, int centre);
 
-} // namespace readouts
+} // namespace tessaro::settings

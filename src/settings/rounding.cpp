@@ -4,7 +4,7 @@
 #include <limits>
 #include <stdexcept>
 
-namespace rounding {
+namespace tessaro::settings {
 
 double halfEven(double x) {
     const double r = std::round(x);
@@ -24,4 +24,4 @@ double halfAway(double x) {
     return std::round(x);
 }
 
-} // namespace rounding
+} // namespace tessaro::settings

@@ -4,7 +4,7 @@
 
 #include <QtGlobal>
 
-namespace rounding {
+namespace tessaro::settings {
 
 // Nearest whole number, a half going to the even neighbour.
 double halfEven(double x);
@@ -13,4 +13,4 @@ qint16 toInt16(double x);
 // Nearest whole number, a half going away from zero.
 double halfAway(double x);
 
-} // namespace rounding
+} // namespace tessaro::settings

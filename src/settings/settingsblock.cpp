@@ -2,7 +2,7 @@
 
 #include "settings/rounding.h"
 
-namespace block {
+namespace tessaro::settings {
 
 namespace {
 
@@ -20,18 +20,18 @@ struct Field {
     const char *name;
     int pos;
     bool isSigned;
-    editors::Range range;
-    int Decoded::*target;
+    Range range;
+    int BlockValues::*target;
 };
 
 // In the order the window takes them.
 constexpr Field Fields[] = {
-    {"throw", ThrowPos, false, editors::Throw, &Decoded::throwDeg},
-    {"speed", SpeedPos, false, editors::Speed, &Decoded::speed},
-    {"centre", CentrePos, true, editors::Centre, &Decoded::centre},
-    {"reverse", ReversePos, false, editors::CheckBox, &Decoded::reverse},
-    {"deadband", DeadbandPos, false, editors::Deadband, &Decoded::deadband},
-    {"reset", ResetPos, false, editors::CheckBox, &Decoded::reset},
+    {"throw", ThrowPos, false, ThrowRange, &BlockValues::throwDeg},
+    {"speed", SpeedPos, false, SpeedRange, &BlockValues::speed},
+    {"centre", CentrePos, true, CentreRange, &BlockValues::centre},
+    {"reverse", ReversePos, false, CheckBoxRange, &BlockValues::reverse},
+    {"deadband", DeadbandPos, false, DeadbandRange, &BlockValues::deadband},
+    {"reset", ResetPos, false, CheckBoxRange, &BlockValues::reset},
 };
 
 } // namespace
@@ -59,17 +59,17 @@ QByteArray writeHexPair(qint16 v) {
 }
 
 QByteArray writePulseWidth(double microseconds) {
-    const auto p = static_cast<quint16>(rounding::toInt16(microseconds));
+    const auto p = static_cast<quint16>(toInt16(microseconds));
     return QByteArray::number(p, 16).toUpper().rightJustified(4, '0').right(4);
 }
 
 double testPulseWidth(int position, int halfThrow, int centre) {
-    return static_cast<double>(position) / halfThrow * PulseSwing + centre + editors::CentrePulse;
+    return static_cast<double>(position) / halfThrow * PulseSwing + centre + CentrePulse;
 }
 
-QByteArray build(const QByteArray &name, const EditorValues &v, const QByteArray &tail) {
+QByteArray buildBlock(const QByteArray &name, const EditorValues &v, const QByteArray &tail) {
     QByteArray b;
-    b.reserve(Length);
+    b.reserve(BlockLength);
     b += name;
     b += writePulseWidth(testPulseWidth(v.position, v.halfThrow, v.centre));
     b += writeHexPair(static_cast<qint16>(v.throwDeg));
@@ -82,8 +82,8 @@ QByteArray build(const QByteArray &name, const EditorValues &v, const QByteArray
     return b;
 }
 
-DecodeResult decode(const QByteArray &b) {
-    Decoded d;
+DecodedBlock decodeBlock(const QByteArray &b) {
+    BlockValues d;
     for (const Field &f : Fields) {
         const auto v = f.isSigned ? readSignedHexPair(b, f.pos) : readHexPair(b, f.pos);
         if (!v || !f.range.contains(*v)) {
@@ -96,4 +96,4 @@ DecodeResult decode(const QByteArray &b) {
     return {d, {}};
 }
 
-} // namespace block
+} // namespace tessaro::settings

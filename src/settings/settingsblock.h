@@ -8,9 +8,9 @@
 #include <QString>
 #include <optional>
 
-namespace block {
+namespace tessaro::settings {
 
-inline constexpr int Length = 32;
+inline constexpr int BlockLength = 32;
 inline constexpr int NamePos = 0, NameLen = 8;
 inline constexpr int PulsePos = 8;
 inline constexpr int ThrowPos = 12;
@@ -48,9 +48,9 @@ struct EditorValues {
 };
 
 // The block to program: name and tail unchanged, fields from the editors.
-QByteArray build(const QByteArray &name, const EditorValues &v, const QByteArray &tail);
+QByteArray buildBlock(const QByteArray &name, const EditorValues &v, const QByteArray &tail);
 
-struct Decoded {
+struct BlockValues {
     int throwDeg = 0;
     int speed = 0;
     int centre = 0;
@@ -59,13 +59,13 @@ struct Decoded {
     int reset = 0;
 };
 
-struct DecodeResult {
-    std::optional<Decoded> values;
+struct DecodedBlock {
+    std::optional<BlockValues> values;
     // Why the block cannot be shown: the field and the characters it held.
     QString problem;
 };
 
 // Decodes and checks every numeric field against its editor's range.
-DecodeResult decode(const QByteArray &b);
+DecodedBlock decodeBlock(const QByteArray &b);
 
-} // namespace block
+} // namespace tessaro::settings

@@ -10,26 +10,24 @@
 #include <algorithm>
 #include <cmath>
 
-namespace settingsfile {
+namespace tessaro::settings {
 
 namespace {
 
-using block::Decoded;
-
 struct Field {
     const char *key;
-    editors::Range range;
-    int Decoded::*target;
+    Range range;
+    int BlockValues::*target;
 };
 
 // In the order they are written.
 constexpr Field Fields[] = {
-    {"throw", editors::Throw, &Decoded::throwDeg},
-    {"speed", editors::Speed, &Decoded::speed},
-    {"centre", editors::Centre, &Decoded::centre},
-    {"reverse", editors::CheckBox, &Decoded::reverse},
-    {"deadband", editors::Deadband, &Decoded::deadband},
-    {"reset", editors::CheckBox, &Decoded::reset},
+    {"throw", ThrowRange, &BlockValues::throwDeg},
+    {"speed", SpeedRange, &BlockValues::speed},
+    {"centre", CentreRange, &BlockValues::centre},
+    {"reverse", CheckBoxRange, &BlockValues::reverse},
+    {"deadband", DeadbandRange, &BlockValues::deadband},
+    {"reset", CheckBoxRange, &BlockValues::reset},
 };
 
 const char *const FormatKey = "format";
@@ -84,11 +82,11 @@ std::optional<int> wholeNumber(const QJsonValue &v) {
 
 std::optional<QByteArray> blockFromHex(const QJsonValue &v) {
     const QByteArray hex = v.toString().toLatin1();
-    if (!v.isString() || hex.size() != 2 * block::Length)
+    if (!v.isString() || hex.size() != 2 * BlockLength)
         return std::nullopt;
     QByteArray bytes;
     for (int k = 0; k < hex.size(); k += 2) {
-        const auto pair = block::readHexPair(hex, k);
+        const auto pair = readHexPair(hex, k);
         if (!pair)
             return std::nullopt;
         bytes += static_cast<char>(*pair);
@@ -98,29 +96,29 @@ std::optional<QByteArray> blockFromHex(const QJsonValue &v) {
 
 } // namespace
 
-std::optional<ServoSettings> fromBlock(const QByteArray &b) {
-    if (b.size() != block::Length)
+std::optional<ServoSettings> settingsFromBlock(const QByteArray &b) {
+    if (b.size() != BlockLength)
         return std::nullopt;
-    const auto decoded = block::decode(b);
+    const auto decoded = decodeBlock(b);
     if (!decoded.values)
         return std::nullopt;
     return ServoSettings{b, *decoded.values};
 }
 
-QByteArray toJson(const ServoSettings &s) {
+QByteArray settingsJson(const ServoSettings &s) {
     QByteArray out = "{\n";
     const auto line = [&out](const char *key, const QJsonValue &v, bool last = false) {
         out += "    \"" + QByteArray(key) + "\": " + jsonText(v) + (last ? "\n" : ",\n");
     };
-    line(FormatKey, Format);
-    line(NameKey, codepage::fromWindows1252(s.name()));
+    line(FormatKey, FileFormat);
+    line(NameKey, fromWindows1252(s.name()));
     for (const Field &f : Fields)
         line(f.key, s.values.*f.target);
     line(BlockKey, QString::fromLatin1(s.block.toHex().toUpper()), true);
     return out + "}\n";
 }
 
-LoadResult parse(const QByteArray &json, const QString &fileName) {
+LoadResult parseSettings(const QByteArray &json, const QString &fileName) {
     const auto fail = [&fileName](const QString &problem) {
         return LoadResult{std::nullopt, fileName + QStringLiteral(": ") + problem};
     };
@@ -156,23 +154,24 @@ LoadResult parse(const QByteArray &json, const QString &fileName) {
             return fieldFail(key, QStringLiteral(" is missing"));
 
     const QJsonValue format = obj.value(QLatin1String(FormatKey));
-    if (wholeNumber(format) != Format)
-        return fieldFail(QLatin1String(FormatKey),
-                         QStringLiteral(": %1 is not %2, the format this program reads")
-                             .arg(QString::fromUtf8(jsonText(format)), QString::number(Format)));
+    if (wholeNumber(format) != FileFormat)
+        return fieldFail(
+            QLatin1String(FormatKey),
+            QStringLiteral(": %1 is not %2, the format this program reads")
+                .arg(QString::fromUtf8(jsonText(format)), QString::number(FileFormat)));
 
     const QJsonValue hex = obj.value(QLatin1String(BlockKey));
     const auto bytes = blockFromHex(hex);
     if (!bytes)
         return fieldFail(QLatin1String(BlockKey), QStringLiteral(": %1 is not %2 hex digits")
                                                       .arg(QString::fromUtf8(jsonText(hex)),
-                                                           QString::number(2 * block::Length)));
+                                                           QString::number(2 * BlockLength)));
     ServoSettings s{*bytes, {}};
 
     // The block is where the name bytes come from; a name edited in the file
     // would not reach the servo, so it is refused rather than ignored.
     const QJsonValue name = obj.value(QLatin1String(NameKey));
-    const QString blockName = codepage::fromWindows1252(s.name());
+    const QString blockName = fromWindows1252(s.name());
     if (name != QJsonValue(blockName))
         return fieldFail(
             QLatin1String(NameKey),
@@ -194,20 +193,20 @@ LoadResult parse(const QByteArray &json, const QString &fileName) {
     return {s, {}};
 }
 
-LoadResult load(const QString &path) {
+LoadResult loadSettings(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {std::nullopt, QStringLiteral("%1: %2").arg(path, file.errorString())};
-    return parse(file.readAll(), path);
+    return parseSettings(file.readAll(), path);
 }
 
-bool save(const QString &path, const ServoSettings &settings, QString *error) {
+bool saveSettings(const QString &path, const ServoSettings &settings, QString *error) {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(toJson(settings)) >= 0 && file.commit())
+    if (file.open(QIODevice::WriteOnly) && file.write(settingsJson(settings)) >= 0 && file.commit())
         return true;
     if (error)
         *error = QStringLiteral("%1: %2").arg(path, file.errorString());
     return false;
 }
 
-} // namespace settingsfile
+} // namespace tessaro::settings

@@ -15,12 +15,17 @@
 #include <QTest>
 #include <stdexcept>
 
-using registry::RootKey;
+using namespace tessaro;
+using tessaro::about::frmAbout;
+using tessaro::about::GetKeyValue;
+using tessaro::app::Form1;
+
+using platform::RootKey;
 
 namespace {
 
 // Values under "key|name"; keeps the buffer and access asked with and counts open keys.
-struct FakeRegistry : registry::Registry {
+struct FakeRegistry : platform::Registry {
     QMap<QString, QPair<quint32, QByteArray>> values;
     QString openPath;
     QByteArray buffer;
@@ -63,10 +68,11 @@ private slots:
     // 5730 x 4560 twips, window grey; a grey-over-white rule at 2880 twips.
     void makeUp() {
         frmAbout d;
-        QCOMPARE(QStringList({d.windowTitle(), d.lblTitle->text(), d.lblVersion->text(),
-                              d.cmdOK->text(), d.cmdSysInfo->text()}),
-                 QStringList({"About Tessaro", "Korvane Digital Servo PC interface",
-                              QString("Version ") + version::Text, "OK", "&System Info..."}));
+        QCOMPARE(
+            QStringList({d.windowTitle(), d.lblTitle->text(), d.lblVersion->text(), d.cmdOK->text(),
+                         d.cmdSysInfo->text()}),
+            QStringList({"About Tessaro", "Korvane Digital Servo PC interface",
+                         QString("Version ") + platform::VersionText, "OK", "&System Info..."}));
         QVERIFY(d.lblTitle->font().bold() && d.lblVersion->font().bold());
         const QRegularExpression description(
             "^This software enables programming of Korvane Ostrel Digital Servos when used in "
@@ -89,7 +95,7 @@ private slots:
 
     // Chosen again: the same dialog; after OK a fresh one. No parent: it outlives the window.
     void menuOpensOneModelessDialog() {
-        Form1 w(servolink::PortLocator::onlyFolder(m_dir.path()));
+        Form1 w(link::PortLocator::onlyFolder(m_dir.path()));
         const auto open = [&] {
             w.findChild<QAction *>("Frm_About")->trigger();
             QPointer<frmAbout> shown;
@@ -165,19 +171,19 @@ private slots:
         QFETCH(Launch, l);
         FakeRegistry reg;
         for (const auto &[key, text] :
-             {QPair(QString(registry::MsInfoKey) + "|PATH", l.path),
-              {QString(registry::SharedToolsLocationKey) + "|MSINFO", l.folder}})
+             {QPair(QString(platform::MsInfoKey) + "|PATH", l.path),
+              {QString(platform::SharedToolsLocationKey) + "|MSINFO", l.folder}})
             if (!text.isEmpty())
                 reg.values[key] = {1, QFile::encodeName(text) + '\0'};
         QStringList started;
-        registry::SearchPathRegistry standIn({"tessaro-no-such-tool", "true", "sh"});
+        platform::SearchPathRegistry standIn({"tessaro-no-such-tool", "true", "sh"});
         frmAbout dialog;
-        dialog.setSysInfoServices(l.standIn ? standIn : static_cast<registry::Registry &>(reg),
+        dialog.setSysInfoServices(l.standIn ? standIn : static_cast<platform::Registry &>(reg),
                                   [&](const QString &program) {
                                       started << program;
                                       if (l.launcher == 2)
                                           throw std::runtime_error("cannot start");
-                                      return l.launcher == 3 ? sysinfo::startDetached(program)
+                                      return l.launcher == 3 ? about::startDetached(program)
                                                              : l.launcher == 0;
                                   });
         dialog.show();

@@ -4,6 +4,8 @@
 
 #include <QSerialPort>
 
+using namespace tessaro;
+
 class TestEndToEnd : public QObject {
     Q_OBJECT
 
@@ -38,7 +40,7 @@ void TestEndToEnd::programAndReadBack() {
     m_rig->setValue("ScrollCentre", -5);
     m_rig->click("CProgram");
     const QByteArray block("1234567805D75A64FB00020000000000");
-    QCOMPARE(m_servo->received(), protocol::buildFrame(block) + "UU");
+    QCOMPARE(m_servo->received(), link::buildFrame(block) + "UU");
     QCOMPARE(m_servo->block(), block);
     QVERIFY(m_rig->boxes.texts.isEmpty());
     QCOMPARE(m_rig->text("LProg"), QStringLiteral("Idle"));

@@ -11,6 +11,9 @@
 #include <QScopeGuard>
 #include <QScrollBar>
 
+using namespace tessaro;
+using tessaro::app::Form1;
+
 namespace {
 
 QString heard(QWidget *w, QAccessible::Text what = QAccessible::Name) {
@@ -129,7 +132,7 @@ private slots:
         QCOMPARE(reverse->checkState(), Qt::PartiallyChecked);
         servo.clearReceived();
         rig.click("CProgram");
-        QCOMPARE(servo.received().mid(1 + block::ReversePos, 6), QByteArray("020202"));
+        QCOMPARE(servo.received().mid(1 + settings::ReversePos, 6), QByteArray("020202"));
     }
 };
 

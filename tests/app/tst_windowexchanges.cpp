@@ -6,10 +6,12 @@
 #include <QAction>
 #include <QComboBox>
 
+using namespace tessaro;
+
 using servoemu::Fault;
 
 namespace {
-const QByteArray Frame = protocol::buildFrame(ExampleBlock);
+const QByteArray Frame = link::buildFrame(ExampleBlock);
 } // namespace
 
 class TestWindowExchanges : public QObject {
@@ -76,7 +78,7 @@ void TestWindowExchanges::lookWhileProgrammingAndAfter() {
     QVERIFY(m_rig->boxes.plain);
     const QByteArray received = m_rig->servos().at(1).received();
     QCOMPARE(received.mid(9, 4), QByteArray("079E")); // test position 45: 1950 us
-    QCOMPARE(received.mid(protocol::FrameLength), readBack);
+    QCOMPARE(received.mid(link::FrameLength), readBack);
 }
 
 void TestWindowExchanges::resetEndsWithStandard() {
@@ -84,13 +86,13 @@ void TestWindowExchanges::resetEndsWithStandard() {
     m_rig->get("Check1")->setProperty("checked", true);
     m_rig->get("CkReset")->setProperty("checked", true);
     m_rig->click("CProgram");
-    QCOMPARE(m_rig->servos().at(1).received().left(protocol::FrameLength),
-             protocol::buildFrame("1234567805D75A64FB01020100000000"));
+    QCOMPARE(m_rig->servos().at(1).received().left(link::FrameLength),
+             link::buildFrame("1234567805D75A64FB01020100000000"));
     QCOMPARE(m_rig->text("CmbServo"), QStringLiteral("Standard"));
     // What the servo held before the reset is kept.
-    const QStringList kept = backups::list();
+    const QStringList kept = settings::listBackups();
     QCOMPARE(kept.size(), 1);
-    QCOMPARE(settingsfile::load(kept.first()).settings->block, ExampleBlock);
+    QCOMPARE(settings::loadSettings(kept.first()).settings->block, ExampleBlock);
     QCOMPARE(QList({m_rig->value("ScrollThrow"), m_rig->value("ScrollCentre")}), QList({90, 0}));
     QCOMPARE(m_rig->text("CProgram"), QStringLiteral("PROGRAM"));
     QVERIFY(m_rig->boxes.texts.isEmpty());

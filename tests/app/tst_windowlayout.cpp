@@ -6,6 +6,9 @@
 #include <QCheckBox>
 #include <QLabel>
 
+using namespace tessaro;
+using tessaro::app::Form1;
+
 class TestWindowLayout : public QObject {
     Q_OBJECT
 

@@ -6,6 +6,8 @@
 
 #include <QComboBox>
 
+using namespace tessaro;
+
 using servoemu::Fault;
 
 namespace {
@@ -79,19 +81,18 @@ void TestWindowStates::stateAfterConnect_data() {
                     Indent + "CP210x USB Composite Device",
                     Indent + Bullet + "if not, uninstall and reinstall USB drivers"}
             .join('\r');
-    const int busy = int(servolink::OpenFailure::Busy);
+    const int busy = int(link::OpenFailure::Busy);
     QTest::newRow("found") << Servo << Fault::None << 0 << false << "";
     QTest::newRow("no reply") << Servo << Fault::Long37 << 0 << false << troubleshooting;
     // The search stops at the servo whose block is refused.
     QTest::newRow("refused block")
         << QByteArray("1234567805DC8D640000020000000000") << Fault::None << 0 << true
-        << messages::unshowableSettings(QStringLiteral("throw field: 141"));
+        << link::unshowableSettingsText(QStringLiteral("throw field: 141"));
     QTest::newRow("no port listed")
-        << QByteArray() << Fault::None << 0 << false << servolink::noUsablePortText({});
+        << QByteArray() << Fault::None << 0 << false << link::noUsablePortText({});
     QTest::newRow("COM1 in use") << Servo << Fault::None << busy << true << "COM1 (%1): %2";
     QTest::newRow("COM1 not permitted")
-        << Servo << Fault::None << int(servolink::OpenFailure::Permission) << true
-        << "COM1 (%1): %2";
+        << Servo << Fault::None << int(link::OpenFailure::Permission) << true << "COM1 (%1): %2";
 }
 
 void TestWindowStates::stateAfterConnect() {
@@ -107,11 +108,11 @@ void TestWindowStates::stateAfterConnect() {
         rig.servos().add(2, Servo);
     rig.open();
     if (com1Refuses)
-        rig.servos().refuse(1, servolink::OpenFailure(com1Refuses));
+        rig.servos().refuse(1, link::OpenFailure(com1Refuses));
     rig.click("Connect");
 
     const QString com1 = rig.servos().path(1);
-    const auto cause = servolink::openFailureText(servolink::OpenFailure(com1Refuses), com1);
+    const auto cause = link::openFailureText(link::OpenFailure(com1Refuses), com1);
     QCOMPARE(rig.boxes.texts.join('|'), box.replace("%1", com1).replace("%2", cause));
     QVERIFY(rig.boxes.plain);
     const bool found = box.isEmpty() || com1Refuses;
@@ -153,7 +154,7 @@ void TestWindowStates::finalReadFailingAfterTheSearch_data() {
     QTest::newRow("no reply") << 0 << "11"
                               << "10";
     // Beep and message first, then the port list; LED1 keeps its state.
-    QTest::newRow("port in use") << int(servolink::OpenFailure::Busy) << "01"
+    QTest::newRow("port in use") << int(link::OpenFailure::Busy) << "01"
                                  << "11";
 }
 
@@ -164,7 +165,7 @@ void TestWindowStates::finalReadFailingAfterTheSearch() {
     rig.open();
     rig.servos().onRead = [&] {
         if (refuse)
-            rig.servos().refuse(1, servolink::OpenFailure(refuse));
+            rig.servos().refuse(1, link::OpenFailure(refuse));
         else
             rig.servos().at(1).setFault(Fault::Silent);
     };

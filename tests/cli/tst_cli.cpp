@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+using namespace tessaro;
+
 namespace {
 
 struct Run {
@@ -19,21 +21,21 @@ struct Run {
 const QByteArray OddBlock("AB\260CDEFG05D75A64FB010200TAIL1234");
 const QByteArray RefusedBlock("OS2403A105DC5A648000020000000000"); // centre -128
 
-block::Decoded fieldsOf(const QByteArray &b) {
-    return *block::decode(b).values;
+settings::BlockValues fieldsOf(const QByteArray &b) {
+    return *settings::decodeBlock(b).values;
 }
 
 // The frame the window's PROGRAM sends for these values at test position 0.
-QByteArray windowFrame(const QByteArray &servoBlock, const block::Decoded &v) {
-    const block::EditorValues e(0, rounding::toInt16(v.throwDeg / 2.0), v.throwDeg, v.speed,
-                                v.centre, v.reverse, v.deadband, v.reset);
-    return protocol::buildFrame(
-        block::build(servoBlock.left(block::NameLen), e, servoBlock.right(block::TailLen)));
+QByteArray windowFrame(const QByteArray &servoBlock, const settings::BlockValues &v) {
+    const settings::EditorValues e(0, settings::toInt16(v.throwDeg / 2.0), v.throwDeg, v.speed,
+                                   v.centre, v.reverse, v.deadband, v.reset);
+    return link::buildFrame(settings::buildBlock(servoBlock.left(settings::NameLen), e,
+                                                 servoBlock.right(settings::TailLen)));
 }
 
 QByteArray programmingFrame(const servoemu::ServoEmulator *servo) {
     const QByteArray received = servo->received();
-    return received.mid(received.indexOf(protocol::StartByte), protocol::FrameLength);
+    return received.mid(received.indexOf(link::StartByte), link::FrameLength);
 }
 
 } // namespace
@@ -83,7 +85,7 @@ class CliTest : public QObject {
                          const QByteArray &to = {}) {
         QFile f(path(name));
         if (f.open(QIODevice::WriteOnly))
-            f.write(settingsfile::toJson(*settingsfile::fromBlock(block)).replace(from, to));
+            f.write(settings::settingsJson(*settings::settingsFromBlock(block)).replace(from, to));
         return f.fileName();
     }
 
@@ -182,7 +184,7 @@ private slots:
         QCOMPARE(frame, windowFrame(own, fieldsOf(fields)));
         const bool reset = fieldsOf(fields).reset == 1;
         QCOMPARE(s->block(), reset ? servoemu::ServoEmulator::withFactorySettings(own)
-                                   : frame.mid(1, block::Length));
+                                   : frame.mid(1, settings::BlockLength));
         if (reset)
             QVERIFY2(r.out.contains(QStringLiteral("reset     0")), qPrintable(r.out));
         const Run listed = cli(QStringLiteral("backups"));
@@ -214,8 +216,8 @@ private slots:
         const Run r = cli(QStringLiteral("write %D/saved.json --port COM2"));
         QVERIFY2(r.code == 0, qPrintable(r.err));
         QCOMPARE(programmingFrame(second), windowFrame(own, fieldsOf(OddBlock)));
-        QCOMPARE(second->block().left(block::NameLen), own.left(block::NameLen));
-        QCOMPARE(second->block().right(block::TailLen), own.right(block::TailLen));
+        QCOMPARE(second->block().left(settings::NameLen), own.left(settings::NameLen));
+        QCOMPARE(second->block().right(settings::TailLen), own.right(settings::TailLen));
     }
 
     void portsListsUsableAndGonePorts() {

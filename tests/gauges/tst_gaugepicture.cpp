@@ -5,6 +5,8 @@
 #include <QTest>
 #include <QtMath>
 
+using namespace tessaro;
+
 using gauges::GaugeId;
 
 namespace {
@@ -99,7 +101,7 @@ private slots:
         }
         QCOMPARE(gauges::gaugeReadout(params, qint16(g.value), in), g.text);
         const int x = g.id == GaugeId::Centre ? 115 : 120;
-        Chart::AngularMeter alone(150, 90, 0x123456);
+        platform::AngularMeter alone(150, 90, 0x123456);
         alone.addText(x, 5, g.text, "arial.ttf", 8, g.darkBlue ? 0x0404A2 : 0xFFFFFF, 7)
             .setBackground(0xA3A3A3, 0x000000, -1);
         const QImage expected = alone.makePicture();

@@ -5,8 +5,10 @@
 
 #include <QTest>
 
+using namespace tessaro;
+
+using link::ReadStatus;
 using servoemu::Fault;
-using servolink::ReadStatus;
 
 namespace {
 // Its checksum "AB" has letters, so a lower-case one differs.
@@ -37,7 +39,7 @@ void TestExchanges::readOutcome_data() {
     QTest::newRow("mismatch once") << Letters << Fault::WrongChecksum << 2 << "";
     QTest::newRow("lower case once") << Letters << Fault::LowerCaseChecksum << 2 << "";
     QTest::newRow("mismatch always")
-        << Letters << Fault::WrongChecksum << 1 + protocol::MaxChecksumRetries << "";
+        << Letters << Fault::WrongChecksum << 1 + link::MaxChecksumRetries << "";
     for (Fault f : {Fault::Silent, Fault::Short35, Fault::Long37, Fault::EarlyReply})
         QTest::addRow("%s always", qPrintable(servoemu::faultName(f))) << Letters << f << 1 << "";
     QTest::newRow("throw 141") << QByteArray("1234567805DC8D640000020000000000") << Fault::None << 2
@@ -63,11 +65,11 @@ void TestExchanges::readOutcome() {
         QCOMPARE(link.session.readPort(0).status, ReadStatus::Read);
         link.servos->at(1).setBlock(block);
     }
-    const servolink::ReadOutcome read = link.session.readPort(0);
-    QCOMPARE(link.servos->at(1).received(), QByteArray(requests, protocol::ReadRequest));
+    const link::ReadOutcome read = link.session.readPort(0);
+    QCOMPARE(link.servos->at(1).received(), QByteArray(requests, link::ReadRequest));
     if (!refusal.isEmpty() || always) {
         QCOMPARE(read.status, always ? ReadStatus::NoReply : ReadStatus::Refused);
-        QCOMPARE(read.text, always ? QString() : messages::unshowableSettings(refusal));
+        QCOMPARE(read.text, always ? QString() : link::unshowableSettingsText(refusal));
         QVERIFY(link.session.settingsBlock().isEmpty());
         return;
     }
@@ -80,14 +82,14 @@ void TestExchanges::readOutcome() {
 }
 
 void TestExchanges::framingBytesDecide() {
-    QByteArray reply = protocol::buildFrame(QByteArray(32, '0')); // sums to 0x600
+    QByteArray reply = link::buildFrame(QByteArray(32, '0')); // sums to 0x600
     QCOMPARE(reply.mid(33, 2), QByteArray("00"));
-    QCOMPARE(protocol::checkReplyFrame(reply), protocol::ReplyCheck::Valid);
+    QCOMPARE(link::checkReplyFrame(reply), link::ReplyCheck::Valid);
     reply[35] = 0x0A;
-    QCOMPARE(protocol::checkReplyFrame(reply), protocol::ReplyCheck::Invalid);
-    reply[35] = protocol::EndByte;
+    QCOMPARE(link::checkReplyFrame(reply), link::ReplyCheck::Invalid);
+    reply[35] = link::EndByte;
     reply[0] = 0x0B;
-    QCOMPARE(protocol::checkReplyFrame(reply), protocol::ReplyCheck::Invalid);
+    QCOMPARE(link::checkReplyFrame(reply), link::ReplyCheck::Invalid);
 }
 
 void TestExchanges::programmingFramesAreTheWorkedExamples() {
@@ -95,12 +97,12 @@ void TestExchanges::programmingFramesAreTheWorkedExamples() {
     link.servos->add(1);
     link.session.FindComPorts();
     QCOMPARE(link.session.readPort(0).status, ReadStatus::Read);
-    block::EditorValues values;
+    settings::EditorValues values;
     const auto unchanged = link.session.programPort(0, link.session.blockFor(values));
     values.centre = -5;
     values.reverse = values.reset = 1;
     const auto reset = link.session.programPort(0, link.session.blockFor(values));
-    const QByteArray start(1, protocol::StartByte), end(1, protocol::EndByte);
+    const QByteArray start(1, link::StartByte), end(1, link::EndByte);
     QCOMPARE(link.servos->writes.mid(1), QList<QByteArray>({start,
                                                             "1234567805DC5A640000020000000000"
                                                             "72",
@@ -109,8 +111,8 @@ void TestExchanges::programmingFramesAreTheWorkedExamples() {
                                                             "90",
                                                             end}));
     QCOMPARE(unchanged.reply + reset.reply, QByteArray("7290"));
-    QVERIFY(unchanged.status == servolink::ProgramStatus::Acknowledged &&
-            reset.status == servolink::ProgramStatus::Acknowledged);
+    QVERIFY(unchanged.status == link::ProgramStatus::Acknowledged &&
+            reset.status == link::ProgramStatus::Acknowledged);
     QVERIFY(!link.session.port().portOpen());
 }
 
@@ -131,7 +133,7 @@ void TestExchanges::badAcknowledgement() {
     link.servos->add(1, Letters).setFault(fault);
     link.session.FindComPorts();
     const auto outcome = link.session.programPort(0, Letters);
-    QCOMPARE(outcome.status, servolink::ProgramStatus::WrongAcknowledgement);
+    QCOMPARE(outcome.status, link::ProgramStatus::WrongAcknowledgement);
     QCOMPARE(outcome.reply, reply);
 }
 

@@ -4,8 +4,10 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace tessaro;
+
+using link::ReadStatus;
 using servoemu::Fault;
-using servolink::ReadStatus;
 
 class TestInterruptions : public QObject {
     Q_OBJECT
@@ -22,7 +24,7 @@ private:
     static void cutShort();
 };
 
-static void exchange(servolink::Session &session, bool programming) {
+static void exchange(link::Session &session, bool programming) {
     if (programming)
         session.programPort(0, ExampleBlock);
     else
@@ -44,14 +46,14 @@ void TestInterruptions::pulledCableIsAnErrorUntilPluggedBack() {
     link.servos->add(1).setFault(fault);
     link.session.FindComPorts();
     QString error;
-    connect(&link.session, &servolink::Session::linkError, [&](const QString &t) { error = t; });
+    connect(&link.session, &link::Session::linkError, [&](const QString &t) { error = t; });
     // Pulled at the discard step, so the port is lost in the reply wait.
     link.servos->onRead = [&] { link.servos->pullCable(1); };
     exchange(link.session, programming);
     QCOMPARE(error, "COM1 (" + link.servos->path(1) + "): the device was disconnected");
     QVERIFY(!link.session.port().portOpen() && !link.session.clock().running());
     QCOMPARE(link.session.clock().ticks(), 0);
-    QCOMPARE(link.session.clock().intervalMs(), protocol::TickMs);
+    QCOMPARE(link.session.clock().intervalMs(), link::TickMs);
     QVERIFY(link.session.listedPortsGone());
     link.servos->plugBack(1);
     QVERIFY(!link.session.listedPortsGone());
@@ -67,36 +69,36 @@ void TestInterruptions::cancelEndsTheWaitAndSendsNothingMore() {
     link.servos->add(1).setFault(fault);
     link.session.FindComPorts();
     {
-        servolink::Session::Exchange held(link.session);
+        link::Session::Exchange held(link.session);
         QTimer::singleShot(0, [&] { link.session.cancel(); }); // in the first settle wait
         // A wait left to run would outlast the reply time-out.
         QTimer timeOut;
         timeOut.setSingleShot(true);
-        timeOut.start(protocol::ReplyTimeoutTicks * protocol::TickMs);
+        timeOut.start(link::ReplyTimeoutTicks * link::TickMs);
         exchange(link.session, programming);
         QVERIFY(timeOut.isActive());
         QCOMPARE(link.servos->at(1).received(),
-                 programming ? protocol::buildFrame(ExampleBlock) : QByteArray("U"));
+                 programming ? link::buildFrame(ExampleBlock) : QByteArray("U"));
     }
     // The next exchange is not cancelled: it repeats the request after a mismatch.
     link.servos->at(1).setFault(Fault::WrongChecksum, 1);
-    servolink::Session::Exchange next(link.session);
+    link::Session::Exchange next(link.session);
     QCOMPARE(link.session.readPort(0).status, ReadStatus::Read);
 }
 
 void TestInterruptions::oneExchangeAtATime() {
     LinkRig link;
     {
-        servolink::Session::Exchange first(link.session);
+        link::Session::Exchange first(link.session);
         QVERIFY(first && link.session.busy());
-        QVERIFY(!servolink::Session::Exchange(link.session));
+        QVERIFY(!link::Session::Exchange(link.session));
     }
     QVERIFY(!link.session.busy());
-    QVERIFY(servolink::Session::Exchange(link.session));
+    QVERIFY(link::Session::Exchange(link.session));
 }
 
 void TestInterruptions::tickCountSaturatesInsteadOfOverflowing() {
-    servolink::TickClock clock;
+    link::TickClock clock;
     for (int i = 0; i < 40000; ++i)
         clock.Timer1_Timer();
     QCOMPARE(clock.ticks(), qint16(32767));

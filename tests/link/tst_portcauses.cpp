@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using namespace servolink;
+using namespace tessaro::link;
 
 namespace {
 

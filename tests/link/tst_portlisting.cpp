@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace tessaro;
+
 class TestPortListing : public QObject {
     Q_OBJECT
 
@@ -32,7 +34,7 @@ void TestPortListing::portsThatOpenAreListedInOrder() {
     for (int com : servos) {
         link.servos->add(std::abs(com));
         if (com < 0)
-            link.servos->refuse(-com, servolink::OpenFailure::Busy);
+            link.servos->refuse(-com, link::OpenFailure::Busy);
     }
     link.session.FindComPorts();
     QCOMPARE(link.session.portTable(), listed);
@@ -55,7 +57,7 @@ void TestPortListing::searchStopsAtTheFirstServo() {
 void TestPortListing::portNumbersOneToTwentyOne() {
     LinkRig link;
     for (int n : {0, 22})
-        QVERIFY_THROWS_EXCEPTION(servolink::SerialError, link.session.port().setCommPort(n));
+        QVERIFY_THROWS_EXCEPTION(link::SerialError, link.session.port().setCommPort(n));
     link.session.port().setCommPort(21);
     QCOMPARE(link.session.port().commPort(), 21);
 }

@@ -2,6 +2,8 @@
 // fallback looks is found by the system's locator and never by a test's.
 #include "support/windowrig.h"
 
+using namespace tessaro;
+
 class TestPortLocator : public QObject {
     Q_OBJECT
 
@@ -27,22 +29,22 @@ void TestPortLocator::init() {
 }
 
 void TestPortLocator::systemLocatorFindsThePlantedAdapter() {
-    servolink::Session session(servolink::PortLocator::system(m_dev->path()));
+    link::Session session(link::PortLocator::system(m_dev->path()));
     session.FindComPorts();
     QCOMPARE(session.portTable(), std::vector<int>{1});
-    QCOMPARE(session.readPort(0).status, servolink::ReadStatus::Read);
-    QCOMPARE(m_adapter->received(), QByteArray(1, protocol::ReadRequest));
+    QCOMPARE(session.readPort(0).status, link::ReadStatus::Read);
+    QCOMPARE(m_adapter->received(), QByteArray(1, link::ReadRequest));
 }
 
 void TestPortLocator::testLocatorNeverOpensIt() {
-    const auto ports = servolink::PortLocator::onlyFolder(m_dev->path());
-    for (int n = servolink::FirstPort; n <= servolink::LastPort; ++n)
+    const auto ports = link::PortLocator::onlyFolder(m_dev->path());
+    for (int n = link::FirstPort; n <= link::LastPort; ++n)
         QCOMPARE(ports.devicePath(n), m_dev->filePath(QStringLiteral("COM%1").arg(n)));
-    servolink::Session session(ports);
+    link::Session session(ports);
     session.FindComPorts();
     QVERIFY(session.portTable().empty());
-    QCOMPARE(session.readPort(0).status, servolink::ReadStatus::Error);
-    QCOMPARE(session.programPort(0, ExampleBlock).status, servolink::ProgramStatus::Error);
+    QCOMPARE(session.readPort(0).status, link::ReadStatus::Error);
+    QCOMPARE(session.programPort(0, ExampleBlock).status, link::ProgramStatus::Error);
     QVERIFY(m_adapter->waitForIdle(1000));
     QCOMPARE(m_adapter->received(), QByteArray());
 }
@@ -51,13 +53,13 @@ void TestPortLocator::testLocatorNeverOpensIt() {
 // nothing else changes.
 void TestPortLocator::adapterAtAnyPathIsCom1() {
     const QTemporaryDir empty;
-    auto ports = servolink::PortLocator::onlyFolder(empty.path());
+    auto ports = link::PortLocator::onlyFolder(empty.path());
     ports.com1Path = m_dev->filePath(QStringLiteral("ttyUSB0"));
     QCOMPARE(ports.devicePath(2), empty.filePath(QStringLiteral("COM2")));
-    servolink::Session session(ports);
+    link::Session session(ports);
     session.FindComPorts();
     QCOMPARE(session.portTable(), std::vector<int>{1});
-    QCOMPARE(session.readPort(0).status, servolink::ReadStatus::Read);
+    QCOMPARE(session.readPort(0).status, link::ReadStatus::Read);
 }
 
 QTEST_MAIN(TestPortLocator)

@@ -11,13 +11,15 @@
 #include <poll.h>
 #include <unistd.h>
 
-using namespace servoemu;
-using protocol::buildFrame;
+using namespace tessaro;
+
+using namespace tessaro::servoemu;
+using link::buildFrame;
 
 namespace {
 
 constexpr int Patience = 5000; // only so that a broken build cannot hang
-const QByteArray Request(1, protocol::ReadRequest);
+const QByteArray Request(1, link::ReadRequest);
 const QByteArray Reply("\x0COS2403A105DC5A640000020000000000AB\x0D");
 const QByteArray NewBlock("NEWSERVO05D75A64FB0102000000TAIL"); // checksum "CE"
 
@@ -72,10 +74,10 @@ private slots:
         row("read request", None, {Request}, Reply, def);
         row("programming frame", None, {f}, "CE", NewBlock);
         row("frame in pieces", None, {f.left(1), f.mid(1, 20), f.mid(21)}, "CE", NewBlock);
-        row("reset request", None, {buildFrame(reset)}, protocol::frameChecksum(reset), factory);
+        row("reset request", None, {buildFrame(reset)}, link::frameChecksum(reset), factory);
         row("bad checksum", None, {f.left(33) + "73\x0D"}, "73", def);
         row("bytes above 0x7F", None, {buildFrame(high), Request},
-            protocol::frameChecksum(high) + buildFrame(high), high);
+            link::frameChecksum(high) + buildFrame(high), high);
         row("no end byte", None, {"\x0C" + QByteArray(34, 'x') + Request}, Reply, def);
         // An empty chunk: the line went quiet in the middle of a frame.
         row("unfinished frame dropped", None, {f.left(10), {}, f.mid(10) + Request}, Reply, def);

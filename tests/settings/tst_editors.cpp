@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace tessaro;
+
 namespace {
 
 // Preset (3 Hitec, 4 JR, 0 none); the test position set before the throw when `first`.

@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+using namespace tessaro;
+
 namespace {
 
 // Throw 90, speed 100, deadband 2; name and tail go back unchanged, whatever they hold.
@@ -36,11 +38,11 @@ private slots:
 
     void builds() {
         QFETCH(Build, b);
-        const block::EditorValues v{b.position, b.halfThrow, 90, 100,
-                                    b.centre,   b.reverse,   2,  b.reset};
-        QCOMPARE(block::build(b.block.left(8), v, b.block.right(8)), b.block);
+        const settings::EditorValues v{b.position, b.halfThrow, 90, 100,
+                                       b.centre,   b.reverse,   2,  b.reset};
+        QCOMPARE(settings::buildBlock(b.block.left(8), v, b.block.right(8)), b.block);
         if (!b.checksum.isEmpty())
-            QCOMPARE(protocol::frameChecksum(b.block), b.checksum);
+            QCOMPARE(link::frameChecksum(b.block), b.checksum);
     }
 
     // "throw speed centre reverse deadband reset", or which field no editor can show.
@@ -65,8 +67,8 @@ private slots:
 
     void decodes() {
         QFETCH(QByteArray, block);
-        const block::DecodeResult r = block::decode(block);
-        const block::Decoded d = r.values.value_or(block::Decoded{});
+        const settings::DecodedBlock r = settings::decodeBlock(block);
+        const settings::BlockValues d = r.values.value_or(settings::BlockValues{});
         QStringList shown;
         for (int v : {d.throwDeg, d.speed, d.centre, d.reverse, d.deadband, d.reset})
             shown << QString::number(v);
@@ -74,7 +76,7 @@ private slots:
     }
 
     void pulseWidthBeyond16BitsIsAnError() {
-        QVERIFY_THROWS_EXCEPTION(std::overflow_error, block::writePulseWidth(32767.5));
+        QVERIFY_THROWS_EXCEPTION(std::overflow_error, settings::writePulseWidth(32767.5));
     }
 };
 

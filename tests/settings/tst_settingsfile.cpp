@@ -5,14 +5,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace tessaro;
+
 namespace {
-const QByteArray Good = block::build("12345678", {}, "00000000");
+const QByteArray Good = settings::buildBlock("12345678", {}, "00000000");
 
 // A good file with one field's value text replaced, or the field dropped.
 QByteArray with(const QString &key, const QByteArray &value) {
     const QRegularExpression line(QStringLiteral("\n *\"%1\": [^\n]*?(,?)(?=\n)").arg(key));
     const QString to = value.isNull() ? QString() : "\n\"" + key + "\": " + value + "\\1";
-    return QString::fromUtf8(settingsfile::toJson(*settingsfile::fromBlock(Good)))
+    return QString::fromUtf8(settings::settingsJson(*settings::settingsFromBlock(Good)))
         .replace(line, to)
         .toUtf8();
 }
@@ -31,28 +33,28 @@ private slots:
 
 void TestSettingsFile::savedFileLoadsBackExactly_data() {
     QTest::addColumn<QByteArray>("block");
-    QTest::newRow("high bytes") << block::build("\x80\x81\xE9\xFF\x8D\x9D\x90\x8F",
-                                                {0, 70, 140, 1, -127, 1, 16, 1},
-                                                "\xFF\x80 \"\\\x01\x7F~");
-    QTest::newRow("markup and nul") << block::build(
+    QTest::newRow("high bytes") << settings::buildBlock("\x80\x81\xE9\xFF\x8D\x9D\x90\x8F",
+                                                        {0, 70, 140, 1, -127, 1, 16, 1},
+                                                        "\xFF\x80 \"\\\x01\x7F~");
+    QTest::newRow("markup and nul") << settings::buildBlock(
         QByteArray("<b>&amp\0", 8), {0, 15, 30, 100, 127, 0, 0, 0}, QByteArray("\0</b>\t\r\n", 8));
 }
 
 void TestSettingsFile::savedFileLoadsBackExactly() {
     QFETCH(QByteArray, block);
-    const auto settings = settingsfile::fromBlock(block);
+    const auto settings = settings::settingsFromBlock(block);
     QVERIFY(settings);
     QTemporaryDir dir;
-    QVERIFY(settingsfile::save(dir.filePath("s.json"), *settings, nullptr));
-    const auto loaded = settingsfile::load(dir.filePath("s.json"));
+    QVERIFY(settings::saveSettings(dir.filePath("s.json"), *settings, nullptr));
+    const auto loaded = settings::loadSettings(dir.filePath("s.json"));
     QVERIFY2(loaded.settings, qPrintable(loaded.error));
     QCOMPARE(loaded.settings->block, block);
-    QCOMPARE(settingsfile::toJson(*loaded.settings), settingsfile::toJson(*settings));
+    QCOMPARE(settings::settingsJson(*loaded.settings), settings::settingsJson(*settings));
 }
 
 void TestSettingsFile::fileValuesOverrideTheBlocksFields() {
     const auto r =
-        settingsfile::parse(with("throw", "120").replace("\"reset\": 0", "\"reset\": 2"), "a");
+        settings::parseSettings(with("throw", "120").replace("\"reset\": 0", "\"reset\": 2"), "a");
     QVERIFY2(r.settings, qPrintable(r.error));
     QCOMPARE(r.settings->values.throwDeg, 120);
     QCOMPARE(r.settings->values.reset, 2);
@@ -74,10 +76,10 @@ void TestSettingsFile::badFilesAreRefused_data() {
     row(with("throw", R"("90")"), R"(field "throw": "90" is not a whole number from 30 to 140)");
     row(with("speed", "50.5"), R"(field "speed": 50.5 is not a whole number from 1 to 100)");
     row(with("deadband", "true"), R"(field "deadband": true is not a whole number from 0 to 16)");
-    const std::pair<const char *, editors::Range> ranges[] = {
-        {"throw", editors::Throw},      {"speed", editors::Speed},
-        {"centre", editors::Centre},    {"deadband", editors::Deadband},
-        {"reverse", editors::CheckBox}, {"reset", editors::CheckBox}};
+    const std::pair<const char *, settings::Range> ranges[] = {
+        {"throw", settings::ThrowRange},      {"speed", settings::SpeedRange},
+        {"centre", settings::CentreRange},    {"deadband", settings::DeadbandRange},
+        {"reverse", settings::CheckBoxRange}, {"reset", settings::CheckBoxRange}};
     for (const auto &[key, range] : ranges)
         for (const int v : {range.min - 1, range.max + 1})
             QTest::addRow("%s %d", key, v)
@@ -98,7 +100,7 @@ void TestSettingsFile::badFilesAreRefused_data() {
 void TestSettingsFile::badFilesAreRefused() {
     QFETCH(QByteArray, json);
     QFETCH(QString, error);
-    const auto r = settingsfile::parse(json, "servo.json");
+    const auto r = settings::parseSettings(json, "servo.json");
     QVERIFY(!r.settings);
     QVERIFY2(r.error.startsWith("servo.json: " + error), qPrintable(r.error));
 }

@@ -1,4 +1,4 @@
-// Servos in the test process: a transport over servoemu::Responders at
+// Servos in the test process: a transport over tessaro::servoemu::Responders at
 // <folder>/COMn, with no pty and no clock but the link's. An answer is
 // readable from the first readAll() after the write that asked for it, that
 // is just after AwaitReply's discard step; an early one at once, so it is discarded.
@@ -16,15 +16,15 @@
 // The worked-example block: name 12345678, throw 90, speed 100, centre 0, deadband 2.
 inline const QByteArray ExampleBlock("1234567805DC5A640000020000000000");
 
-class ServoTransport : public servolink::Transport {
+class ServoTransport : public tessaro::link::Transport {
 public:
-    using OpenFailure = servolink::OpenFailure;
+    using OpenFailure = tessaro::link::OpenFailure;
     explicit ServoTransport(QString folder) : m_folder(std::move(folder)) {}
 
-    servoemu::Responder &add(int com, const QByteArray &block = ExampleBlock) {
-        return *(m_servos[path(com)] = std::make_unique<servoemu::Responder>(block));
+    tessaro::servoemu::Responder &add(int com, const QByteArray &block = ExampleBlock) {
+        return *(m_servos[path(com)] = std::make_unique<tessaro::servoemu::Responder>(block));
     }
-    servoemu::Responder &at(int com) { return *m_servos.at(path(com)); }
+    tessaro::servoemu::Responder &at(int com) { return *m_servos.at(path(com)); }
     QString path(int com) const { return m_folder + QStringLiteral("/COM%1").arg(com); }
     // Opening fails this way from now on; NotFound: the adapter is pulled out.
     void refuse(int com, OpenFailure why) {
@@ -56,7 +56,7 @@ public:
     bool isOpen() const override { return m_open; }
     bool write(const QByteArray &bytes) override {
         writes << bytes;
-        for (const servoemu::Answer &a : m_open->receive(bytes))
+        for (const tessaro::servoemu::Answer &a : m_open->receive(bytes))
             (a.early ? m_readable : m_due) += a.bytes;
         return true;
     }
@@ -75,9 +75,9 @@ public:
 
 private:
     QString m_folder;
-    std::map<QString, std::unique_ptr<servoemu::Responder>> m_servos;
+    std::map<QString, std::unique_ptr<tessaro::servoemu::Responder>> m_servos;
     std::map<QString, OpenFailure> m_refused;
-    servoemu::Responder *m_open = nullptr;
+    tessaro::servoemu::Responder *m_open = nullptr;
     QString m_openPath;
     QByteArray m_readable, m_due;
 };
@@ -86,6 +86,6 @@ private:
 struct LinkRig {
     QTemporaryDir dir;
     ServoTransport *servos = new ServoTransport(dir.path());
-    servolink::Session session{servolink::PortLocator::onlyFolder(dir.path()),
-                               std::unique_ptr<servolink::Transport>(servos)};
+    tessaro::link::Session session{tessaro::link::PortLocator::onlyFolder(dir.path()),
+                                   std::unique_ptr<tessaro::link::Transport>(servos)};
 };

@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 QByteArray servoBlock(int throwDeg, int speed, int centre, int reverse, int deadband, int reset) {
-    return block::build("TESTSRV1", {0, 45, throwDeg, speed, centre, reverse, deadband, reset},
-                        "TAILTAIL");
+    return tessaro::settings::buildBlock(
+        "TESTSRV1", {0, 45, throwDeg, speed, centre, reverse, deadband, reset}, "TAILTAIL");
 }
 
 SettingsWindow::SettingsWindow(const QByteArray &block) {
@@ -18,7 +18,8 @@ SettingsWindow::SettingsWindow(const QByteArray &block) {
     if (!block.isEmpty())
         port->add(1, block);
     servos = port.get();
-    form = std::make_unique<Form1>(servolink::PortLocator::onlyFolder(dir.path()), std::move(port));
+    form = std::make_unique<tessaro::app::Form1>(tessaro::link::PortLocator::onlyFolder(dir.path()),
+                                                 std::move(port));
 }
 
 void SettingsWindow::set(std::initializer_list<std::pair<const char *, int>> values) const {
@@ -49,13 +50,15 @@ void SettingsWindow::chooseTransmitter(int i) {
 }
 
 QString SettingsWindow::staleGauge() const {
-    // In the order of gauges::AllGauges; the centre gauge shows 1500 + the offset.
+    // In the order of tessaro::gauges::AllGauges; the centre gauge shows 1500 + the offset.
     const char *names[] = {"Throw", "Speed", "Centre", "Deadband", "Position"};
     for (std::size_t i = 0; i < std::size(names); ++i) {
         const auto value = qint16(bar(names[i])->value() + (i == 2) * 1500);
-        const QImage shown = get<ChartViewer>(QString("Chart") + names[i])->picture();
-        if (shown != gauges::drawGauge(gauges::gaugeParams(gauges::AllGauges[i]), value,
-                                       form->gaugeInputs()))
+        const QImage shown =
+            get<tessaro::platform::ChartViewer>(QString("Chart") + names[i])->picture();
+        if (shown !=
+            tessaro::gauges::drawGauge(tessaro::gauges::gaugeParams(tessaro::gauges::AllGauges[i]),
+                                       value, form->gaugeInputs()))
             return QString("Chart") + names[i];
     }
     return {};

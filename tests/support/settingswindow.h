@@ -32,5 +32,5 @@ struct SettingsWindow {
     QTemporaryDir dir;
     ServoTransport *servos = nullptr;
     QByteArray sent() const { return servos->writes.join(); } // every byte written
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<tessaro::app::Form1> form;
 };

@@ -13,11 +13,11 @@
 // A servo on a pty published as COMn in the folder (com 0: not published). It
 // answers well after the discard step, so a loaded machine's late ticks cannot
 // make a good reply look short. Null, with the test failed, when it cannot start.
-inline std::unique_ptr<servoemu::ServoEmulator>
+inline std::unique_ptr<tessaro::servoemu::ServoEmulator>
 startPtyServo(const QString &folder, int com, const QByteArray &block = ExampleBlock,
-              servoemu::Fault fault = servoemu::Fault::None) {
-    auto servo = std::make_unique<servoemu::ServoEmulator>(
-        servoemu::Options{block, fault, -1, 250, 521, folder});
+              tessaro::servoemu::Fault fault = tessaro::servoemu::Fault::None) {
+    auto servo = std::make_unique<tessaro::servoemu::ServoEmulator>(
+        tessaro::servoemu::Options{block, fault, -1, 250, 521, folder});
     QString error;
     if (servo->start(&error) && (com == 0 || servo->publishAs(com, &error)))
         return servo;
@@ -38,9 +38,10 @@ public:
     QString folder() const { return m_dir.path(); }
     ServoTransport &servos() { return *m_servos; }
     // Makes and shows the window; its port listing sees the servos there so far.
-    Form1 &open() {
-        m_form = std::make_unique<Form1>(servolink::PortLocator::onlyFolder(folder()),
-                                         m_realPorts ? nullptr : std::move(m_transport));
+    tessaro::app::Form1 &open() {
+        m_form =
+            std::make_unique<tessaro::app::Form1>(tessaro::link::PortLocator::onlyFolder(folder()),
+                                                  m_realPorts ? nullptr : std::move(m_transport));
         m_form->show();
         return *m_form;
     }
@@ -53,7 +54,7 @@ public:
         click("Connect");
         return editorsEnabled() && m_form->session().settingsBlock() == ExampleBlock;
     }
-    Form1 &form() { return *m_form; }
+    tessaro::app::Form1 &form() { return *m_form; }
 
     template <typename T = QWidget> T *get(const char *name) const {
         return m_form->findChild<T *>(QLatin1String(name));
@@ -85,5 +86,5 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<ServoTransport> m_transport = std::make_unique<ServoTransport>(folder());
     ServoTransport *m_servos = m_transport.get();
-    std::unique_ptr<Form1> m_form;
+    std::unique_ptr<tessaro::app::Form1> m_form;
 };

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+namespace tessaro::cli {
+
 namespace {
 
 // The time a backup's file name carries, as ISO 8601 UTC.
@@ -23,16 +25,17 @@ QString timeOf(const QString &path) {
 } // namespace
 
 int runBackups(const Options &) {
-    const QStringList paths = backups::list();
+    const QStringList paths = settings::listBackups();
     if (paths.isEmpty())
-        out::message(QStringLiteral("no backups in %1").arg(backups::folder()));
+        message(QStringLiteral("no backups in %1").arg(settings::backupFolder()));
     for (const QString &path : paths) {
-        const settingsfile::LoadResult loaded = settingsfile::load(path);
+        const settings::LoadResult loaded = settings::loadSettings(path);
         const QString name =
-            loaded.settings
-                ? QLatin1Char('"') + out::shown(loaded.settings->name()) + QLatin1Char('"')
-                : QStringLiteral("(unreadable)");
-        out::data(QStringLiteral("%1  %2  %3").arg(path, name, timeOf(path)));
+            loaded.settings ? QLatin1Char('"') + shown(loaded.settings->name()) + QLatin1Char('"')
+                            : QStringLiteral("(unreadable)");
+        data(QStringLiteral("%1  %2  %3").arg(path, name, timeOf(path)));
     }
-    return exitcode::Ok;
+    return Exit::Ok;
 }
+
+} // namespace tessaro::cli

@@ -3,6 +3,8 @@
 
 #include "options.h"
 
+namespace tessaro::cli {
+
 int runPorts(const Options &options);
 int runRead(const Options &options);
 int runSave(const Options &options);
@@ -11,3 +13,5 @@ int runSet(const Options &options);
 int runReset(const Options &options);
 int runBackups(const Options &options);
 int runRestore(const Options &options);
+
+} // namespace tessaro::cli

@@ -1,22 +1,25 @@
 // One exit code per outcome, so scripts can tell them apart.
 #pragma once
 
-namespace exitcode {
+namespace tessaro::cli {
 
-enum : int {
-    Ok = 0,
-    Usage = 1,        // bad file, bad option or argument; nothing was sent
-    NoServo = 2,      // no servo answered
-    Refused = 3,      // the servo's block holds a field no editor can show
-    PortUnusable = 4, // no adapter, permission denied, busy or gone
-    WrongAck = 5,     // the servo did not acknowledge the programming frame
-    ReadBackDiffers = 6,
-    BackupFailed = 7,
-    OtherServo = 8, // restore: the backup is of another servo
+// A struct, not a namespace, so the codes read Exit::Ok and stay plain ints.
+struct Exit {
+    enum : int {
+        Ok = 0,
+        Usage = 1,        // bad file, bad option or argument; nothing was sent
+        NoServo = 2,      // no servo answered
+        Refused = 3,      // the servo's block holds a field no editor can show
+        PortUnusable = 4, // no adapter, permission denied, busy or gone
+        WrongAck = 5,     // the servo did not acknowledge the programming frame
+        ReadBackDiffers = 6,
+        BackupFailed = 7,
+        OtherServo = 8, // restore: the backup is of another servo
+    };
 };
 
 // For --help: one line per code.
-inline constexpr const char *Descriptions[] = {
+inline constexpr const char *ExitCodeDescriptions[] = {
     "0  success",
     "1  bad file or usage (nothing was sent)",
     "2  no servo answered",
@@ -28,4 +31,4 @@ inline constexpr const char *Descriptions[] = {
     "8  the backup is of another servo (restore without --force)",
 };
 
-} // namespace exitcode
+} // namespace tessaro::cli

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <map>
 
+using namespace tessaro::cli;
+
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tessaro-cli"));

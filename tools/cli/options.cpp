@@ -6,6 +6,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+namespace tessaro::cli {
+
 namespace {
 
 struct Command {
@@ -59,7 +61,7 @@ QString description() {
 
 QString exitCodes() {
     QString text = QStringLiteral("\nExit codes:\n");
-    for (const char *line : exitcode::Descriptions)
+    for (const char *line : ExitCodeDescriptions)
         text += QStringLiteral("  %1\n").arg(QLatin1String(line));
     return text;
 }
@@ -91,39 +93,38 @@ int parseCommandLine(const QStringList &argv, Options *options) {
     add("reverse", "set: 1 reverses the rotation, 0 does not.", "0|1");
 
     if (!parser.parse(argv)) {
-        out::message(parser.errorText());
-        return exitcode::Usage;
+        message(parser.errorText());
+        return Exit::Usage;
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        out::data(parser.helpText() + exitCodes());
-        return exitcode::Ok;
+        data(parser.helpText() + exitCodes());
+        return Exit::Ok;
     }
     if (parser.isSet(version)) {
-        out::data(QStringLiteral("%1 %2").arg(QCoreApplication::applicationName(),
-                                              QCoreApplication::applicationVersion()));
-        return exitcode::Ok;
+        data(QStringLiteral("%1 %2").arg(QCoreApplication::applicationName(),
+                                         QCoreApplication::applicationVersion()));
+        return Exit::Ok;
     }
 
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
-        out::message(QStringLiteral("no command given; see --help"));
-        return exitcode::Usage;
+        message(QStringLiteral("no command given; see --help"));
+        return Exit::Usage;
     }
     options->command = positional.takeFirst();
     const Command *command = findCommand(options->command);
     if (!command) {
-        out::message(QStringLiteral("unknown command \"%1\"; see --help").arg(options->command));
-        return exitcode::Usage;
+        message(QStringLiteral("unknown command \"%1\"; see --help").arg(options->command));
+        return Exit::Usage;
     }
     if (positional.size() != command->arguments) {
-        out::message(QStringLiteral("usage: tessaro-cli %1").arg(QLatin1String(command->synopsis)));
-        return exitcode::Usage;
+        message(QStringLiteral("usage: tessaro-cli %1").arg(QLatin1String(command->synopsis)));
+        return Exit::Usage;
     }
     for (const QString &name : parser.optionNames()) {
         if (!command->options.contains(name)) {
-            out::message(
-                QStringLiteral("option --%1 does not apply to %2").arg(name, options->command));
-            return exitcode::Usage;
+            message(QStringLiteral("option --%1 does not apply to %2").arg(name, options->command));
+            return Exit::Usage;
         }
     }
     options->arguments = positional;
@@ -138,3 +139,5 @@ int parseCommandLine(const QStringList &argv, Options *options) {
             options->fields.append({field, parser.value(field)});
     return -1;
 }
+
+} // namespace tessaro::cli

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace tessaro::cli {
+
 struct Options {
     QString command;
     QStringList arguments; // positional arguments after the command
@@ -20,5 +22,7 @@ struct Options {
 };
 
 // Parses argv into *options. On --help or --version prints and returns 0; on a
-// usage error reports it and returns exitcode::Usage; -1 means run the command.
+// usage error reports it and returns Exit::Usage; -1 means run the command.
 int parseCommandLine(const QStringList &argv, Options *options);
+
+} // namespace tessaro::cli

@@ -7,7 +7,7 @@
 #include <QJsonObject>
 #include <cstdio>
 
-namespace out {
+namespace tessaro::cli {
 
 namespace {
 
@@ -19,13 +19,13 @@ void print(FILE *stream, const QString &text) {
 
 struct FieldView {
     const char *key;
-    int block::Decoded::*value;
+    int settings::BlockValues::*value;
 };
 
 constexpr FieldView Fields[] = {
-    {"throw", &block::Decoded::throwDeg},    {"speed", &block::Decoded::speed},
-    {"centre", &block::Decoded::centre},     {"reverse", &block::Decoded::reverse},
-    {"deadband", &block::Decoded::deadband}, {"reset", &block::Decoded::reset},
+    {"throw", &settings::BlockValues::throwDeg},    {"speed", &settings::BlockValues::speed},
+    {"centre", &settings::BlockValues::centre},     {"reverse", &settings::BlockValues::reverse},
+    {"deadband", &settings::BlockValues::deadband}, {"reset", &settings::BlockValues::reset},
 };
 
 } // namespace
@@ -44,7 +44,7 @@ void data(const QString &text) {
 }
 
 QString shown(const QByteArray &bytes) {
-    const QString text = codepage::fromWindows1252(bytes);
+    const QString text = settings::fromWindows1252(bytes);
     QString safe;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
@@ -57,26 +57,26 @@ QString shown(const QByteArray &bytes) {
     return safe;
 }
 
-QStringList settingsText(const settingsfile::ServoSettings &s, const QString &port) {
+QStringList settingsText(const settings::ServoSettings &s, const QString &port) {
     const auto line = [](const char *key, const QString &value) {
         return QStringLiteral("%1 %2").arg(QLatin1String(key), -9).arg(value);
     };
     QStringList lines{line("port", port), line("name", shown(s.name()))};
     for (const FieldView &f : Fields) {
         QString value = QString::number(s.values.*f.value);
-        if (f.value == &block::Decoded::centre)
-            value += QStringLiteral(" (%1 us)").arg(editors::CentrePulse + s.values.centre);
+        if (f.value == &settings::BlockValues::centre)
+            value += QStringLiteral(" (%1 us)").arg(settings::CentrePulse + s.values.centre);
         lines << line(f.key, value);
     }
     lines << line("tail", shown(s.tail())) << line("block", shown(s.block));
     return lines;
 }
 
-QByteArray settingsJson(const settingsfile::ServoSettings &s, const QString &port) {
+QByteArray compactSettingsJson(const settings::ServoSettings &s, const QString &port) {
     QJsonObject o{{QStringLiteral("port"), port},
-                  {QStringLiteral("name"), codepage::fromWindows1252(s.name())},
-                  {QStringLiteral("pulse"), editors::CentrePulse + s.values.centre},
-                  {QStringLiteral("tail"), codepage::fromWindows1252(s.tail())},
+                  {QStringLiteral("name"), settings::fromWindows1252(s.name())},
+                  {QStringLiteral("pulse"), settings::CentrePulse + s.values.centre},
+                  {QStringLiteral("tail"), settings::fromWindows1252(s.tail())},
                   {QStringLiteral("block"), QString::fromLatin1(s.block.toHex().toUpper())}};
     for (const FieldView &f : Fields)
         o.insert(QLatin1String(f.key), s.values.*f.value);
@@ -97,15 +97,15 @@ QStringList differences(const QByteArray &sent, const QByteArray &readBack) {
     const auto quoted = [](const QByteArray &bytes) {
         return QLatin1Char('"') + shown(bytes) + QLatin1Char('"');
     };
-    differ("name", quoted(sent.mid(block::NamePos, block::NameLen)),
-           quoted(readBack.mid(block::NamePos, block::NameLen)));
-    const auto a = block::decode(sent).values;
-    const auto b = block::decode(readBack).values;
+    differ("name", quoted(sent.mid(settings::NamePos, settings::NameLen)),
+           quoted(readBack.mid(settings::NamePos, settings::NameLen)));
+    const auto a = settings::decodeBlock(sent).values;
+    const auto b = settings::decodeBlock(readBack).values;
     for (const FieldView &f : Fields)
         differ(f.key, QString::number((*a).*f.value), QString::number((*b).*f.value));
-    differ("tail", quoted(sent.mid(block::TailPos, block::TailLen)),
-           quoted(readBack.mid(block::TailPos, block::TailLen)));
+    differ("tail", quoted(sent.mid(settings::TailPos, settings::TailLen)),
+           quoted(readBack.mid(settings::TailPos, settings::TailLen)));
     return lines;
 }
 
-} // namespace out
+} // namespace tessaro::cli

@@ -8,11 +8,11 @@
 #include <QString>
 #include <QStringList>
 
-namespace out {
+namespace tessaro::cli {
 
 // "tessaro-cli: text" on standard error.
 void message(const QString &text);
-// Reports text and returns code, for `return out::fail(...)`.
+// Reports text and returns code, for `return fail(...)`.
 int fail(int code, const QString &text);
 // One line (or several joined by newlines) on standard output.
 void data(const QString &text);
@@ -22,9 +22,9 @@ void data(const QString &text);
 QString shown(const QByteArray &bytes);
 
 // The settings as "key  value" lines; name, tail and block as shown().
-QStringList settingsText(const settingsfile::ServoSettings &s, const QString &port);
+QStringList settingsText(const settings::ServoSettings &s, const QString &port);
 // The same as one JSON object, the block in hex so its bytes are kept.
-QByteArray settingsJson(const settingsfile::ServoSettings &s, const QString &port);
+QByteArray compactSettingsJson(const settings::ServoSettings &s, const QString &port);
 
 // A frame as two lines: its bytes in hex, and as text.
 QStringList frameText(const QByteArray &frame);
@@ -32,4 +32,4 @@ QStringList frameText(const QByteArray &frame);
 // One line per field whose read-back value differs from the one sent.
 QStringList differences(const QByteArray &sent, const QByteArray &readBack);
 
-} // namespace out
+} // namespace tessaro::cli

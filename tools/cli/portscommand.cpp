@@ -9,6 +9,8 @@
 #include <QSerialPortInfo>
 #include <map>
 
+namespace tessaro::cli {
+
 namespace {
 
 // "description  VID:PID" of the USB device behind a path, matched by canonical path.
@@ -31,11 +33,11 @@ QString usbDetails(const QString &device) {
 } // namespace
 
 int runPorts(const Options &options) {
-    int code = exitcode::Ok;
+    int code = Exit::Ok;
     const auto port = ServoPort::fromOptions(options, &code);
     if (!port)
         return code;
-    servolink::Session &session = port->session();
+    link::Session &session = port->session();
     session.FindComPorts();
 
     struct Row {
@@ -45,17 +47,19 @@ int runPorts(const Options &options) {
     std::map<int, Row> rows;
     for (int n : session.portTable())
         rows[n] = {session.port().ports().devicePath(n), QStringLiteral("can be used")};
-    for (const servolink::PortProbe &probe : session.refusedPorts())
+    for (const link::PortProbe &probe : session.refusedPorts())
         if (isPresent(probe.device))
             rows[probe.number] = {probe.device, refusal(probe)};
     for (const auto &[n, row] : rows) {
         const QString usb = usbDetails(row.device);
-        out::data(QStringLiteral("COM%1  %2  %3%4")
-                      .arg(n)
-                      .arg(row.device, usb.isEmpty() ? QString() : usb + QStringLiteral("  "),
-                           row.state));
+        data(QStringLiteral("COM%1  %2  %3%4")
+                 .arg(n)
+                 .arg(row.device, usb.isEmpty() ? QString() : usb + QStringLiteral("  "),
+                      row.state));
     }
     if (!session.portTable().empty())
-        return exitcode::Ok;
-    return rows.empty() ? port->noPortListed() : exitcode::PortUnusable;
+        return Exit::Ok;
+    return rows.empty() ? port->noPortListed() : Exit::PortUnusable;
 }
+
+} // namespace tessaro::cli

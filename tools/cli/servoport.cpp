@@ -8,8 +8,10 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-using servolink::OpenFailure;
-using servolink::ReadStatus;
+namespace tessaro::cli {
+
+using link::OpenFailure;
+using link::ReadStatus;
 
 bool isPresent(const QString &device) {
     const QFileInfo info(device);
@@ -34,40 +36,39 @@ QString failureWords(OpenFailure failure, const QString &device) {
 }
 
 std::unique_ptr<ServoPort> ServoPort::fromOptions(const Options &options, int *code) {
-    servolink::PortLocator locator = options.portFolder.isEmpty()
-                                         ? servolink::PortLocator::system()
-                                         : servolink::PortLocator::onlyFolder(options.portFolder);
+    link::PortLocator locator = options.portFolder.isEmpty()
+                                    ? link::PortLocator::system()
+                                    : link::PortLocator::onlyFolder(options.portFolder);
     int wanted = 0;
     static const QRegularExpression comName(QStringLiteral("^COM(\\d+)$"),
                                             QRegularExpression::CaseInsensitiveOption);
     if (const auto m = comName.match(options.port); m.hasMatch()) {
         wanted = m.captured(1).toInt();
-        if (wanted < servolink::FirstPort || wanted > servolink::LastPort) {
-            *code = out::fail(exitcode::Usage,
-                              QStringLiteral("--port %1: ports run from COM%2 to COM%3")
-                                  .arg(options.port)
-                                  .arg(servolink::FirstPort)
-                                  .arg(servolink::LastPort));
+        if (wanted < link::FirstPort || wanted > link::LastPort) {
+            *code = fail(Exit::Usage, QStringLiteral("--port %1: ports run from COM%2 to COM%3")
+                                          .arg(options.port)
+                                          .arg(link::FirstPort)
+                                          .arg(link::LastPort));
             return nullptr;
         }
     } else if (!options.port.isEmpty()) {
         // A device path is the one port there is, taken as COM1.
-        locator = servolink::PortLocator{};
+        locator = link::PortLocator{};
         locator.com1Path = options.port;
         wanted = 1;
     }
-    *code = exitcode::Ok;
+    *code = Exit::Ok;
     return std::unique_ptr<ServoPort>(new ServoPort(std::move(locator), wanted));
 }
 
 std::unique_ptr<ServoPort> ServoPort::connected(const Options &options, int *code) {
     auto port = fromOptions(options, code);
-    if (!port || (*code = port->connect()) != exitcode::Ok)
+    if (!port || (*code = port->connect()) != Exit::Ok)
         return nullptr;
     return port;
 }
 
-ServoPort::ServoPort(servolink::PortLocator locator, int wanted)
+ServoPort::ServoPort(link::PortLocator locator, int wanted)
     : m_session(std::move(locator)), m_wanted(wanted) {}
 
 QString ServoPort::portName() const {
@@ -75,35 +76,35 @@ QString ServoPort::portName() const {
     return m_index < 0 ? QString() : QStringLiteral("COM%1").arg(table[m_index]);
 }
 
-settingsfile::ServoSettings ServoPort::settings() const {
-    return *settingsfile::fromBlock(m_session.settingsBlock());
+settings::ServoSettings ServoPort::settings() const {
+    return *settings::settingsFromBlock(m_session.settingsBlock());
 }
 
-QString refusal(const servolink::PortProbe &probe) {
+QString refusal(const link::PortProbe &probe) {
     // The link's text starts with the port and device, which the caller names already.
     const QString prefix = QStringLiteral("COM%1 (%2): ").arg(probe.number).arg(probe.device);
     const QString why = probe.text.startsWith(prefix) ? probe.text.mid(prefix.size()) : probe.text;
     return failureWords(probe.failure, probe.device) + QStringLiteral(": ") + why;
 }
 
-int ServoPort::unusable(const servolink::PortProbe &probe) const {
-    return out::fail(
-        exitcode::PortUnusable,
+int ServoPort::unusable(const link::PortProbe &probe) const {
+    return fail(
+        Exit::PortUnusable,
         QStringLiteral("COM%1 (%2) %3").arg(probe.number).arg(probe.device, refusal(probe)));
 }
 
 int ServoPort::noPortListed() {
     // Name each port that is there but refused; with none there, no adapter is plugged in.
     bool named = false;
-    for (const servolink::PortProbe &probe : m_session.refusedPorts()) {
+    for (const link::PortProbe &probe : m_session.refusedPorts()) {
         if (probe.failure == OpenFailure::NotFound && !isPresent(probe.device))
             continue;
         unusable(probe);
         named = true;
     }
     if (named)
-        return exitcode::PortUnusable;
-    const servolink::PortLocator &where = m_session.port().ports();
+        return Exit::PortUnusable;
+    const link::PortLocator &where = m_session.port().ports();
     QStringList looked;
     if (!where.virtualFolder.isEmpty())
         looked << QStringLiteral("COMn in %1").arg(where.virtualFolder);
@@ -111,9 +112,9 @@ int ServoPort::noPortListed() {
         looked << where.fallbackPattern.arg(QLatin1Char('n'));
     if (!where.com1Path.isEmpty())
         looked << where.com1Path;
-    return out::fail(exitcode::PortUnusable,
-                     QStringLiteral("no adapter: no port found (looked for %1). %2")
-                         .arg(looked.join(QStringLiteral(", ")), servolink::noUsablePortText({})));
+    return fail(Exit::PortUnusable,
+                QStringLiteral("no adapter: no port found (looked for %1). %2")
+                    .arg(looked.join(QStringLiteral(", ")), link::noUsablePortText({})));
 }
 
 int ServoPort::connect() {
@@ -132,66 +133,65 @@ int ServoPort::connect() {
     }
     if (table.empty())
         return noPortListed();
-    servolink::ReadOutcome last;
+    link::ReadOutcome last;
     int errors = 0;
-    const auto counter = QObject::connect(&m_session, &servolink::Session::linkError,
-                                          [&errors](const QString &text) {
-                                              out::message(text);
-                                              ++errors;
-                                          });
+    const auto counter =
+        QObject::connect(&m_session, &link::Session::linkError, [&errors](const QString &text) {
+            message(text);
+            ++errors;
+        });
     m_index = m_session.search(&last);
     QObject::disconnect(counter);
     if (m_index >= 0)
         return readResult(last);
     // Some port opened and stayed silent: no servo; every one failing: the ports are the trouble.
     if (errors == static_cast<int>(table.size()))
-        return exitcode::PortUnusable;
+        return Exit::PortUnusable;
     QStringList tried;
     for (int n : table)
         tried << QStringLiteral("COM%1").arg(n);
-    return out::fail(
-        exitcode::NoServo,
-        QStringLiteral("no servo answered on %1").arg(tried.join(QStringLiteral(", "))));
+    return fail(Exit::NoServo,
+                QStringLiteral("no servo answered on %1").arg(tried.join(QStringLiteral(", "))));
 }
 
 int ServoPort::readAgain() {
     return readResult(m_session.readPort(m_index));
 }
 
-int ServoPort::readResult(const servolink::ReadOutcome &outcome) {
+int ServoPort::readResult(const link::ReadOutcome &outcome) {
     switch (outcome.status) {
     case ReadStatus::Read:
-        return exitcode::Ok;
+        return Exit::Ok;
     case ReadStatus::Refused:
-        return out::fail(exitcode::Refused, QStringLiteral("%1: %2").arg(portName(), outcome.text));
+        return fail(Exit::Refused, QStringLiteral("%1: %2").arg(portName(), outcome.text));
     case ReadStatus::NoReply:
-        return out::fail(exitcode::NoServo,
-                         QStringLiteral("no servo answered on %1").arg(portName()));
+        return fail(Exit::NoServo, QStringLiteral("no servo answered on %1").arg(portName()));
     case ReadStatus::Error:
         break;
     }
     const OpenFailure failure = m_session.port().lastOpenFailure();
     if (failure == OpenFailure::None)
-        return out::fail(exitcode::PortUnusable, outcome.text);
+        return fail(Exit::PortUnusable, outcome.text);
     const int n = m_session.portTable()[m_index];
     return unusable({n, m_session.port().ports().devicePath(n), failure, outcome.text});
 }
 
 int ServoPort::program(const QByteArray &block) {
-    const servolink::ProgramOutcome sent = m_session.programPort(m_index, block);
+    const link::ProgramOutcome sent = m_session.programPort(m_index, block);
     switch (sent.status) {
-    case servolink::ProgramStatus::Acknowledged:
-        return exitcode::Ok;
-    case servolink::ProgramStatus::WrongAcknowledgement:
-        return out::fail(
-            exitcode::WrongAck,
-            QStringLiteral("%1: wrong acknowledgement: expected \"%2\", got %3")
-                .arg(portName(), QString::fromLatin1(protocol::frameChecksum(block)),
-                     sent.reply.count('\0') == sent.reply.size()
-                         ? QStringLiteral("none")
-                         : QLatin1Char('"') + out::shown(sent.reply) + QLatin1Char('"')));
-    case servolink::ProgramStatus::Error:
+    case link::ProgramStatus::Acknowledged:
+        return Exit::Ok;
+    case link::ProgramStatus::WrongAcknowledgement:
+        return fail(Exit::WrongAck,
+                    QStringLiteral("%1: wrong acknowledgement: expected \"%2\", got %3")
+                        .arg(portName(), QString::fromLatin1(link::frameChecksum(block)),
+                             sent.reply.count('\0') == sent.reply.size()
+                                 ? QStringLiteral("none")
+                                 : QLatin1Char('"') + shown(sent.reply) + QLatin1Char('"')));
+    case link::ProgramStatus::Error:
         break;
     }
-    return out::fail(exitcode::PortUnusable, sent.text);
+    return fail(Exit::PortUnusable, sent.text);
 }
+
+} // namespace tessaro::cli

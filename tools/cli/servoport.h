@@ -9,6 +9,8 @@
 
 #include <memory>
 
+namespace tessaro::cli {
+
 class ServoPort {
 public:
     // Usage errors (a --port that names no port) are reported and give a null port.
@@ -29,16 +31,16 @@ public:
     int noPortListed();
 
     // What the last read found.
-    settingsfile::ServoSettings settings() const;
+    settings::ServoSettings settings() const;
     QString portName() const;
-    servolink::Session &session() { return m_session; }
+    link::Session &session() { return m_session; }
 
 private:
-    ServoPort(servolink::PortLocator locator, int wanted);
-    int readResult(const servolink::ReadOutcome &outcome);
-    int unusable(const servolink::PortProbe &probe) const;
+    ServoPort(link::PortLocator locator, int wanted);
+    int readResult(const link::ReadOutcome &outcome);
+    int unusable(const link::PortProbe &probe) const;
 
-    servolink::Session m_session;
+    link::Session m_session;
     int m_wanted; // port number asked for; 0: search
     int m_index = -1;
 };
@@ -46,6 +48,8 @@ private:
 // True when something is at the device path, a dangling link included.
 bool isPresent(const QString &device);
 // Why a port cannot be used, in a few words: "no adapter", "permission denied", "busy", ...
-QString failureWords(servolink::OpenFailure failure, const QString &device);
+QString failureWords(link::OpenFailure failure, const QString &device);
 // failureWords and the system's reason: "busy: ...".
-QString refusal(const servolink::PortProbe &probe);
+QString refusal(const link::PortProbe &probe);
+
+} // namespace tessaro::cli

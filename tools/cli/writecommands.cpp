@@ -9,13 +9,15 @@
 
 #include <QDateTime>
 
+namespace tessaro::cli {
+
 namespace {
 
 // The editors' values for a block: test position 0, half the throw rounded as the window does.
-block::EditorValues editorValues(const block::Decoded &v) {
-    block::EditorValues e;
+settings::EditorValues editorValues(const settings::BlockValues &v) {
+    settings::EditorValues e;
     e.position = 0;
-    e.halfThrow = rounding::toInt16(v.throwDeg / 2.0);
+    e.halfThrow = settings::toInt16(v.throwDeg / 2.0);
     e.throwDeg = v.throwDeg;
     e.speed = v.speed;
     e.centre = v.centre;
@@ -27,81 +29,81 @@ block::EditorValues editorValues(const block::Decoded &v) {
 
 // Programs values into the servo that port has just read, around its own
 // name and tail. A reset request is not compared: the servo applies its own defaults.
-int programAndVerify(ServoPort &port, const Options &options, const block::Decoded &values) {
+int programAndVerify(ServoPort &port, const Options &options, const settings::BlockValues &values) {
     const QByteArray block = port.session().blockFor(editorValues(values));
     if (options.dryRun) {
-        out::data(out::frameText(protocol::buildFrame(block)).join(QLatin1Char('\n')));
-        out::message(QStringLiteral("dry run: nothing was sent"));
-        return exitcode::Ok;
+        data(frameText(link::buildFrame(block)).join(QLatin1Char('\n')));
+        message(QStringLiteral("dry run: nothing was sent"));
+        return Exit::Ok;
     }
     if (!options.noBackup) {
         QString error;
         const QString path =
-            backups::save(port.settings(), QDateTime::currentDateTimeUtc(), &error);
+            settings::saveBackup(port.settings(), QDateTime::currentDateTimeUtc(), &error);
         if (path.isEmpty())
-            return out::fail(exitcode::BackupFailed,
-                             QStringLiteral("backup failed, nothing was sent: %1").arg(error));
-        out::message(QStringLiteral("backed up the servo's settings to %1").arg(path));
+            return fail(Exit::BackupFailed,
+                        QStringLiteral("backup failed, nothing was sent: %1").arg(error));
+        message(QStringLiteral("backed up the servo's settings to %1").arg(path));
     }
     const int sent = port.program(block);
-    if (sent != exitcode::Ok && sent != exitcode::WrongAck)
+    if (sent != Exit::Ok && sent != Exit::WrongAck)
         return sent;
     // Read back even after a wrong acknowledgement, as the window does, to show what took.
-    if (const int read = port.readAgain(); read != exitcode::Ok)
-        return sent != exitcode::Ok ? sent : read;
-    const settingsfile::ServoSettings now = port.settings();
+    if (const int read = port.readAgain(); read != Exit::Ok)
+        return sent != Exit::Ok ? sent : read;
+    const settings::ServoSettings now = port.settings();
     if (values.reset == 1) {
-        out::message(QStringLiteral("asked \"%1\" on %2 to restore its own defaults; it now holds:")
-                         .arg(out::shown(now.name()), port.portName()));
-        out::data(out::settingsText(now, port.portName()).join(QLatin1Char('\n')));
+        message(QStringLiteral("asked \"%1\" on %2 to restore its own defaults; it now holds:")
+                    .arg(shown(now.name()), port.portName()));
+        data(settingsText(now, port.portName()).join(QLatin1Char('\n')));
         return sent;
     }
-    const QStringList differences = out::differences(block, now.block);
-    for (const QString &line : differences)
-        out::message(line);
-    if (sent != exitcode::Ok) {
-        if (differences.isEmpty())
-            out::message(QStringLiteral("the servo reads back the settings sent all the same"));
+    const QStringList differing = differences(block, now.block);
+    for (const QString &line : differing)
+        message(line);
+    if (sent != Exit::Ok) {
+        if (differing.isEmpty())
+            message(QStringLiteral("the servo reads back the settings sent all the same"));
         return sent;
     }
-    if (!differences.isEmpty())
-        return out::fail(
-            exitcode::ReadBackDiffers,
+    if (!differing.isEmpty())
+        return fail(
+            Exit::ReadBackDiffers,
             QStringLiteral("the servo on %1 reads back other settings").arg(port.portName()));
-    out::message(QStringLiteral("programmed \"%1\" on %2; read back the same settings")
-                     .arg(out::shown(now.name()), port.portName()));
-    return exitcode::Ok;
+    message(QStringLiteral("programmed \"%1\" on %2; read back the same settings")
+                .arg(shown(now.name()), port.portName()));
+    return Exit::Ok;
 }
 
-int loadFile(const QString &path, settingsfile::ServoSettings *settings) {
-    const settingsfile::LoadResult loaded = settingsfile::load(path);
+int loadFile(const QString &path, settings::ServoSettings *settings) {
+    const settings::LoadResult loaded = settings::loadSettings(path);
     if (!loaded.settings)
-        return out::fail(exitcode::Usage, loaded.error + QStringLiteral("; nothing was sent"));
+        return fail(Exit::Usage, loaded.error + QStringLiteral("; nothing was sent"));
     *settings = *loaded.settings;
-    return exitcode::Ok;
+    return Exit::Ok;
 }
 
 struct FieldLimit {
     const char *option;
-    editors::Range range;
-    int block::Decoded::*value;
+    settings::Range range;
+    int settings::BlockValues::*value;
 };
 
 constexpr FieldLimit SetFields[] = {
-    {"throw", editors::Throw, &block::Decoded::throwDeg},
-    {"speed", editors::Speed, &block::Decoded::speed},
-    {"centre", editors::Centre, &block::Decoded::centre},
-    {"deadband", editors::Deadband, &block::Decoded::deadband},
+    {"throw", settings::ThrowRange, &settings::BlockValues::throwDeg},
+    {"speed", settings::SpeedRange, &settings::BlockValues::speed},
+    {"centre", settings::CentreRange, &settings::BlockValues::centre},
+    {"deadband", settings::DeadbandRange, &settings::BlockValues::deadband},
     // The grey state 2 is the servo's to report, not ours to set.
-    {"reverse", {0, 1, 0}, &block::Decoded::reverse},
+    {"reverse", {0, 1, 0}, &settings::BlockValues::reverse},
 };
 
 } // namespace
 
 int runWrite(const Options &options) {
-    settingsfile::ServoSettings file;
+    settings::ServoSettings file;
     int code = loadFile(options.arguments.at(0), &file);
-    if (code != exitcode::Ok)
+    if (code != Exit::Ok)
         return code;
     const auto port = ServoPort::connected(options, &code);
     if (!port)
@@ -111,9 +113,9 @@ int runWrite(const Options &options) {
 
 int runSet(const Options &options) {
     if (options.fields.isEmpty())
-        return out::fail(exitcode::Usage,
-                         QStringLiteral("set: name at least one of --throw, --speed, --centre, "
-                                        "--deadband, --reverse"));
+        return fail(Exit::Usage,
+                    QStringLiteral("set: name at least one of --throw, --speed, --centre, "
+                                   "--deadband, --reverse"));
     // Checked before the servo is touched: a bad value sends nothing.
     QList<QPair<const FieldLimit *, int>> changes;
     for (const auto &[name, text] : options.fields) {
@@ -123,49 +125,50 @@ int runSet(const Options &options) {
         bool ok = false;
         const int v = text.toInt(&ok);
         if (!ok || !f->range.contains(v))
-            return out::fail(exitcode::Usage, QStringLiteral("--%1 %2 is outside %3 to %4")
-                                                  .arg(name, text)
-                                                  .arg(f->range.min)
-                                                  .arg(f->range.max));
+            return fail(Exit::Usage, QStringLiteral("--%1 %2 is outside %3 to %4")
+                                         .arg(name, text)
+                                         .arg(f->range.min)
+                                         .arg(f->range.max));
         changes.append({f, v});
     }
-    int code = exitcode::Ok;
+    int code = Exit::Ok;
     const auto port = ServoPort::connected(options, &code);
     if (!port)
         return code;
-    block::Decoded values = port->settings().values;
+    settings::BlockValues values = port->settings().values;
     for (const auto &[f, v] : changes)
         values.*(f->value) = v;
     return programAndVerify(*port, options, values);
 }
 
 int runReset(const Options &options) {
-    int code = exitcode::Ok;
+    int code = Exit::Ok;
     const auto port = ServoPort::connected(options, &code);
     if (!port)
         return code;
-    block::Decoded values = port->settings().values;
+    settings::BlockValues values = port->settings().values;
     values.reset = 1;
     return programAndVerify(*port, options, values);
 }
 
 int runRestore(const Options &options) {
-    settingsfile::ServoSettings backup;
+    settings::ServoSettings backup;
     int code = loadFile(options.arguments.at(0), &backup);
-    if (code != exitcode::Ok)
+    if (code != Exit::Ok)
         return code;
     const auto port = ServoPort::connected(options, &code);
     if (!port)
         return code;
     const QByteArray servoName = port->session().servoName();
     if (servoName != backup.name()) {
-        const QString text =
-            QStringLiteral("the backup is of \"%1\", the servo on %2 is \"%3\"")
-                .arg(out::shown(backup.name()), port->portName(), out::shown(servoName));
+        const QString text = QStringLiteral("the backup is of \"%1\", the servo on %2 is \"%3\"")
+                                 .arg(shown(backup.name()), port->portName(), shown(servoName));
         if (!options.force)
-            return out::fail(exitcode::OtherServo,
-                             text + QStringLiteral("; --force writes it all the same"));
-        out::message(text + QStringLiteral("; writing it all the same (--force)"));
+            return fail(Exit::OtherServo,
+                        text + QStringLiteral("; --force writes it all the same"));
+        message(text + QStringLiteral("; writing it all the same (--force)"));
     }
     return programAndVerify(*port, options, backup.values);
 }
+
+} // namespace tessaro::cli

@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+using namespace tessaro;
+using tessaro::app::Form1;
+
 namespace {
 
 struct Shot {
@@ -40,14 +43,15 @@ int main(int argc, char *argv[]) {
 
     // An empty port folder: the picture is of a window with no port listed.
     const QTemporaryDir ports;
-    Form1 window(servolink::PortLocator::onlyFolder(ports.path())); // runs start-up
+    Form1 window(link::PortLocator::onlyFolder(ports.path())); // runs start-up
     const gauges::GaugeInputs in = window.gaugeInputs();
     const Shot shots[] = {
-        {gauges::GaugeId::Throw, qint16(editors::Throw.start), "throw"},
-        {gauges::GaugeId::Speed, qint16(editors::Speed.start), "speed"},
-        {gauges::GaugeId::Centre, qint16(editors::CentrePulse + editors::Centre.start), "centre"},
-        {gauges::GaugeId::Deadband, qint16(editors::Deadband.start), "deadband"},
-        {gauges::GaugeId::Position, qint16(editors::Position.start), "position"},
+        {gauges::GaugeId::Throw, qint16(settings::ThrowRange.start), "throw"},
+        {gauges::GaugeId::Speed, qint16(settings::SpeedRange.start), "speed"},
+        {gauges::GaugeId::Centre, qint16(settings::CentrePulse + settings::CentreRange.start),
+         "centre"},
+        {gauges::GaugeId::Deadband, qint16(settings::DeadbandRange.start), "deadband"},
+        {gauges::GaugeId::Position, qint16(settings::PositionRange.start), "position"},
     };
     bool ok = true;
     for (const Shot &shot : shots) {

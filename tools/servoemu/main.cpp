@@ -13,6 +13,9 @@
 #include <mutex>
 #include <unistd.h>
 
+using namespace tessaro;
+using namespace tessaro::servoemu;
+
 namespace {
 
 int signalPipe[2] = {-1, -1};
@@ -48,7 +51,7 @@ int main(int argc, char *argv[]) {
         QStringLiteral(
             "A virtual Korvane servo on a pseudo-terminal, published as COMn for Tessaro.\n"
             "Fault modes: %1 (append :N to apply to the next N answers only).")
-            .arg(servoemu::faultNames().join(QStringLiteral(", "))));
+            .arg(faultNames().join(QStringLiteral(", "))));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption comOpt(QStringLiteral("com"),
@@ -57,7 +60,7 @@ int main(int argc, char *argv[]) {
     const QCommandLineOption blockOpt(
         QStringLiteral("block"),
         QStringLiteral("The servo's 32-character settings block (default %1).")
-            .arg(QString::fromLatin1(servoemu::ServoEmulator::defaultBlock())),
+            .arg(QString::fromLatin1(ServoEmulator::defaultBlock())),
         QStringLiteral("32 chars"));
     const QCommandLineOption faultOpt(
         QStringLiteral("fault"),
@@ -88,7 +91,7 @@ int main(int argc, char *argv[]) {
     if (!ok || com < 1 || com > 21)
         return fail(QStringLiteral("--com takes a port number from 1 to 21"));
 
-    servoemu::Options options;
+    Options options;
     if (parser.isSet(blockOpt)) {
         // One byte per character; characters up to U+00FF pass as that byte.
         const QString text = parser.value(blockOpt);
@@ -103,10 +106,10 @@ int main(int argc, char *argv[]) {
     if (parser.isSet(faultOpt)) {
         const QString faultArg = parser.value(faultOpt);
         const QString name = faultArg.section(QLatin1Char(':'), 0, 0);
-        const auto fault = servoemu::faultFromName(name);
+        const auto fault = faultFromName(name);
         if (!fault)
             return fail(QStringLiteral("unknown fault mode \"%1\"; known: %2")
-                            .arg(name, servoemu::faultNames().join(QStringLiteral(", "))));
+                            .arg(name, faultNames().join(QStringLiteral(", "))));
         options.fault = *fault;
         if (faultArg.contains(QLatin1Char(':'))) {
             options.faultCount = faultArg.section(QLatin1Char(':'), 1).toInt(&ok);
@@ -139,7 +142,7 @@ int main(int argc, char *argv[]) {
         QCoreApplication::quit();
     });
 
-    servoemu::ServoEmulator emulator(options);
+    ServoEmulator emulator(options);
     if (!parser.isSet(quietOpt))
         emulator.setLogger([](const QString &line) {
             printLine(QStringLiteral("%1  %2").arg(
@@ -152,12 +155,12 @@ int main(int argc, char *argv[]) {
         return fail(error);
 
     QString faultText;
-    if (options.fault != servoemu::Fault::None)
+    if (options.fault != Fault::None)
         faultText =
             QStringLiteral(", fault %1%2")
-                .arg(servoemu::faultName(options.fault),
-                     options.faultCount < 0 ? QString()
-                                            : QStringLiteral(":%1").arg(options.faultCount));
+                .arg(faultName(options.fault), options.faultCount < 0
+                                                   ? QString()
+                                                   : QStringLiteral(":%1").arg(options.faultCount));
     printLine(QStringLiteral("tessaro-servo: serving COM%1 on %2 (link %3), block \"%4\"%5")
                   .arg(com)
                   .arg(emulator.slavePath(), emulator.linkPath(),

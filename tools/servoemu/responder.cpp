@@ -3,7 +3,7 @@
 #include "link/protocol.h"
 #include "settings/settingsblock.h"
 
-namespace servoemu {
+namespace tessaro::servoemu {
 
 namespace {
 
@@ -121,8 +121,8 @@ QByteArray Responder::defaultBlock() {
 }
 
 QByteArray Responder::withFactorySettings(const QByteArray &current) {
-    QByteArray b = current.leftJustified(block::Length, ' ', true);
-    b.replace(block::PulsePos, block::TailPos - block::PulsePos,
+    QByteArray b = current.leftJustified(settings::BlockLength, ' ', true);
+    b.replace(settings::PulsePos, settings::TailPos - settings::PulsePos,
               QByteArrayLiteral("05DC"
                                 "5A"
                                 "64"
@@ -172,9 +172,9 @@ QList<Answer> Responder::receive(const QByteArray &bytes) {
     for (char c : bytes) {
         if (inFrame()) {
             m_frameBuf.append(c);
-            if (m_frameBuf.size() < protocol::FrameLength)
+            if (m_frameBuf.size() < link::FrameLength)
                 continue;
-            if (c == protocol::EndByte) {
+            if (c == link::EndByte) {
                 flush();
                 if (auto a = answerFrame(m_frameBuf))
                     answers.append(*a);
@@ -182,14 +182,14 @@ QList<Answer> Responder::receive(const QByteArray &bytes) {
                 continue;
             }
             // Not a frame after all: drop it, and take its last byte afresh.
-            ignored += m_frameBuf.left(protocol::FrameLength - 1);
+            ignored += m_frameBuf.left(link::FrameLength - 1);
             m_frameBuf.clear();
         }
-        if (c == protocol::ReadRequest) {
+        if (c == link::ReadRequest) {
             flush();
             if (auto a = answerRequest())
                 answers.append(*a);
-        } else if (c == protocol::StartByte) {
+        } else if (c == link::StartByte) {
             m_frameBuf.append(c);
         } else {
             ignored.append(c);
@@ -213,9 +213,9 @@ std::optional<Fault> Responder::takeFault(bool isReply) {
 
 std::optional<Answer> Responder::answerRequest() {
     ++m_readRequests;
-    Answer a{protocol::buildFrame(m_block)};
+    Answer a{link::buildFrame(m_block)};
     const auto f = takeFault(true);
-    const int cs = 1 + protocol::BlockLength;
+    const int cs = 1 + settings::BlockLength;
     switch (f.value_or(Fault::None)) {
     case Fault::Silent:
         log(QStringLiteral("read request: silent, no reply"));
@@ -231,7 +231,7 @@ std::optional<Answer> Responder::answerRequest() {
         break;
     case Fault::Long37:
         a.bytes.append('\0');
-        a.groupFrom = protocol::FrameLength - 1;
+        a.groupFrom = link::FrameLength - 1;
         break;
     case Fault::EarlyReply:
         a.early = true;
@@ -246,8 +246,8 @@ std::optional<Answer> Responder::answerRequest() {
 }
 
 std::optional<Answer> Responder::answerFrame(const QByteArray &frame) {
-    const QByteArray blk = frame.mid(1, protocol::BlockLength);
-    const QByteArray sent = frame.mid(1 + protocol::BlockLength, 2);
+    const QByteArray blk = frame.mid(1, settings::BlockLength);
+    const QByteArray sent = frame.mid(1 + settings::BlockLength, 2);
     ++m_frames;
     const auto f = takeFault(false);
     if (f == Fault::Silent) {
@@ -258,11 +258,11 @@ std::optional<Answer> Responder::answerFrame(const QByteArray &frame) {
 
     // A bad checksum is still acknowledged with the characters sent; only storing is refused.
     QString what;
-    if (sent != protocol::frameChecksum(blk)) {
+    if (sent != link::frameChecksum(blk)) {
         what = QStringLiteral("checksum %1 wrong (expected %2), not stored")
-                   .arg(printable(sent), QString::fromLatin1(protocol::frameChecksum(blk)));
+                   .arg(printable(sent), QString::fromLatin1(link::frameChecksum(blk)));
     } else {
-        const bool reset = blk.mid(block::ResetPos, 2) == "01";
+        const bool reset = blk.mid(settings::ResetPos, 2) == "01";
         m_block = reset ? withFactorySettings(blk) : blk;
         ++m_stored;
         what = reset ? QStringLiteral("reset to defaults, now \"%1\"").arg(printable(m_block))
@@ -282,7 +282,7 @@ std::optional<Answer> Responder::answerFrame(const QByteArray &frame) {
         break;
     case Fault::LongAck:
         a.bytes.append('0');
-        a.groupFrom = protocol::AckLength - 1;
+        a.groupFrom = link::AckLength - 1;
         break;
     case Fault::LowerCaseAck:
         a.bytes = a.bytes.toLower();
@@ -303,4 +303,4 @@ std::optional<Answer> Responder::answerFrame(const QByteArray &frame) {
     return a;
 }
 
-} // namespace servoemu
+} // namespace tessaro::servoemu

@@ -11,7 +11,7 @@
 #include <functional>
 #include <optional>
 
-namespace servoemu {
+namespace tessaro::servoemu {
 
 // Misbehaviours for tests. Each applies to the answers of its kind only:
 // reply faults to reply frames, acknowledgement faults to acknowledgements,
@@ -101,4 +101,4 @@ private:
     std::function<void(const QString &)> m_logger;
 };
 
-} // namespace servoemu
+} // namespace tessaro::servoemu

@@ -16,7 +16,7 @@
 #include <termios.h>
 #include <unistd.h>
 
-namespace servoemu {
+namespace tessaro::servoemu {
 
 namespace {
 
@@ -201,8 +201,7 @@ bool ServoEmulator::publishAs(int comNumber, QString *error, bool replace) {
     if (slave.isEmpty())
         return true; // published when started
 
-    const QString folder =
-        m_portFolder.isEmpty() ? servolink::ensureVirtualPortFolder() : m_portFolder;
+    const QString folder = m_portFolder.isEmpty() ? link::ensureVirtualPortFolder() : m_portFolder;
     if (folder.isEmpty()) {
         if (error)
             *error = QStringLiteral("no private folder for virtual ports is available");
@@ -562,4 +561,4 @@ void ServoEmulator::run(int masterFd, int wakeFd) {
     }
 }
 
-} // namespace servoemu
+} // namespace tessaro::servoemu

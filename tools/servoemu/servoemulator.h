@@ -18,7 +18,7 @@
 #include <mutex>
 #include <thread>
 
-namespace servoemu {
+namespace tessaro::servoemu {
 
 struct Options {
     QByteArray block; // empty: ServoEmulator::defaultBlock()
@@ -26,7 +26,7 @@ struct Options {
     int faultCount = -1;     // answers the fault applies to; -1 = always
     int replyDelayMs = 100;  // from the end of a request to the first answer byte
     int byteTimeUs = 521;    // one byte at 19200 baud, 10 bits
-    QString portFolder = {}; // where COMn is published; empty: servolink::ensureVirtualPortFolder()
+    QString portFolder = {}; // where COMn is published; empty: link::ensureVirtualPortFolder()
 };
 
 class ServoEmulator {
@@ -143,4 +143,4 @@ private:
     bool m_writeBlocked = false;
 };
 
-} // namespace servoemu
+} // namespace tessaro::servoemu
