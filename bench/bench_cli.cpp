@@ -54,8 +54,10 @@ int main(int argc, char *argv[]) {
     servoemu::Options options;
     options.replyDelayMs = ReplyDelayMs;
     servoemu::ServoEmulator servo(options);
-    QString error;
-    if (!servo.start(&error) || !servo.publishAs(1, &error)) {
+    QString error = servo.start();
+    if (error.isEmpty())
+        error = servo.publishAs(1);
+    if (!error.isEmpty()) {
         std::fprintf(stderr, "virtual servo: %s\n", qPrintable(error));
         return 1;
     }

@@ -40,7 +40,7 @@ void checkBlock(const QByteArray &settings) {
     const settings::BlockValues &v = *decoded.values;
     require(settings::ThrowRange.contains(v.throwDeg));
     require(settings::CentreRange.contains(v.centre));
-    settings::EditorValues e{0, 45, v.throwDeg, v.speed, v.centre, v.reverse, v.deadband, v.reset};
+    const settings::EditorValues e{0, 45, v};
     const QByteArray rebuilt =
         settings::buildBlock(settings.mid(settings::NamePos, settings::NameLen), e,
                              settings.mid(settings::TailPos, settings::TailLen));
@@ -55,7 +55,7 @@ void checkBlock(const QByteArray &settings) {
 // must save and load back to the same settings.
 void checkSettingsFile(const QByteArray &bytes) {
     const settings::LoadResult loaded = settings::parseSettings(bytes, QStringLiteral("fuzz"));
-    require(loaded.settings.has_value() == loaded.error.isEmpty());
+    require(loaded.settings.has_value() == !loaded.failure);
     if (!loaded.settings)
         return;
     const auto again = settings::parseSettings(settings::settingsJson(*loaded.settings), {});

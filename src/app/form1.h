@@ -107,7 +107,7 @@ private:
     settings::EditorValues editorValues() const;
     void programServo(bool resetRequested);
     void backUpServo();
-    void showLinkError(const QString &text);
+    void showLinkError(const link::LinkFailure &failure);
 
     link::Session m_link;
 

@@ -1,8 +1,10 @@
 #include "app/form1.h"
+#include "link/trace.h"
 #include "platform/version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <cstdio>
 
 using namespace tessaro;
 using tessaro::app::Form1;
@@ -14,8 +16,13 @@ void describeProgram() {
     QCoreApplication::setApplicationVersion(QString::fromLatin1(platform::VersionText));
 }
 
+struct Arguments {
+    link::PortLocator ports;
+    QString trace; // --trace FILE
+};
+
 // Read before the window exists, so --help and --version need no display.
-link::PortLocator portsFromArguments(int argc, char *argv[]) {
+Arguments readArguments(int argc, char *argv[]) {
     QCoreApplication plain(argc, argv);
     describeProgram();
     QCommandLineParser parser;
@@ -32,24 +39,35 @@ link::PortLocator portsFromArguments(int argc, char *argv[]) {
         QStringLiteral("port-folder"),
         QStringLiteral("Look for ports only as COM1 to COM21 links in DIR (virtual servos)."),
         QStringLiteral("DIR"));
-    parser.addOptions({port, folder});
+    const QCommandLineOption trace(
+        QStringLiteral("trace"),
+        QCoreApplication::translate("main", "Write a trace of every byte sent to and received "
+                                            "from the servo to FILE, for a bug report."),
+        QCoreApplication::translate("main", "FILE"));
+    parser.addOptions({port, folder, trace});
     parser.process(plain);
     link::PortLocator ports = parser.isSet(folder)
                                   ? link::PortLocator::onlyFolder(parser.value(folder))
                                   : link::PortLocator::system();
     ports.com1Path = parser.value(port);
-    return ports;
+    return {ports, parser.value(trace)};
 }
 
 } // namespace
 
 int main(int argc, char *argv[]) {
-    link::PortLocator ports = portsFromArguments(argc, argv);
+    Arguments arguments = readArguments(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessaro"));
     QApplication::setApplicationVersion(QString::fromLatin1(platform::VersionText));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tessaro.png")));
-    Form1 window(std::move(ports));
+    if (!arguments.trace.isEmpty()) {
+        if (const QString problem = link::startTrace(arguments.trace); !problem.isEmpty()) {
+            std::fprintf(stderr, "tessaro: --trace: %s\n", qPrintable(problem));
+            return 1;
+        }
+    }
+    Form1 window(std::move(arguments.ports));
     window.show();
     return app.exec();
 }

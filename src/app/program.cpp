@@ -38,26 +38,24 @@ void Form1::CProgram_Click() {
 }
 
 settings::EditorValues Form1::editorValues() const {
-    settings::EditorValues v;
-    v.position = ScrollPosition->value();
-    v.halfThrow = HalfThrow;
-    v.throwDeg = ScrollThrow->value();
-    v.speed = ScrollSpeed->value();
-    v.centre = ScrollCentre->value();
-    v.reverse = checkValue(Check1);
-    v.deadband = ScrollDeadband->value();
-    v.reset = checkValue(CkReset);
-    return v;
+    return {ScrollPosition->value(),
+            HalfThrow,
+            {ScrollThrow->value(), ScrollSpeed->value(), ScrollCentre->value(), checkValue(Check1),
+             ScrollDeadband->value(), checkValue(CkReset)}};
 }
 
 // What the servo held goes to a backup first. The window programs on even
 // when that fails, and says so on standard error.
 void Form1::backUpServo() {
     const auto held = settings::settingsFromBlock(m_link.settingsBlock());
-    QString error = QStringLiteral("no settings were read from the servo");
-    if (held && !settings::saveBackup(*held, QDateTime::currentDateTimeUtc(), &error).isEmpty())
+    const settings::FileFailure failure =
+        held ? settings::saveBackup(*held, QDateTime::currentDateTimeUtc()).failure
+             : settings::FileFailure{
+                   {}, {}, 0, QStringLiteral("no settings were read from the servo")};
+    if (!failure)
         return;
-    std::fprintf(stderr, "tessaro: no backup was made before programming: %s\n", qPrintable(error));
+    std::fprintf(stderr, "tessaro: no backup was made before programming: %s\n",
+                 qPrintable(failure.path.isEmpty() ? failure.words : failure.text()));
 }
 
 // Sends the editors' settings, checks the acknowledgement and reads the servo back.
@@ -66,7 +64,7 @@ void Form1::programServo(bool resetRequested) {
     const link::ProgramOutcome sent =
         m_link.programPort(cmbCOM->currentIndex(), m_link.blockFor(editorValues()));
     if (sent.status == link::ProgramStatus::Error) {
-        showLinkError(sent.text);
+        showLinkError(sent.failure);
         // Nothing is programming any more; the editors stay off until Connect finds the servo.
         setProgrammingLook(false);
         return;

@@ -8,11 +8,14 @@
 namespace tessaro::app {
 
 // The link has closed the port before any box waits for the user.
-void Form1::showLinkError(const QString &text) {
+void Form1::showLinkError(const link::LinkFailure &failure) {
     if (m_link.cancelled())
         return;
     platform::beep();
-    platform::showMessage(this, text);
+    platform::showMessage(this, failure.port == 0 ? failure.words
+                                                  : QStringLiteral("COM%1 (%2): %3")
+                                                        .arg(failure.port)
+                                                        .arg(failure.device, failure.words));
 }
 
 int Form1::Chk_Servo(int List) {
@@ -30,7 +33,7 @@ int Form1::Chk_Servo(int List) {
         LED1->hide();
         return link::NoServo;
     case link::ReadStatus::Error:
-        showLinkError(read.text);
+        showLinkError(read.failure);
         break;
     }
     return link::NoServo;
@@ -50,12 +53,12 @@ int Form1::read_Servo() {
         cmbCOM->show();
         if (!m_link.cancelled())
             platform::showMessage(this, read.status == link::ReadStatus::Refused
-                                            ? read.text
+                                            ? link::unshowableSettingsText(read.refusal)
                                             : link::troubleshootingText());
         LED1->hide();
         return link::NoServo;
     case link::ReadStatus::Error:
-        showLinkError(read.text);
+        showLinkError(read.failure);
         cmbCOM->show();
         break;
     }

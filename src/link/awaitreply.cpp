@@ -33,15 +33,22 @@ QByteArray Session::AwaitReply(int n) {
     ClockStop stop{m_clock};
     settleWait();
     FlushBuffer = MSComm1.input();
+    if (!FlushBuffer.isEmpty())
+        TESSARO_TRACE(MSComm1) << "discarded: they came within the first settle wait";
     settleWait();
     m_clock.start();
     while (MSComm1.inBufferCount() < n && m_clock.ticks() < ReplyTimeoutTicks && !m_cancelled)
         processPendingEvents();
     m_clock.reset();
     // Short or long alike is no reply; the bytes stay in the buffer.
-    if (MSComm1.inBufferCount() != n)
-        return {};
-    return MSComm1.input();
+    m_replyBytes = MSComm1.inBufferCount();
+    if (m_replyBytes == n)
+        return MSComm1.input();
+    TESSARO_TRACE(MSComm1) << "no reply: " << m_replyBytes << " of " << n << " bytes"
+                           << (m_cancelled ? ", the wait was cancelled" : "");
+    if (m_replyBytes > 0)
+        TESSARO_TRACE(MSComm1) << "received " << traceBytes(MSComm1.peekInput()) << ", left unread";
+    return {};
 }
 
 } // namespace tessaro::link

@@ -1,7 +1,5 @@
 #include "link/portcauses.h"
 
-#include "link/session.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -102,8 +100,8 @@ QString noUsablePortText(const std::vector<PortProbe> &refused) {
     // A port that exists but cannot be opened says more than the ones that are missing.
     for (OpenFailure kind : {OpenFailure::Permission, OpenFailure::Busy}) {
         for (const PortProbe &p : refused)
-            if (p.failure == kind)
-                return openFailureText(kind, p.device);
+            if (p.failure.cause == kind)
+                return openFailureText(kind, p.device());
     }
     return QStringLiteral("No USB serial adapter is present. Check the cable between the "
                           "adapter and the computer; the command  sudo dmesg  shows whether "

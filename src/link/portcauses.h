@@ -2,14 +2,12 @@
 // adapter this user may not open, or one another program holds.
 #pragma once
 
-#include "link/transport.h"
+#include "link/failure.h"
 
 #include <QString>
 #include <vector>
 
 namespace tessaro::link {
-
-struct PortProbe;
 
 // The program holding a serial device, from its lock file ("minicom (pid 4242)");
 // empty when no lock file names one.

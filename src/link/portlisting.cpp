@@ -1,3 +1,4 @@
+#include "link/serialerror.h"
 #include "link/session.h"
 
 namespace tessaro::link {
@@ -8,12 +9,12 @@ void Session::FindComPorts() {
     for (int n = FirstPort; n <= LastPort; ++n) {
         try {
             MSComm1.setCommPort(n);
+            MSComm1.beginExchange("probe");
             MSComm1.setPortOpen(true);
             m_portTable.push_back(n);
         } catch (const SerialError &e) {
             // Kept, so that a Connect with nothing listed can say why.
-            m_refused.push_back(
-                {n, MSComm1.ports().devicePath(n), MSComm1.lastOpenFailure(), e.description});
+            m_refused.push_back({e.failure});
         }
         closePortIfOpen();
     }

@@ -1,3 +1,4 @@
+#include "link/serialerror.h"
 #include "link/session.h"
 
 namespace tessaro::link {
@@ -6,25 +7,27 @@ ProgramOutcome Session::programPort(int index, const QByteArray &block) {
     const QByteArray checksum = frameChecksum(block);
     ProgramOutcome outcome;
     try {
-        openListedPort(index);
-        emit programmingStarted(MSComm1.commPort());
+        openListedPort(index, "program");
         for (const QByteArray &write : programmingWrites(block))
             MSComm1.output(write);
+        outcome.frameSent = true;
         outcome.reply = AwaitReply(AckLength);
-        closePortIfOpen();
+        outcome.replyBytes = m_replyBytes;
+        if (outcome.reply.isEmpty())
+            outcome.reply = QByteArray(AckLength, '\0');
+        const bool acknowledged = checkAcknowledgement(outcome.reply, checksum);
+        TESSARO_TRACE(MSComm1) << "acknowledgement " << (acknowledged ? "right" : "wrong")
+                               << ": expected " << checksum << ", got "
+                               << traceBytes(outcome.reply);
+        outcome.status =
+            acknowledged ? ProgramStatus::Acknowledged : ProgramStatus::WrongAcknowledgement;
     } catch (const SerialError &e) {
-        closePortIfOpen();
-        emit linkError(e.description);
-        return {ProgramStatus::Error, {}, e.description};
+        outcome.status = ProgramStatus::Error;
+        outcome.failure = e.failure;
+        TESSARO_TRACE(MSComm1) << "failed: " << e.failure.words;
     }
-    if (outcome.reply.isEmpty())
-        outcome.reply = QByteArray(AckLength, '\0');
-    const bool acknowledged = checkAcknowledgement(outcome.reply, checksum);
-    if (!acknowledged)
-        emit acknowledgementWrong(outcome.reply, checksum);
-    emit programmingEnded(acknowledged);
-    outcome.status =
-        acknowledged ? ProgramStatus::Acknowledged : ProgramStatus::WrongAcknowledgement;
+    outcome.cancelled = m_cancelled;
+    closePortIfOpen();
     return outcome;
 }
 

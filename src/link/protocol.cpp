@@ -20,10 +20,18 @@ QList<QByteArray> programmingWrites(const QByteArray &block) {
     return {QByteArray(1, StartByte), block + frameChecksum(block), QByteArray(1, EndByte)};
 }
 
-ReplyCheck checkReplyFrame(const QByteArray &reply) {
+const char *frameFault(const QByteArray &reply) {
     if (reply.size() != FrameLength)
-        return ReplyCheck::Invalid;
-    if (reply.at(FrameLength - 1) != EndByte || reply.at(0) != StartByte)
+        return "no reply";
+    if (reply.at(FrameLength - 1) != EndByte)
+        return "wrong end byte";
+    if (reply.at(0) != StartByte)
+        return "wrong start byte";
+    return nullptr;
+}
+
+ReplyCheck checkReplyFrame(const QByteArray &reply) {
+    if (frameFault(reply))
         return ReplyCheck::Invalid;
     const QByteArray expected = frameChecksum(replyBlock(reply));
     return reply.mid(1 + BlockLength, 2) == expected ? ReplyCheck::Valid

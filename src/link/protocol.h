@@ -31,6 +31,10 @@ QList<QByteArray> programmingWrites(const QByteArray &block);
 
 enum class ReplyCheck { Invalid, ChecksumMismatch, Valid };
 
+// Why a reply is not a well-framed frame ("no reply", "wrong end byte",
+// "wrong start byte"); nullptr when it is one.
+const char *frameFault(const QByteArray &reply);
+
 // A reply of any length other than 36 bytes is no reply and so invalid.
 ReplyCheck checkReplyFrame(const QByteArray &reply);
 

@@ -1,33 +1,48 @@
 #include "link/messages.h"
+#include "link/serialerror.h"
 #include "link/session.h"
+#include "settings/codepage.h"
 
 namespace tessaro::link {
 
 ReadOutcome Session::readPort(int index) {
+    ReadOutcome outcome;
     try {
-        openListedPort(index);
-        emit portTried(MSComm1.commPort());
-        const ReadOutcome outcome = readOpenPort();
-        closePortIfOpen();
-        return outcome;
+        openListedPort(index, "read");
+        readOpenPort(outcome);
     } catch (const SerialError &e) {
-        closePortIfOpen();
-        emit linkError(e.description);
-        return {ReadStatus::Error, e.description};
+        outcome.status = ReadStatus::Error;
+        outcome.failure = e.failure;
+        TESSARO_TRACE(MSComm1) << "failed: " << e.failure.words;
     }
+    closePortIfOpen();
+    return outcome;
 }
 
 // The request and its repeats on the open port.
-ReadOutcome Session::readOpenPort() {
-    for (int repeats = 0;; ++repeats) {
+void Session::readOpenPort(ReadOutcome &outcome) {
+    for (outcome.repeats = 0;; ++outcome.repeats) {
         MSComm1.output(QByteArray(1, ReadRequest));
         const QByteArray RxFrame = AwaitReply(FrameLength);
-        switch (checkReplyFrame(RxFrame)) {
+        outcome.replyBytes = m_replyBytes;
+        outcome.lastVerdict = checkReplyFrame(RxFrame);
+        switch (outcome.lastVerdict) {
         case ReplyCheck::Invalid:
-            return {};
+            if (!RxFrame.isEmpty())
+                TESSARO_TRACE(MSComm1) << "frame bad: " << frameFault(RxFrame);
+            return;
         case ReplyCheck::ChecksumMismatch:
-            if (repeats == MaxChecksumRetries || m_cancelled)
-                return {};
+            TESSARO_TRACE(MSComm1) << "checksum mismatch: expected "
+                                   << frameChecksum(replyBlock(RxFrame)) << ", got \""
+                                   << settings::printableText(RxFrame.mid(1 + BlockLength, 2),
+                                                              settings::TextSet::Ascii)
+                                   << '"';
+            if (outcome.repeats == MaxChecksumRetries || m_cancelled) {
+                TESSARO_TRACE(MSComm1) << "giving up after " << outcome.repeats + 1 << " requests";
+                return;
+            }
+            TESSARO_TRACE(MSComm1)
+                << "asking again, repeat " << outcome.repeats + 1 << " of " << MaxChecksumRetries;
             continue;
         case ReplyCheck::Valid:
             break;
@@ -37,28 +52,31 @@ ReadOutcome Session::readOpenPort() {
         if (!decoded.values) {
             // Nothing of it may reach the editors, nor later through "Unknown" or PROGRAM.
             m_settingsBlock.clear();
-            emit blockRefused(MSComm1.commPort(), decoded.problem);
-            return {ReadStatus::Refused, unshowableSettingsText(decoded.problem)};
+            TESSARO_TRACE(MSComm1) << "reply valid, settings refused: " << decoded.problem;
+            outcome.status = ReadStatus::Refused;
+            outcome.refusal = decoded.problem;
+            return;
         }
+        TESSARO_TRACE(MSComm1) << "reply valid";
         m_settingsBlock = block;
         m_servoName = block.mid(settings::NamePos, settings::NameLen);
         m_blockTail = block.mid(settings::TailPos, settings::TailLen);
-        emit servoFound(MSComm1.commPort(), m_servoName);
-        return {ReadStatus::Read, {}};
+        outcome.status = ReadStatus::Read;
+        return;
     }
 }
 
-int Session::search(ReadOutcome *last) {
-    ReadOutcome outcome;
-    int found = -1;
-    for (int i = 0; i < static_cast<int>(m_portTable.size()) && found < 0 && !m_cancelled; ++i) {
-        outcome = readPort(i);
-        if (outcome.status == ReadStatus::Read || outcome.status == ReadStatus::Refused)
-            found = i;
+SearchOutcome Session::search() {
+    SearchOutcome outcome;
+    for (int i = 0; i < static_cast<int>(m_portTable.size()) && !m_cancelled; ++i) {
+        outcome.tried.push_back(readPort(i));
+        const ReadStatus status = outcome.tried.back().status;
+        if (status == ReadStatus::Read || status == ReadStatus::Refused) {
+            outcome.found = i;
+            break;
+        }
     }
-    if (last)
-        *last = outcome;
-    return found;
+    return outcome;
 }
 
 } // namespace tessaro::link

@@ -1,19 +1,18 @@
 #include "link/serialport.h"
 
 #include "link/portcauses.h"
+#include "link/serialerror.h"
+#include "link/trace.h"
 
 namespace tessaro::link {
-
-SerialError::SerialError(SerialErrorNumber n, const QString &text)
-    : std::runtime_error(text.toStdString()), number(n), description(text) {}
 
 SerialPortControl::SerialPortControl(PortLocator ports, std::unique_ptr<Transport> transport)
     : m_ports(std::move(ports)),
       m_transport(transport ? std::move(transport) : makeSerialTransport()) {
     connect(m_transport.get(), &Transport::lost, this, [this] {
         // Qt's text here comes from a stale errno (a hung-up tty just reads end of file).
-        m_lastLostReason =
-            QStringLiteral("%1 (%2): the device was disconnected").arg(portLabel(), m_device);
+        m_lost = true;
+        TESSARO_TRACE(*this) << "the device was disconnected";
     });
 }
 
@@ -21,16 +20,32 @@ SerialPortControl::~SerialPortControl() {
     m_transport->close();
 }
 
-QString SerialPortControl::portLabel() const {
-    return QStringLiteral("COM%1").arg(m_commPort);
+LinkFailure SerialPortControl::failure(const QString &words) const {
+    LinkFailure f;
+    f.port = m_commPort;
+    f.device = m_device;
+    f.words = words;
+    return f;
+}
+
+void SerialPortControl::beginExchange(const char *what) {
+    m_exchange = what;
+    m_since.start();
+}
+
+QString SerialPortControl::traceHead() const {
+    return QStringLiteral("%1 %2 %3 ms  ")
+        .arg(QStringLiteral("COM%1").arg(m_commPort), -5)
+        .arg(QLatin1String(m_exchange), -7)
+        .arg(m_since.isValid() ? m_since.nsecsElapsed() / 1e6 : 0.0, 7, 'f', 1);
 }
 
 void SerialPortControl::setCommPort(int n) {
     if (m_transport->isOpen())
-        throw SerialError(SerialErrorNumber::PortAlreadyOpen, QStringLiteral("Port already open"));
+        throw SerialError({0, {}, OpenFailure::None, 0, {}, QStringLiteral("Port already open")});
     if (n < FirstPort || n > LastPort)
-        throw SerialError(SerialErrorNumber::InvalidPortNumber,
-                          QStringLiteral("Invalid port number %1").arg(n));
+        throw SerialError(
+            {0, {}, OpenFailure::None, 0, {}, QStringLiteral("Invalid port number %1").arg(n)});
     m_commPort = n;
 }
 
@@ -41,42 +56,43 @@ void SerialPortControl::setSettings(const QString &settings) {
     ok = ok && parts[1].compare(QLatin1String("N"), Qt::CaseInsensitive) == 0 &&
          parts[2] == QLatin1String("8") && parts[3] == QLatin1String("1") && baud > 0;
     if (!ok)
-        throw SerialError(SerialErrorNumber::InvalidSettings,
-                          QStringLiteral("The specified settings are invalid: %1").arg(settings));
+        throw SerialError({0,
+                           {},
+                           OpenFailure::None,
+                           0,
+                           {},
+                           QStringLiteral("The specified settings are invalid: %1").arg(settings)});
     m_settings = settings;
     m_baud = baud;
 }
 
-SerialError SerialPortControl::errorFromPort(SerialErrorNumber number, const QString &what) const {
-    return SerialError(number, QStringLiteral("%1 (%2): %3").arg(portLabel(), m_device, what));
-}
-
 void SerialPortControl::setPortOpen(bool open) {
     if (!open) {
+        if (m_transport->isOpen())
+            TESSARO_TRACE(*this) << "closed";
         m_transport->close();
         return;
     }
     if (m_transport->isOpen())
-        throw SerialError(SerialErrorNumber::PortAlreadyOpen, QStringLiteral("Port already open"));
-    m_lastLostReason.clear();
+        throw SerialError({0, {}, OpenFailure::None, 0, {}, QStringLiteral("Port already open")});
+    m_lost = false;
     m_device = m_ports.devicePath(m_commPort);
-    QString reason = QStringLiteral("no such device");
-    m_lastOpenFailure =
-        m_device.isEmpty() ? OpenFailure::NotFound : m_transport->open(m_device, m_baud, &reason);
-    switch (m_lastOpenFailure) {
-    case OpenFailure::None:
+    LinkFailure f =
+        m_device.isEmpty()
+            ? LinkFailure{0, {}, OpenFailure::NotFound, 0, QStringLiteral("no such device"), {}}
+            : m_transport->open(m_device, m_baud);
+    if (!f) {
+        TESSARO_TRACE(*this) << m_device << " opened, " << m_settings;
         return;
-    case OpenFailure::Permission:
-        throw errorFromPort(SerialErrorNumber::AccessDenied,
-                            openFailureText(m_lastOpenFailure, m_device));
-    case OpenFailure::Busy:
-        throw errorFromPort(SerialErrorNumber::PortBusy,
-                            openFailureText(m_lastOpenFailure, m_device));
-    case OpenFailure::NotFound:
-    case OpenFailure::Other:
-        break;
     }
-    throw errorFromPort(SerialErrorNumber::DeviceUnavailable, reason);
+    f.port = m_commPort;
+    f.device = m_device;
+    f.words = openFailureText(f.cause, m_device);
+    if (f.words.isEmpty())
+        f.words = f.systemText;
+    TESSARO_TRACE(*this) << m_device << " not opened: " << openFailureName(f.cause) << " ("
+                         << f.systemText << ')';
+    throw SerialError(std::move(f));
 }
 
 bool SerialPortControl::deviceExists(int n) const {
@@ -92,16 +108,25 @@ void SerialPortControl::requireOpen() const {
     if (m_transport->isOpen())
         return;
     // After a pulled cable, say why the port is gone rather than just that it is.
-    throw SerialError(SerialErrorNumber::PortNotOpen,
-                      m_lastLostReason.isEmpty()
-                          ? QStringLiteral("Operation valid only when the port is open")
-                          : m_lastLostReason);
+    if (m_lost)
+        throw SerialError(failure(QStringLiteral("the device was disconnected")));
+    throw SerialError({0,
+                       {},
+                       OpenFailure::None,
+                       0,
+                       {},
+                       QStringLiteral("Operation valid only when the port is open")});
 }
 
 void SerialPortControl::output(const QByteArray &bytes) {
     requireOpen();
-    if (!m_transport->write(bytes))
-        throw errorFromPort(SerialErrorNumber::ReadWriteFailed, m_transport->errorString());
+    if (!m_transport->write(bytes)) {
+        LinkFailure f = failure(m_transport->errorString());
+        f.systemText = f.words;
+        TESSARO_TRACE(*this) << "sending " << traceBytes(bytes) << " failed: " << f.systemText;
+        throw SerialError(std::move(f));
+    }
+    TESSARO_TRACE(*this) << "sent " << traceBytes(bytes);
 }
 
 int SerialPortControl::inBufferCount() const {
@@ -111,7 +136,15 @@ int SerialPortControl::inBufferCount() const {
 
 QByteArray SerialPortControl::input() {
     requireOpen();
-    return m_transport->readAll();
+    const QByteArray bytes = m_transport->readAll();
+    if (!bytes.isEmpty())
+        TESSARO_TRACE(*this) << "received " << traceBytes(bytes);
+    return bytes;
+}
+
+QByteArray SerialPortControl::peekInput() {
+    requireOpen();
+    return m_transport->peek();
 }
 
 } // namespace tessaro::link

@@ -1,37 +1,21 @@
 // Our stand-in for the serial-port control: a polled port with the
-// operations the link relies on, over a transport. Failures raise
-// SerialError, as the control raised run-time errors; the link catches them.
+// operations the link relies on, over a transport. A failure raises an
+// error inside the link (serialerror.h), as the control raised run-time
+// errors; the session catches it and reports a LinkFailure.
 #pragma once
 
+#include "link/failure.h"
 #include "link/portlocator.h"
+#include "link/trace.h"
 #include "link/transport.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <memory>
-#include <stdexcept>
 
 namespace tessaro::link {
-
-// The numbers the serial-port control gave its run-time errors.
-enum class SerialErrorNumber : int {
-    SubscriptOutOfRange = 9,
-    InvalidPortNumber = 8002,
-    PortAlreadyOpen = 8005,
-    InvalidSettings = 8009,
-    PortBusy = 8010,
-    DeviceUnavailable = 8012,
-    AccessDenied = 8015,
-    PortNotOpen = 8018,
-    ReadWriteFailed = 8020,
-};
-
-struct SerialError : std::runtime_error {
-    SerialError(SerialErrorNumber number, const QString &description);
-    SerialErrorNumber number;
-    QString description;
-};
 
 class SerialPortControl : public QObject {
     Q_OBJECT
@@ -44,6 +28,8 @@ public:
     void setCommPort(int n);
     int commPort() const { return m_commPort; }
     const PortLocator &ports() const { return m_ports; }
+    // The device the last open went to.
+    const QString &device() const { return m_device; }
 
     // "19200,N,8,1" style line settings; only the forms the program uses are accepted.
     void setSettings(const QString &settings);
@@ -51,8 +37,6 @@ public:
 
     void setPortOpen(bool open);
     bool portOpen() const;
-    // Why the last open failed; None after a successful one.
-    OpenFailure lastOpenFailure() const { return m_lastOpenFailure; }
 
     // Whether port n has a device behind it now.
     bool deviceExists(int n) const;
@@ -61,11 +45,20 @@ public:
     int inBufferCount() const;
     // Every received byte not yet read; none is no failure.
     QByteArray input();
+    // The received bytes not yet read, left in the buffer; for the trace.
+    QByteArray peekInput();
+
+    // The trace: an exchange (a probe, a read, a programming run) begins, and
+    // its records are timed from here.
+    void beginExchange(const char *what);
+    // "COM1 read      80.2 ms  ", which begins each record.
+    QString traceHead() const;
+
+    // A failure on this port, named with its number and device.
+    LinkFailure failure(const QString &words) const;
 
 private:
-    QString portLabel() const;
     void requireOpen() const;
-    SerialError errorFromPort(SerialErrorNumber number, const QString &what) const;
 
     PortLocator m_ports;
     std::unique_ptr<Transport> m_transport;
@@ -73,8 +66,13 @@ private:
     QString m_device;
     QString m_settings = QStringLiteral("9600,N,8,1");
     qint32 m_baud = 9600;
-    OpenFailure m_lastOpenFailure = OpenFailure::None;
-    QString m_lastLostReason;
+    bool m_lost = false;
+    const char *m_exchange = "";
+    QElapsedTimer m_since;
 };
 
 } // namespace tessaro::link
+
+// A trace record of the exchange on a SerialPortControl, streamed on; nothing
+// is formatted while the trace is off.
+#define TESSARO_TRACE(port) qCDebug(tessaro::link::lcLink).noquote().nospace() << (port).traceHead()

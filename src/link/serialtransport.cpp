@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSerialPort>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -25,25 +27,21 @@ public:
         });
     }
 
-    OpenFailure open(const QString &path, qint32 baud, QString *reason) override {
+    LinkFailure open(const QString &path, qint32 baud) override {
         // Most of the 21 port numbers have no device; saying so here spares the
         // serial layer's lock file for each, which the port listing would pay for.
-        if (!QFileInfo::exists(path)) {
-            *reason = QStringLiteral("No such file or directory");
-            return OpenFailure::NotFound;
-        }
+        if (!QFileInfo::exists(path))
+            return systemFailure(OpenFailure::NotFound, ENOENT);
         m_port.setPortName(path);
-        if (!m_port.open(QIODevice::ReadWrite)) {
-            *reason = m_port.errorString();
-            return failureKind(path);
-        }
+        if (!m_port.open(QIODevice::ReadWrite))
+            return failure(path);
         m_port.setBaudRate(baud);
         m_port.setDataBits(QSerialPort::Data8);
         m_port.setParity(QSerialPort::NoParity);
         m_port.setStopBits(QSerialPort::OneStop);
         m_port.setFlowControl(QSerialPort::NoFlowControl);
         m_port.clearError();
-        return OpenFailure::None;
+        return {};
     }
     void close() override {
         if (m_port.isOpen())
@@ -57,24 +55,43 @@ public:
     }
     qint64 bytesAvailable() const override { return m_port.bytesAvailable(); }
     QByteArray readAll() override { return m_port.readAll(); }
+    QByteArray peek() override { return m_port.peek(m_port.bytesAvailable()); }
     QString errorString() const override { return m_port.errorString(); }
     bool exists(const QString &path) const override { return QFileInfo::exists(path); }
 
 private:
-    OpenFailure failureKind(const QString &path) const {
+    static LinkFailure systemFailure(OpenFailure cause, int error) {
+        LinkFailure f;
+        f.cause = cause;
+        f.systemError = error;
+        f.systemText = QString::fromLocal8Bit(std::strerror(error));
+        return f;
+    }
+
+    LinkFailure failure(const QString &path) const {
+        LinkFailure f;
+        f.systemText = m_port.errorString();
         switch (m_port.error()) {
         case QSerialPort::DeviceNotFoundError:
-            return OpenFailure::NotFound;
+            f.cause = OpenFailure::NotFound;
+            f.systemError = ENOENT;
+            break;
         case QSerialPort::PermissionError:
             // Qt says "permission" for a held lock too; the mode bits tell them apart,
             // judged for the user the open ran as.
-            return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), R_OK | W_OK,
-                               AT_EACCESS) != 0
-                       ? OpenFailure::Permission
-                       : OpenFailure::Busy;
+            if (::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), R_OK | W_OK,
+                            AT_EACCESS) != 0) {
+                f.cause = OpenFailure::Permission;
+                f.systemError = errno;
+            } else {
+                f.cause = OpenFailure::Busy;
+            }
+            break;
         default:
-            return OpenFailure::Other;
+            f.cause = OpenFailure::Other;
+            break;
         }
+        return f;
     }
 
     QSerialPort m_port;

@@ -2,6 +2,7 @@
 
 #include "link/messages.h"
 #include "link/portcauses.h"
+#include "link/serialerror.h"
 
 namespace tessaro::link {
 
@@ -32,13 +33,18 @@ void Session::closePortIfOpen() {
         MSComm1.setPortOpen(false);
 }
 
-void Session::openListedPort(int index) {
+void Session::openListedPort(int index, const char *exchange) {
+    QString unlisted;
     if (m_portTable.empty())
-        throw SerialError(SerialErrorNumber::SubscriptOutOfRange, noUsablePortText(m_refused));
-    if (index < 0 || index >= static_cast<int>(m_portTable.size()))
-        throw SerialError(SerialErrorNumber::SubscriptOutOfRange,
-                          QString::fromLatin1(NoPortSelectedText));
+        unlisted = noUsablePortText(m_refused);
+    else if (index < 0 || index >= static_cast<int>(m_portTable.size()))
+        unlisted = QString::fromLatin1(NoPortSelectedText);
+    if (!unlisted.isEmpty()) {
+        qCDebug(lcLink).noquote() << exchange << ": no port: " << unlisted;
+        throw SerialError({0, {}, OpenFailure::None, 0, {}, unlisted});
+    }
     MSComm1.setCommPort(m_portTable[static_cast<std::size_t>(index)]);
+    MSComm1.beginExchange(exchange);
     MSComm1.setPortOpen(true);
 }
 

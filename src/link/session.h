@@ -1,16 +1,18 @@
 // The servo link without a window: the port, its waits, the port listing,
 // the read and programming exchanges, and what the last read found. It
-// reports what happens through signals and return values and never shows a
-// message itself; the window and the command line decide how to tell the user.
+// reports what happens through the outcomes it returns, and records it in
+// the trace (trace.h); it never shows a message itself: the window and the
+// command line decide how to tell the user.
 #pragma once
 
+#include "link/failure.h"
 #include "link/portlocator.h"
+#include "link/protocol.h"
 #include "link/serialport.h"
 #include "link/tickclock.h"
 #include "settings/settingsblock.h"
 
 #include <QByteArray>
-#include <QObject>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -25,33 +27,35 @@ enum class ReadStatus {
     NoReply, // no reply, a short or long one, a bad frame, or checksums that never matched
     Read,    // a block whose checksum matched and whose fields can be shown
     Refused, // checksum matched, but a field no editor can show; nothing of it is kept
-    Error,   // the port could not be used; text says why
+    Error,   // the port could not be used; failure says why
 };
 
 struct ReadOutcome {
     ReadStatus status = ReadStatus::NoReply;
-    QString text; // the error's description, or which field was refused
+    LinkFailure failure; // Error: why the port could not be used
+    QString refusal;     // Refused: the field and what it held ("throw field: 141")
+    ReplyCheck lastVerdict = ReplyCheck::Invalid; // of the last reply
+    int repeats = 0;    // read requests sent again after a checksum mismatch
+    int replyBytes = 0; // bytes waiting when the last wait ended
 };
 
 enum class ProgramStatus { Acknowledged, WrongAcknowledgement, Error };
 
 struct ProgramOutcome {
     ProgramStatus status = ProgramStatus::Error;
-    QByteArray reply; // the two acknowledgement bytes, or zeros
-    QString text;     // the error's description
+    QByteArray reply;       // the two acknowledgement bytes, or zeros
+    int replyBytes = 0;     // bytes waiting when the wait ended
+    bool frameSent = false; // all three writes went out
+    bool cancelled = false; // cancel() ended the wait
+    LinkFailure failure;    // Error: why
 };
 
-// Why a port number was not listed.
-struct PortProbe {
-    int number = 0;
-    QString device;
-    OpenFailure failure = OpenFailure::None;
-    QString text;
+struct SearchOutcome {
+    int found = -1;                 // the listed index where a servo answered, or -1
+    std::vector<ReadOutcome> tried; // one per port tried, in list order
 };
 
-class Session : public QObject {
-    Q_OBJECT
-
+class Session {
 public:
     // A null transport means real serial ports.
     explicit Session(PortLocator ports, std::unique_ptr<Transport> transport = nullptr);
@@ -66,8 +70,8 @@ public:
     // The read exchange on listed port `index`: open, request, repeat on a
     // checksum mismatch (bounded), close.
     ReadOutcome readPort(int index);
-    // Tries the listed ports in order; the index where a servo answered, or -1.
-    int search(ReadOutcome *last = nullptr);
+    // Tries the listed ports in order until a servo answers.
+    SearchOutcome search();
     // Sends a programming frame carrying `block` to listed port `index` and
     // checks the acknowledgement.
     ProgramOutcome programPort(int index, const QByteArray &block);
@@ -103,19 +107,10 @@ public:
     SerialPortControl &port() { return MSComm1; }
     const TickClock &clock() const { return m_clock; }
 
-signals:
-    void portTried(int portNumber);
-    void servoFound(int portNumber, const QByteArray &name);
-    void blockRefused(int portNumber, const QString &problem);
-    void linkError(const QString &text);
-    void programmingStarted(int portNumber);
-    void programmingEnded(bool acknowledged);
-    void acknowledgementWrong(const QByteArray &reply, const QByteArray &expected);
-
 private:
     void settleWait();
-    void openListedPort(int index);
-    ReadOutcome readOpenPort();
+    void openListedPort(int index, const char *exchange);
+    void readOpenPort(ReadOutcome &outcome);
     void closePortIfOpen();
 
     SerialPortControl MSComm1;
@@ -126,6 +121,7 @@ private:
     QByteArray m_servoName = QByteArray(settings::NameLen, ' ');
     QByteArray m_blockTail;
     QByteArray FlushBuffer;
+    int m_replyBytes = 0; // InBufferCount when the last wait ended
     int m_depth = 0;
     bool m_cancelled = false;
 };

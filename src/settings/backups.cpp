@@ -7,11 +7,12 @@
 #include <QStandardPaths>
 #include <algorithm>
 #include <tuple>
-#include <vector>
 
 namespace tessaro::settings {
 
 namespace {
+
+const QString TimeFormat = QStringLiteral("yyyyMMdd'T'HHmmss'Z'");
 
 const QRegularExpression &backupName() {
     static const QRegularExpression re(QStringLiteral("^.+-(\\d{8}T\\d{6}Z)(?:-(\\d+))?\\.json$"));
@@ -48,59 +49,57 @@ QString backupFolder() {
            QStringLiteral("/tessaro/backups");
 }
 
-QString saveBackup(const ServoSettings &settings, const QDateTime &utc, QString *error,
-                   const QString &dir) {
-    const auto fail = [error](const QString &problem) {
-        if (error)
-            *error = problem;
-        return QString();
-    };
-    if (!makeFolder(dir))
-        return fail(QStringLiteral("%1: cannot create the backup folder").arg(dir));
+BackupEntry BackupEntry::make(const QString &dir, const QByteArray &servoName, const QDateTime &utc,
+                              int number) {
+    const QDateTime time = utc.toUTC();
+    QString stem =
+        QStringLiteral("%1/%2-%3").arg(dir, safeName(servoName), time.toString(TimeFormat));
+    if (number > 1)
+        stem += QStringLiteral("-%1").arg(number);
+    return {stem + QStringLiteral(".json"), time, number};
+}
 
-    const QString stem = QStringLiteral("%1/%2-%3")
-                             .arg(dir, safeName(settings.name()),
-                                  utc.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")));
+std::optional<BackupEntry> BackupEntry::fromPath(const QString &path) {
+    const auto m = backupName().match(QFileInfo(path).fileName());
+    const QDateTime read =
+        m.hasMatch() ? QDateTime::fromString(m.captured(1), TimeFormat) : QDateTime();
+    if (!read.isValid())
+        return std::nullopt;
+    return BackupEntry{path, QDateTime(read.date(), read.time(), Qt::UTC),
+                       m.captured(2).isEmpty() ? 1 : m.captured(2).toInt()};
+}
+
+BackupResult saveBackup(const ServoSettings &settings, const QDateTime &utc, const QString &dir) {
+    if (!makeFolder(dir))
+        return {{}, {dir, {}, 0, QStringLiteral("cannot create the backup folder")}};
     // Claiming the name with an empty file first keeps two savers in the same
-    // second apart; the atomic saveBackup then replaces it.
+    // second apart; saveSettings then replaces it.
     for (int n = 1;; ++n) {
-        const QString path =
-            n == 1 ? stem + QStringLiteral(".json") : QStringLiteral("%1-%2.json").arg(stem).arg(n);
+        const QString path = BackupEntry::make(dir, settings.name(), utc, n).path;
         QFile claim(path);
         if (claim.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
             claim.close();
-            QString problem;
-            if (saveSettings(path, settings, &problem))
-                return path;
+            FileFailure failure = saveSettings(path, settings);
+            if (!failure)
+                return {path, {}};
             claim.remove();
-            return fail(problem);
+            return {{}, failure};
         }
         if (!claim.exists())
-            return fail(QStringLiteral("%1: %2").arg(path, claim.errorString()));
+            return {{}, {path, {}, 0, claim.errorString()}};
     }
 }
 
-QStringList listBackups(const QString &dir) {
-    struct Entry {
-        QString time;
-        int n;
-        QString path;
-    };
-    std::vector<Entry> entries;
+std::vector<BackupEntry> listBackups(const QString &dir) {
+    std::vector<BackupEntry> entries;
     const QStringList names = QDir(dir).entryList({QStringLiteral("*.json")}, QDir::Files);
-    for (const QString &name : names) {
-        const auto m = backupName().match(name);
-        if (m.hasMatch())
-            entries.push_back({m.captured(1), m.captured(2).isEmpty() ? 1 : m.captured(2).toInt(),
-                               QDir(dir).filePath(name)});
-    }
-    std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
-        return std::tie(a.time, a.n, a.path) < std::tie(b.time, b.n, b.path);
+    for (const QString &name : names)
+        if (auto entry = BackupEntry::fromPath(QDir(dir).filePath(name)))
+            entries.push_back(std::move(*entry));
+    std::sort(entries.begin(), entries.end(), [](const BackupEntry &a, const BackupEntry &b) {
+        return std::tie(a.time, a.number, a.path) < std::tie(b.time, b.number, b.path);
     });
-    QStringList paths;
-    for (const Entry &e : entries)
-        paths << e.path;
-    return paths;
+    return entries;
 }
 
 } // namespace tessaro::settings

@@ -1,23 +1,31 @@
 #include "settings/codepage.h"
 
+#include <QStringDecoder>
+
 namespace tessaro::settings {
 
-namespace {
-// 0x80 to 0x9F; the rest of the page equals Latin-1. Undefined codes map to themselves.
-constexpr char16_t High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                               0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                               0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                               0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-} // namespace
-
+// Qt's (ICU's) table gives, for all 256 bytes, what the program has always
+// shown: the undefined 0x81, 0x8D, 0x8F, 0x90 and 0x9D become U+0081 and so on.
 QString fromWindows1252(const QByteArray &bytes) {
-    QString text;
-    text.reserve(bytes.size());
-    for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        text.append(b >= 0x80 && b <= 0x9F ? QChar(High[b - 0x80]) : QChar(b));
+    QStringDecoder decoder("windows-1252");
+    return decoder.decode(bytes);
+}
+
+QString printableText(const QByteArray &bytes, TextSet set) {
+    const QString text = fromWindows1252(bytes);
+    QString safe;
+    safe.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const auto byte = static_cast<uchar>(bytes.at(i));
+        const bool escaped = c.category() == QChar::Other_Control || c == QLatin1Char('\\') ||
+                             (set == TextSet::Ascii && byte > 0x7E);
+        if (escaped)
+            safe += QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
+        else
+            safe += c;
     }
-    return text;
+    return safe;
 }
 
 } // namespace tessaro::settings

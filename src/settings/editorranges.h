@@ -20,6 +20,8 @@ inline constexpr Range DeadbandRange{0, 16, 2};
 inline constexpr Range PositionRange{-70, 70, 0};
 // A check box: clear, checked, and the grey state only a servo can set.
 inline constexpr Range CheckBoxRange{0, 2, 0};
+// What the user may set a check box to: clear or checked.
+inline constexpr Range CheckBoxUserRange{0, 1, 0};
 
 // Microseconds the centre offset is added to.
 inline constexpr int CentrePulse = 1500;

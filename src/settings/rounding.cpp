@@ -6,11 +6,10 @@
 
 namespace tessaro::settings {
 
+// std::nearbyint rounds half to even in the default rounding mode, which the
+// program never changes.
 double halfEven(double x) {
-    const double r = std::round(x);
-    if (std::fabs(x - std::trunc(x)) == 0.5)
-        return 2.0 * std::round(x / 2.0);
-    return r;
+    return std::nearbyint(x);
 }
 
 qint16 toInt16(double x) {

@@ -16,24 +16,6 @@ int hexDigit(char c) {
     return -1;
 }
 
-struct Field {
-    const char *name;
-    int pos;
-    bool isSigned;
-    Range range;
-    int BlockValues::*target;
-};
-
-// In the order the window takes them.
-constexpr Field Fields[] = {
-    {"throw", ThrowPos, false, ThrowRange, &BlockValues::throwDeg},
-    {"speed", SpeedPos, false, SpeedRange, &BlockValues::speed},
-    {"centre", CentrePos, true, CentreRange, &BlockValues::centre},
-    {"reverse", ReversePos, false, CheckBoxRange, &BlockValues::reverse},
-    {"deadband", DeadbandPos, false, DeadbandRange, &BlockValues::deadband},
-    {"reset", ResetPos, false, CheckBoxRange, &BlockValues::reset},
-};
-
 } // namespace
 
 std::optional<int> readHexPair(const QByteArray &b, int k) {
@@ -71,13 +53,9 @@ QByteArray buildBlock(const QByteArray &name, const EditorValues &v, const QByte
     QByteArray b;
     b.reserve(BlockLength);
     b += name;
-    b += writePulseWidth(testPulseWidth(v.position, v.halfThrow, v.centre));
-    b += writeHexPair(static_cast<qint16>(v.throwDeg));
-    b += writeHexPair(static_cast<qint16>(v.speed));
-    b += writeHexPair(static_cast<qint16>(v.centre));
-    b += writeHexPair(static_cast<qint16>(v.reverse));
-    b += writeHexPair(static_cast<qint16>(v.deadband));
-    b += writeHexPair(static_cast<qint16>(v.reset));
+    b += writePulseWidth(testPulseWidth(v.position, v.halfThrow, v.fields.centre));
+    for (const Field &f : Fields)
+        b += writeHexPair(static_cast<qint16>(v.fields.*f.member));
     b += tail;
     return b;
 }
@@ -89,9 +67,9 @@ DecodedBlock decodeBlock(const QByteArray &b) {
         if (!v || !f.range.contains(*v)) {
             const QString held = QString::fromLatin1(b.mid(f.pos, 2).toHex(' ').toUpper());
             const QString shown = v ? QString::number(*v) : QStringLiteral("bytes %1").arg(held);
-            return {std::nullopt, QStringLiteral("%1 field: %2").arg(QLatin1String(f.name), shown)};
+            return {std::nullopt, QStringLiteral("%1 field: %2").arg(QLatin1String(f.key), shown)};
         }
-        d.*f.target = *v;
+        d.*f.member = *v;
     }
     return {d, {}};
 }

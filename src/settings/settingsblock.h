@@ -3,6 +3,7 @@
 #pragma once
 
 #include "settings/editorranges.h"
+#include "settings/fields.h"
 
 #include <QByteArray>
 #include <QString>
@@ -10,16 +11,23 @@
 
 namespace tessaro::settings {
 
+// The numeric fields' positions are in their table (fields.h).
 inline constexpr int BlockLength = 32;
 inline constexpr int NamePos = 0, NameLen = 8;
-inline constexpr int PulsePos = 8;
-inline constexpr int ThrowPos = 12;
-inline constexpr int SpeedPos = 14;
-inline constexpr int CentrePos = 16;
-inline constexpr int ReversePos = 18;
-inline constexpr int DeadbandPos = 20;
-inline constexpr int ResetPos = 22;
+inline constexpr int PulsePos = 8, PulseLen = 4;
 inline constexpr int TailPos = 24, TailLen = 8;
+
+// The fields fill the block between the pulse width and the tail, in table order.
+constexpr bool fieldsFillTheirPlace() {
+    int pos = PulsePos + PulseLen;
+    for (const Field &f : Fields) {
+        if (f.pos != pos)
+            return false;
+        pos += 2;
+    }
+    return pos == TailPos;
+}
+static_assert(fieldsFillTheirPlace());
 
 // Microseconds a test position of HalfThrow degrees adds to the centre pulse.
 inline constexpr int PulseSwing = 450;
@@ -36,28 +44,16 @@ QByteArray writePulseWidth(double microseconds);
 // Test pulse width: position / halfThrow * 450 + centre + 1500, unrounded.
 double testPulseWidth(int position, int halfThrow, int centre);
 
+// What the editors show: the test position and the half throw it is
+// scaled by, and the fields.
 struct EditorValues {
     int position = 0;
     int halfThrow = 45;
-    int throwDeg = 90;
-    int speed = 100;
-    int centre = 0;
-    int reverse = 0;
-    int deadband = 2;
-    int reset = 0;
+    BlockValues fields = StartValues;
 };
 
 // The block to program: name and tail unchanged, fields from the editors.
 QByteArray buildBlock(const QByteArray &name, const EditorValues &v, const QByteArray &tail);
-
-struct BlockValues {
-    int throwDeg = 0;
-    int speed = 0;
-    int centre = 0;
-    int reverse = 0;
-    int deadband = 0;
-    int reset = 0;
-};
 
 struct DecodedBlock {
     std::optional<BlockValues> values;

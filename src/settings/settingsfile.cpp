@@ -8,27 +8,12 @@
 #include <QJsonObject>
 #include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 
 namespace tessaro::settings {
 
 namespace {
-
-struct Field {
-    const char *key;
-    Range range;
-    int BlockValues::*target;
-};
-
-// In the order they are written.
-constexpr Field Fields[] = {
-    {"throw", ThrowRange, &BlockValues::throwDeg},
-    {"speed", SpeedRange, &BlockValues::speed},
-    {"centre", CentreRange, &BlockValues::centre},
-    {"reverse", CheckBoxRange, &BlockValues::reverse},
-    {"deadband", DeadbandRange, &BlockValues::deadband},
-    {"reset", CheckBoxRange, &BlockValues::reset},
-};
 
 const char *const FormatKey = "format";
 const char *const NameKey = "name";
@@ -113,19 +98,19 @@ QByteArray settingsJson(const ServoSettings &s) {
     line(FormatKey, FileFormat);
     line(NameKey, fromWindows1252(s.name()));
     for (const Field &f : Fields)
-        line(f.key, s.values.*f.target);
+        line(f.key, s.values.*f.member);
     line(BlockKey, QString::fromLatin1(s.block.toHex().toUpper()), true);
     return out + "}\n";
 }
 
 LoadResult parseSettings(const QByteArray &json, const QString &fileName) {
-    const auto fail = [&fileName](const QString &problem) {
-        return LoadResult{std::nullopt, fileName + QStringLiteral(": ") + problem};
+    const auto fail = [&fileName](const QString &problem, const QString &field = {}) {
+        return LoadResult{std::nullopt, {fileName, field, 0, problem}};
     };
     // problem follows the quoted name: " is missing", ": 150 is outside 30 to 140".
     // Every arg() below substitutes in one pass: file text may hold "%2".
     const auto fieldFail = [&fail](const QString &key, const QString &problem) {
-        return fail(QStringLiteral("field \"%1\"%2").arg(key, problem));
+        return fail(QStringLiteral("field \"%1\"%2").arg(key, problem), key);
     };
 
     QJsonParseError parseError;
@@ -188,25 +173,25 @@ LoadResult parseSettings(const QByteArray &json, const QString &fileName) {
                     .arg(QString::fromUtf8(jsonText(v)),
                          n ? QStringLiteral("outside") : QStringLiteral("not a whole number from"),
                          QString::number(f.range.min), QString::number(f.range.max)));
-        s.values.*f.target = *n;
+        s.values.*f.member = *n;
     }
     return {s, {}};
 }
 
 LoadResult loadSettings(const QString &path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, QStringLiteral("%1: %2").arg(path, file.errorString())};
+    if (!file.open(QIODevice::ReadOnly)) {
+        const int error = errno; // as the failed open(2) left it
+        return {std::nullopt, {path, {}, error, file.errorString()}};
+    }
     return parseSettings(file.readAll(), path);
 }
 
-bool saveSettings(const QString &path, const ServoSettings &settings, QString *error) {
+FileFailure saveSettings(const QString &path, const ServoSettings &settings) {
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(settingsJson(settings)) >= 0 && file.commit())
-        return true;
-    if (error)
-        *error = QStringLiteral("%1: %2").arg(path, file.errorString());
-    return false;
+        return {};
+    return {path, {}, 0, file.errorString()};
 }
 
 } // namespace tessaro::settings

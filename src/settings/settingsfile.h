@@ -2,6 +2,7 @@
 // saveSettings, loadSettings and program, and what a backup holds. Qt Core only.
 #pragma once
 
+#include "settings/filefailure.h"
 #include "settings/settingsblock.h"
 
 #include <QByteArray>
@@ -27,13 +28,13 @@ QByteArray settingsJson(const ServoSettings &settings);
 
 struct LoadResult {
     std::optional<ServoSettings> settings;
-    QString error; // the first problem found, naming fileName and the field
+    FileFailure failure; // the first problem found, naming fileName and the field
 };
 
 LoadResult parseSettings(const QByteArray &json, const QString &fileName);
 LoadResult loadSettings(const QString &path);
 
-// Replaces the file atomically; on failure returns false and sets *error (when given).
-bool saveSettings(const QString &path, const ServoSettings &settings, QString *error);
+// Replaces the file atomically; what went wrong, or nothing.
+FileFailure saveSettings(const QString &path, const ServoSettings &settings);
 
 } // namespace tessaro::settings

@@ -132,7 +132,9 @@ private slots:
         QCOMPARE(reverse->checkState(), Qt::PartiallyChecked);
         servo.clearReceived();
         rig.click("CProgram");
-        QCOMPARE(servo.received().mid(1 + settings::ReversePos, 6), QByteArray("020202"));
+        QCOMPARE(
+            servo.received().mid(1 + settings::fieldOf(&settings::BlockValues::reverse).pos, 6),
+            QByteArray("020202"));
     }
 };
 

@@ -90,9 +90,9 @@ void TestWindowExchanges::resetEndsWithStandard() {
              link::buildFrame("1234567805D75A64FB01020100000000"));
     QCOMPARE(m_rig->text("CmbServo"), QStringLiteral("Standard"));
     // What the servo held before the reset is kept.
-    const QStringList kept = settings::listBackups();
-    QCOMPARE(kept.size(), 1);
-    QCOMPARE(settings::loadSettings(kept.first()).settings->block, ExampleBlock);
+    const auto kept = settings::listBackups();
+    QCOMPARE(kept.size(), 1u);
+    QCOMPARE(settings::loadSettings(kept.front().path).settings->block, ExampleBlock);
     QCOMPARE(QList({m_rig->value("ScrollThrow"), m_rig->value("ScrollCentre")}), QList({90, 0}));
     QCOMPARE(m_rig->text("CProgram"), QStringLiteral("PROGRAM"));
     QVERIFY(m_rig->boxes.texts.isEmpty());

@@ -4,7 +4,7 @@
 #include "link/protocol.h"
 #include "settings/rounding.h"
 #include "settings/settingsfile.h"
-#include "support/windowrig.h"
+#include "support/ptyservo.h"
 
 #include <QtTest>
 
@@ -27,8 +27,7 @@ settings::BlockValues fieldsOf(const QByteArray &b) {
 
 // The frame the window's PROGRAM sends for these values at test position 0.
 QByteArray windowFrame(const QByteArray &servoBlock, const settings::BlockValues &v) {
-    const settings::EditorValues e(0, settings::toInt16(v.throwDeg / 2.0), v.throwDeg, v.speed,
-                                   v.centre, v.reverse, v.deadband, v.reset);
+    const settings::EditorValues e{0, settings::toInt16(v.throwDeg / 2.0), v};
     return link::buildFrame(settings::buildBlock(servoBlock.left(settings::NameLen), e,
                                                  servoBlock.right(settings::TailLen)));
 }

@@ -29,51 +29,62 @@ private slots:
 
 void TestExchanges::readOutcome_data() {
     QTest::addColumn<QByteArray>("block");
-    QTest::addColumn<Fault>("fault"); // on the first answer, or on all of them ("always")
-    QTest::addColumn<int>("requests");
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<int>("faults");   // answers the fault applies to; -1 all
+    QTest::addColumn<int>("requests"); // read requests the servo received
+    QTest::addColumn<ReadStatus>("status");
     QTest::addColumn<QString>("refusal"); // after a good read
+    QTest::addColumn<int>("replyBytes");  // waiting when the last wait ended
     const QByteArray high = QByteArray("\xC9l\xE8ve\x80\x99!", 8) + "05DC5A6400000200" +
                             QByteArray("\0\xFF\x80\x7F\r", 5) + "abc";
-    QTest::newRow("good") << ExampleBlock << Fault::None << 1 << "";
-    QTest::newRow("bytes above 0x7F") << high << Fault::None << 1 << "";
-    QTest::newRow("mismatch once") << Letters << Fault::WrongChecksum << 2 << "";
-    QTest::newRow("lower case once") << Letters << Fault::LowerCaseChecksum << 2 << "";
-    QTest::newRow("mismatch always")
-        << Letters << Fault::WrongChecksum << 1 + link::MaxChecksumRetries << "";
-    for (Fault f : {Fault::Silent, Fault::Short35, Fault::Long37, Fault::EarlyReply})
-        QTest::addRow("%s always", qPrintable(servoemu::faultName(f))) << Letters << f << 1 << "";
-    QTest::newRow("throw 141") << QByteArray("1234567805DC8D640000020000000000") << Fault::None << 2
-                               << "throw field: 141";
-    QTest::newRow("non-hex") << QByteArray("1234567805DC5AG40000020000000000") << Fault::None << 2
-                             << "speed field: bytes 47 34";
+    const auto ok = ReadStatus::Read, none = ReadStatus::NoReply, no = ReadStatus::Refused;
+    QTest::newRow("good") << ExampleBlock << Fault::None << 0 << 1 << ok << "" << 36;
+    QTest::newRow("bytes above 0x7F") << high << Fault::None << 0 << 1 << ok << "" << 36;
+    QTest::newRow("mismatch once") << Letters << Fault::WrongChecksum << 1 << 2 << ok << "" << 36;
+    QTest::newRow("lower case once")
+        << Letters << Fault::LowerCaseChecksum << 1 << 2 << ok << "" << 36;
+    QTest::newRow("mismatch always") << Letters << Fault::WrongChecksum << -1
+                                     << 1 + link::MaxChecksumRetries << none << "" << 36;
+    QTest::newRow("silent") << Letters << Fault::Silent << -1 << 1 << none << "" << 0;
+    QTest::newRow("35 bytes") << Letters << Fault::Short35 << -1 << 1 << none << "" << 35;
+    QTest::newRow("37 bytes") << Letters << Fault::Long37 << -1 << 1 << none << "" << 37;
+    QTest::newRow("early") << Letters << Fault::EarlyReply << -1 << 1 << none << "" << 0;
+    QTest::newRow("throw 141") << QByteArray("1234567805DC8D640000020000000000") << Fault::None << 0
+                               << 2 << no << "throw field: 141" << 36;
+    QTest::newRow("non-hex") << QByteArray("1234567805DC5AG40000020000000000") << Fault::None << 0
+                             << 2 << no << "speed field: bytes 47 34" << 36;
     QTest::newRow("reverse 03") << QByteArray("1234567805DC5A640003020000000000") << Fault::None
-                                << 2 << "reverse field: 3";
-    QTest::newRow("reset 03") << QByteArray("1234567805DC5A640000020300000000") << Fault::None << 2
-                              << "reset field: 3";
+                                << 0 << 2 << no << "reverse field: 3" << 36;
+    QTest::newRow("reset 03") << QByteArray("1234567805DC5A640000020300000000") << Fault::None << 0
+                              << 2 << no << "reset field: 3" << 36;
 }
 
 void TestExchanges::readOutcome() {
     QFETCH(QByteArray, block);
     QFETCH(Fault, fault);
+    QFETCH(int, faults);
     QFETCH(int, requests);
+    QFETCH(ReadStatus, status);
     QFETCH(QString, refusal);
-    const bool always = QByteArray(QTest::currentDataTag()).endsWith("always");
     LinkRig link;
-    link.servos->add(1, refusal.isEmpty() ? block : ExampleBlock).setFault(fault, always ? -1 : 1);
+    const bool refused = status == ReadStatus::Refused;
+    link.servos->add(1, refused ? ExampleBlock : block).setFault(fault, faults);
     link.session.FindComPorts();
-    if (!refusal.isEmpty()) {
+    if (refused) {
         QCOMPARE(link.session.readPort(0).status, ReadStatus::Read);
         link.servos->at(1).setBlock(block);
     }
     const link::ReadOutcome read = link.session.readPort(0);
     QCOMPARE(link.servos->at(1).received(), QByteArray(requests, link::ReadRequest));
-    if (!refusal.isEmpty() || always) {
-        QCOMPARE(read.status, always ? ReadStatus::NoReply : ReadStatus::Refused);
-        QCOMPARE(read.text, always ? QString() : link::unshowableSettingsText(refusal));
+    QCOMPARE(read.status, status);
+    QCOMPARE(read.refusal, refusal);
+    QCOMPARE(read.repeats, refused ? 0 : requests - 1);
+    QTEST(read.replyBytes, "replyBytes");
+    if (status != ReadStatus::Read) {
         QVERIFY(link.session.settingsBlock().isEmpty());
         return;
     }
-    QCOMPARE(read.status, ReadStatus::Read);
+    QCOMPARE(read.lastVerdict, link::ReplyCheck::Valid);
     QCOMPARE(link.session.settingsBlock(), block);
     // Name and tail are kept, and go back to the servo unchanged.
     const QByteArray ends = block.left(8) + block.right(8);
@@ -99,8 +110,8 @@ void TestExchanges::programmingFramesAreTheWorkedExamples() {
     QCOMPARE(link.session.readPort(0).status, ReadStatus::Read);
     settings::EditorValues values;
     const auto unchanged = link.session.programPort(0, link.session.blockFor(values));
-    values.centre = -5;
-    values.reverse = values.reset = 1;
+    values.fields.centre = -5;
+    values.fields.reverse = values.fields.reset = 1;
     const auto reset = link.session.programPort(0, link.session.blockFor(values));
     const QByteArray start(1, link::StartByte), end(1, link::EndByte);
     QCOMPARE(link.servos->writes.mid(1), QList<QByteArray>({start,
@@ -112,18 +123,19 @@ void TestExchanges::programmingFramesAreTheWorkedExamples() {
                                                             end}));
     QCOMPARE(unchanged.reply + reset.reply, QByteArray("7290"));
     QVERIFY(unchanged.status == link::ProgramStatus::Acknowledged &&
-            reset.status == link::ProgramStatus::Acknowledged);
+            reset.status == link::ProgramStatus::Acknowledged && reset.frameSent);
     QVERIFY(!link.session.port().portOpen());
 }
 
 void TestExchanges::badAcknowledgement_data() {
     QTest::addColumn<Fault>("fault");
     QTest::addColumn<QByteArray>("reply");
-    QTest::newRow("wrong") << Fault::WrongAck << QByteArray("AC");
-    QTest::newRow("none") << Fault::NoAck << QByteArray(2, '\0');
-    QTest::newRow("one byte") << Fault::ShortAck << QByteArray(2, '\0');
-    QTest::newRow("three bytes") << Fault::LongAck << QByteArray(2, '\0');
-    QTest::newRow("lower case") << Fault::LowerCaseAck << QByteArray("ab");
+    QTest::addColumn<int>("replyBytes");
+    QTest::newRow("wrong") << Fault::WrongAck << QByteArray("AC") << 2;
+    QTest::newRow("none") << Fault::NoAck << QByteArray(2, '\0') << 0;
+    QTest::newRow("one byte") << Fault::ShortAck << QByteArray(2, '\0') << 1;
+    QTest::newRow("three bytes") << Fault::LongAck << QByteArray(2, '\0') << 3;
+    QTest::newRow("lower case") << Fault::LowerCaseAck << QByteArray("ab") << 2;
 }
 
 void TestExchanges::badAcknowledgement() {
@@ -135,6 +147,7 @@ void TestExchanges::badAcknowledgement() {
     const auto outcome = link.session.programPort(0, Letters);
     QCOMPARE(outcome.status, link::ProgramStatus::WrongAcknowledgement);
     QCOMPARE(outcome.reply, reply);
+    QTEST(outcome.replyBytes, "replyBytes");
 }
 
 QTEST_GUILESS_MAIN(TestExchanges)

@@ -24,11 +24,9 @@ private:
     static void cutShort();
 };
 
-static void exchange(link::Session &session, bool programming) {
-    if (programming)
-        session.programPort(0, ExampleBlock);
-    else
-        session.readPort(0);
+// The failure the exchange ended with.
+static link::LinkFailure exchange(link::Session &session, bool programming) {
+    return programming ? session.programPort(0, ExampleBlock).failure : session.readPort(0).failure;
 }
 
 void TestInterruptions::cutShort() {
@@ -45,12 +43,12 @@ void TestInterruptions::pulledCableIsAnErrorUntilPluggedBack() {
     LinkRig link;
     link.servos->add(1).setFault(fault);
     link.session.FindComPorts();
-    QString error;
-    connect(&link.session, &link::Session::linkError, [&](const QString &t) { error = t; });
     // Pulled at the discard step, so the port is lost in the reply wait.
     link.servos->onRead = [&] { link.servos->pullCable(1); };
-    exchange(link.session, programming);
-    QCOMPARE(error, "COM1 (" + link.servos->path(1) + "): the device was disconnected");
+    const link::LinkFailure failure = exchange(link.session, programming);
+    QCOMPARE(QList<QVariant>({failure.port, failure.device, int(failure.cause), failure.words}),
+             QList<QVariant>({1, link.servos->path(1), int(link::OpenFailure::None),
+                              "the device was disconnected"}));
     QVERIFY(!link.session.port().portOpen() && !link.session.clock().running());
     QCOMPARE(link.session.clock().ticks(), 0);
     QCOMPARE(link.session.clock().intervalMs(), link::TickMs);

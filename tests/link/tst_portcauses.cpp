@@ -32,7 +32,7 @@ struct Pty {
 QString connectText(const QString &folder) {
     Session session(PortLocator::onlyFolder(folder));
     session.FindComPorts();
-    return session.readPort(0).text;
+    return session.readPort(0).failure.words;
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // No test reaches a real device: an adapter planted where the system's
 // fallback looks is found by the system's locator and never by a test's.
-#include "support/windowrig.h"
+#include "support/ptyservo.h"
 
 using namespace tessaro;
 
@@ -62,5 +62,5 @@ void TestPortLocator::adapterAtAnyPathIsCom1() {
     QCOMPARE(session.readPort(0).status, link::ReadStatus::Read);
 }
 
-QTEST_MAIN(TestPortLocator)
+QTEST_GUILESS_MAIN(TestPortLocator)
 #include "tst_portlocator.moc"

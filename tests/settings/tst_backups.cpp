@@ -9,8 +9,14 @@ using namespace tessaro;
 namespace {
 settings::ServoSettings servo(const QByteArray &name, int centre = 0) {
     settings::EditorValues v;
-    v.centre = centre;
+    v.fields.centre = centre;
     return *settings::settingsFromBlock(settings::buildBlock(name, v, "00000000"));
+}
+QStringList paths(const std::vector<settings::BackupEntry> &entries) {
+    QStringList out;
+    for (const auto &e : entries)
+        out << e.path;
+    return out;
 }
 const QDateTime When(QDate(2026, 12, 6), QTime(23, 15), Qt::UTC);
 } // namespace
@@ -34,12 +40,13 @@ void TestBackups::initTestCase() {
 
 void TestBackups::firstBackupIsNamedForUtcTimeInAPrivateFolder() {
     const QDateTime plusOne(QDate(2026, 1, 2), QTime(0, 30, 5), Qt::OffsetFromUTC, 3600);
-    const QString path = settings::saveBackup(servo("12345678"), plusOne, nullptr);
+    const QString path = settings::saveBackup(servo("12345678"), plusOne).path;
     QCOMPARE(path, home.filePath("tessaro/backups/12345678-20260101T233005Z.json"));
     // Owner, group and other bits (the 0x0700 "user" bits only mirror one of them).
     QCOMPARE(QFileInfo(settings::backupFolder()).permissions() & 0x7077,
              QFile::Permissions(0x7000));
-    QCOMPARE(settings::listBackups(), QStringList{path});
+    QCOMPARE(paths(settings::listBackups()), QStringList{path});
+    QCOMPARE(settings::listBackups().front().time, plusOne);
 }
 
 void TestBackups::fileIsNamedForServo_data() {
@@ -54,21 +61,20 @@ void TestBackups::fileIsNamedForServo() {
     QFETCH(QByteArray, name);
     QFETCH(QString, file);
     QTemporaryDir dir;
-    QCOMPARE(settings::saveBackup(servo(name), When, nullptr, dir.path()),
+    QCOMPARE(settings::saveBackup(servo(name), When, dir.path()).path,
              dir.filePath(file + "-20261206T231500Z.json"));
 }
 
 void TestBackups::sameSecondNeverOverwritesAndListsInOrder() {
     QTemporaryDir dir;
     QStringList saved;
-    const QString later =
-        settings::saveBackup(servo("00000000"), When.addSecs(1), nullptr, dir.path());
+    const QString later = settings::saveBackup(servo("00000000"), When.addSecs(1), dir.path()).path;
     for (int n = 1; n <= 11; ++n)
-        saved << settings::saveBackup(servo("12345678", n), When, nullptr, dir.path());
+        saved << settings::saveBackup(servo("12345678", n), When, dir.path()).path;
     QCOMPARE(saved.last(), dir.filePath("12345678-20261206T231500Z-11.json"));
     for (int n = 1; n <= 11; ++n)
         QCOMPARE(settings::loadSettings(saved[n - 1]).settings->values.centre, n);
-    QCOMPARE(settings::listBackups(dir.path()), saved + QStringList{later});
+    QCOMPARE(paths(settings::listBackups(dir.path())), saved + QStringList{later});
 }
 
 QTEST_GUILESS_MAIN(TestBackups)

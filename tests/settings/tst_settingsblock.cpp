@@ -38,8 +38,8 @@ private slots:
 
     void builds() {
         QFETCH(Build, b);
-        const settings::EditorValues v{b.position, b.halfThrow, 90, 100,
-                                       b.centre,   b.reverse,   2,  b.reset};
+        const settings::EditorValues v{
+            b.position, b.halfThrow, {90, 100, b.centre, b.reverse, 2, b.reset}};
         QCOMPARE(settings::buildBlock(b.block.left(8), v, b.block.right(8)), b.block);
         if (!b.checksum.isEmpty())
             QCOMPARE(link::frameChecksum(b.block), b.checksum);

@@ -34,10 +34,11 @@ private slots:
 void TestSettingsFile::savedFileLoadsBackExactly_data() {
     QTest::addColumn<QByteArray>("block");
     QTest::newRow("high bytes") << settings::buildBlock("\x80\x81\xE9\xFF\x8D\x9D\x90\x8F",
-                                                        {0, 70, 140, 1, -127, 1, 16, 1},
+                                                        {0, 70, {140, 1, -127, 1, 16, 1}},
                                                         "\xFF\x80 \"\\\x01\x7F~");
-    QTest::newRow("markup and nul") << settings::buildBlock(
-        QByteArray("<b>&amp\0", 8), {0, 15, 30, 100, 127, 0, 0, 0}, QByteArray("\0</b>\t\r\n", 8));
+    QTest::newRow("markup and nul")
+        << settings::buildBlock(QByteArray("<b>&amp\0", 8), {0, 15, {30, 100, 127, 0, 0, 0}},
+                                QByteArray("\0</b>\t\r\n", 8));
 }
 
 void TestSettingsFile::savedFileLoadsBackExactly() {
@@ -45,9 +46,9 @@ void TestSettingsFile::savedFileLoadsBackExactly() {
     const auto settings = settings::settingsFromBlock(block);
     QVERIFY(settings);
     QTemporaryDir dir;
-    QVERIFY(settings::saveSettings(dir.filePath("s.json"), *settings, nullptr));
+    QVERIFY(!settings::saveSettings(dir.filePath("s.json"), *settings));
     const auto loaded = settings::loadSettings(dir.filePath("s.json"));
-    QVERIFY2(loaded.settings, qPrintable(loaded.error));
+    QVERIFY2(loaded.settings, qPrintable(loaded.failure.text()));
     QCOMPARE(loaded.settings->block, block);
     QCOMPARE(settings::settingsJson(*loaded.settings), settings::settingsJson(*settings));
 }
@@ -55,7 +56,7 @@ void TestSettingsFile::savedFileLoadsBackExactly() {
 void TestSettingsFile::fileValuesOverrideTheBlocksFields() {
     const auto r =
         settings::parseSettings(with("throw", "120").replace("\"reset\": 0", "\"reset\": 2"), "a");
-    QVERIFY2(r.settings, qPrintable(r.error));
+    QVERIFY2(r.settings, qPrintable(r.failure.text()));
     QCOMPARE(r.settings->values.throwDeg, 120);
     QCOMPARE(r.settings->values.reset, 2);
     QCOMPARE(r.settings->block, Good);
@@ -102,7 +103,7 @@ void TestSettingsFile::badFilesAreRefused() {
     QFETCH(QString, error);
     const auto r = settings::parseSettings(json, "servo.json");
     QVERIFY(!r.settings);
-    QVERIFY2(r.error.startsWith("servo.json: " + error), qPrintable(r.error));
+    QVERIFY2(r.failure.text().startsWith("servo.json: " + error), qPrintable(r.failure.text()));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

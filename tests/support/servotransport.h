@@ -40,14 +40,15 @@ public:
     QList<QByteArray> writes;     // every write, as written
     std::function<void()> onRead; // called as readAll() starts
 
-    OpenFailure open(const QString &path, qint32, QString *reason) override {
-        *reason = QStringLiteral("cannot open %1").arg(path);
-        if (!exists(path))
-            return OpenFailure::NotFound;
-        if (m_refused.count(path))
-            return m_refused[path];
-        m_open = m_servos.at(m_openPath = path).get();
-        return OpenFailure::None;
+    tessaro::link::LinkFailure open(const QString &path, qint32) override {
+        tessaro::link::LinkFailure refused;
+        refused.systemText = QStringLiteral("cannot open %1").arg(path);
+        refused.cause = !exists(path)           ? OpenFailure::NotFound
+                        : m_refused.count(path) ? m_refused[path]
+                                                : OpenFailure::None;
+        if (refused.cause == OpenFailure::None)
+            m_open = m_servos.at(m_openPath = path).get();
+        return refused.cause == OpenFailure::None ? tessaro::link::LinkFailure{} : refused;
     }
     void close() override {
         m_open = nullptr;
@@ -66,6 +67,7 @@ public:
             std::exchange(onRead, nullptr)();
         return std::exchange(m_readable, std::exchange(m_due, {}));
     }
+    QByteArray peek() override { return m_readable; }
     QString errorString() const override { return {}; }
     bool exists(const QString &path) const override {
         const auto refused = m_refused.find(path);

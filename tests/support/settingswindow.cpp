@@ -9,7 +9,7 @@
 
 QByteArray servoBlock(int throwDeg, int speed, int centre, int reverse, int deadband, int reset) {
     return tessaro::settings::buildBlock(
-        "TESTSRV1", {0, 45, throwDeg, speed, centre, reverse, deadband, reset}, "TAILTAIL");
+        "TESTSRV1", {0, 45, {throwDeg, speed, centre, reverse, deadband, reset}}, "TAILTAIL");
 }
 
 SettingsWindow::SettingsWindow(const QByteArray &block) {

@@ -4,26 +4,10 @@
 #pragma once
 
 #include "app/form1.h"
-#include "servoemulator.h"
 #include "support/messageboxcatcher.h"
-#include "support/servotransport.h"
+#include "support/ptyservo.h"
 
 #include <QTest>
-
-// A servo on a pty published as COMn in the folder (com 0: not published). It
-// answers well after the discard step, so a loaded machine's late ticks cannot
-// make a good reply look short. Null, with the test failed, when it cannot start.
-inline std::unique_ptr<tessaro::servoemu::ServoEmulator>
-startPtyServo(const QString &folder, int com, const QByteArray &block = ExampleBlock,
-              tessaro::servoemu::Fault fault = tessaro::servoemu::Fault::None) {
-    auto servo = std::make_unique<tessaro::servoemu::ServoEmulator>(
-        tessaro::servoemu::Options{block, fault, -1, 250, 521, folder});
-    QString error;
-    if (servo->start(&error) && (com == 0 || servo->publishAs(com, &error)))
-        return servo;
-    QTest::qFail(qPrintable(error), __FILE__, __LINE__);
-    return nullptr;
-}
 
 class WindowRig {
 public:

@@ -2,25 +2,27 @@
 // same link code as the window, so its frames are the window's.
 #include "commands.h"
 #include "exitcodes.h"
+#include "link/trace.h"
+#include "output.h"
+#include "platform/version.h"
 
 #include <QCoreApplication>
-#include <map>
 
+using namespace tessaro;
 using namespace tessaro::cli;
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tessaro-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TESSARO_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(platform::VersionText));
 
-    Options options;
-    if (const int code = parseCommandLine(QCoreApplication::arguments(), &options); code >= 0)
-        return code;
-    const std::map<QString, int (*)(const Options &)> commands{
-        {QStringLiteral("ports"), runPorts},     {QStringLiteral("read"), runRead},
-        {QStringLiteral("save"), runSave},       {QStringLiteral("write"), runWrite},
-        {QStringLiteral("set"), runSet},         {QStringLiteral("reset"), runReset},
-        {QStringLiteral("backups"), runBackups}, {QStringLiteral("restore"), runRestore},
-    };
-    return commands.at(options.command)(options);
+    const CommandLine line = parseCommandLine(QCoreApplication::arguments());
+    if (line.exitCode)
+        return *line.exitCode;
+    const Options &options = line.options;
+    if (options.verbose || !options.trace.isEmpty()) {
+        if (const QString problem = link::startTrace(options.trace); !problem.isEmpty())
+            return fail(Exit::Usage, QStringLiteral("--trace: %1").arg(problem));
+    }
+    return options.command->run(options);
 }

@@ -5,11 +5,14 @@
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace tessaro::cli {
 
+struct Command;
+
 struct Options {
-    QString command;
+    const Command *command = nullptr;
     QStringList arguments; // positional arguments after the command
     QString port;          // --port: COMn or a device path; empty: search
     QString portFolder;    // --port-folder: only COMn links in this folder
@@ -17,12 +20,19 @@ struct Options {
     bool dryRun = false;
     bool noBackup = false;
     bool force = false;
-    // set: the named fields in the order given, as typed.
+    bool verbose = false; // --verbose: the trace on standard error
+    QString trace;        // --trace FILE
+    // set: the named fields' options in the order given, with their values as typed.
     QList<QPair<QString, QString>> fields;
 };
 
-// Parses argv into *options. On --help or --version prints and returns 0; on a
-// usage error reports it and returns Exit::Usage; -1 means run the command.
-int parseCommandLine(const QStringList &argv, Options *options);
+struct CommandLine {
+    Options options;
+    // Set when there is nothing to run: after --help or --version, or a usage
+    // error already reported.
+    std::optional<int> exitCode;
+};
+
+CommandLine parseCommandLine(const QStringList &argv);
 
 } // namespace tessaro::cli

@@ -17,11 +17,10 @@ int fail(int code, const QString &text);
 // One line (or several joined by newlines) on standard output.
 void data(const QString &text);
 
-// Servo bytes as Windows-1252 text, control characters as \xNN, so a
-// name can never drive the terminal.
-QString shown(const QByteArray &bytes);
+// Servo bytes in quotes, as settings::printableText() shows them.
+QString quoted(const QByteArray &bytes);
 
-// The settings as "key  value" lines; name, tail and block as shown().
+// The settings as "key  value" lines; name, tail and block as printableText().
 QStringList settingsText(const settings::ServoSettings &s, const QString &port);
 // The same as one JSON object, the block in hex so its bytes are kept.
 QByteArray compactSettingsJson(const settings::ServoSettings &s, const QString &port);

@@ -33,8 +33,7 @@ QString usbDetails(const QString &device) {
 } // namespace
 
 int runPorts(const Options &options) {
-    int code = Exit::Ok;
-    const auto port = ServoPort::fromOptions(options, &code);
+    const auto [port, code] = ServoPort::fromOptions(options);
     if (!port)
         return code;
     link::Session &session = port->session();
@@ -48,8 +47,8 @@ int runPorts(const Options &options) {
     for (int n : session.portTable())
         rows[n] = {session.port().ports().devicePath(n), QStringLiteral("can be used")};
     for (const link::PortProbe &probe : session.refusedPorts())
-        if (isPresent(probe.device))
-            rows[probe.number] = {probe.device, refusal(probe)};
+        if (isPresent(probe.device()))
+            rows[probe.number()] = {probe.device(), refusal(probe.failure)};
     for (const auto &[n, row] : rows) {
         const QString usb = usbDetails(row.device);
         data(QStringLiteral("COM%1  %2  %3%4")

@@ -3,12 +3,12 @@
 #include "exitcodes.h"
 #include "output.h"
 #include "servoport.h"
+#include "settings/codepage.h"
 
 namespace tessaro::cli {
 
 int runRead(const Options &options) {
-    int code = Exit::Ok;
-    const auto port = ServoPort::connected(options, &code);
+    const auto [port, code] = ServoPort::connected(options);
     if (!port)
         return code;
     if (options.json)
@@ -19,16 +19,14 @@ int runRead(const Options &options) {
 }
 
 int runSave(const Options &options) {
-    int code = Exit::Ok;
-    const auto port = ServoPort::connected(options, &code);
+    const auto [port, code] = ServoPort::connected(options);
     if (!port)
         return code;
     const QString path = options.arguments.at(0);
-    QString error;
-    if (!settings::saveSettings(path, port->settings(), &error))
-        return fail(Exit::Usage, error);
+    if (const settings::FileFailure failure = settings::saveSettings(path, port->settings()))
+        return fail(Exit::Usage, failure.text());
     message(QStringLiteral("saved the settings of \"%1\" on %2 to %3")
-                .arg(shown(port->settings().name()), port->portName(), path));
+                .arg(settings::printableText(port->settings().name()), port->portName(), path));
     return Exit::Ok;
 }
 

@@ -1,6 +1,7 @@
 #include "servoport.h"
 
 #include "exitcodes.h"
+#include "link/messages.h"
 #include "link/portcauses.h"
 #include "output.h"
 
@@ -35,7 +36,7 @@ QString failureWords(OpenFailure failure, const QString &device) {
     return QStringLiteral("cannot be opened");
 }
 
-std::unique_ptr<ServoPort> ServoPort::fromOptions(const Options &options, int *code) {
+ServoPort::Opened ServoPort::fromOptions(const Options &options) {
     link::PortLocator locator = options.portFolder.isEmpty()
                                     ? link::PortLocator::system()
                                     : link::PortLocator::onlyFolder(options.portFolder);
@@ -45,11 +46,11 @@ std::unique_ptr<ServoPort> ServoPort::fromOptions(const Options &options, int *c
     if (const auto m = comName.match(options.port); m.hasMatch()) {
         wanted = m.captured(1).toInt();
         if (wanted < link::FirstPort || wanted > link::LastPort) {
-            *code = fail(Exit::Usage, QStringLiteral("--port %1: ports run from COM%2 to COM%3")
+            return {nullptr,
+                    fail(Exit::Usage, QStringLiteral("--port %1: ports run from COM%2 to COM%3")
                                           .arg(options.port)
                                           .arg(link::FirstPort)
-                                          .arg(link::LastPort));
-            return nullptr;
+                                          .arg(link::LastPort))};
         }
     } else if (!options.port.isEmpty()) {
         // A device path is the one port there is, taken as COM1.
@@ -57,15 +58,14 @@ std::unique_ptr<ServoPort> ServoPort::fromOptions(const Options &options, int *c
         locator.com1Path = options.port;
         wanted = 1;
     }
-    *code = Exit::Ok;
-    return std::unique_ptr<ServoPort>(new ServoPort(std::move(locator), wanted));
+    return {std::unique_ptr<ServoPort>(new ServoPort(std::move(locator), wanted)), Exit::Ok};
 }
 
-std::unique_ptr<ServoPort> ServoPort::connected(const Options &options, int *code) {
-    auto port = fromOptions(options, code);
-    if (!port || (*code = port->connect()) != Exit::Ok)
-        return nullptr;
-    return port;
+ServoPort::Opened ServoPort::connected(const Options &options) {
+    Opened opened = fromOptions(options);
+    if (opened.port && (opened.code = opened.port->connect()) != Exit::Ok)
+        opened.port.reset();
+    return opened;
 }
 
 ServoPort::ServoPort(link::PortLocator locator, int wanted)
@@ -80,26 +80,26 @@ settings::ServoSettings ServoPort::settings() const {
     return *settings::settingsFromBlock(m_session.settingsBlock());
 }
 
-QString refusal(const link::PortProbe &probe) {
-    // The link's text starts with the port and device, which the caller names already.
-    const QString prefix = QStringLiteral("COM%1 (%2): ").arg(probe.number).arg(probe.device);
-    const QString why = probe.text.startsWith(prefix) ? probe.text.mid(prefix.size()) : probe.text;
-    return failureWords(probe.failure, probe.device) + QStringLiteral(": ") + why;
+QString refusal(const link::LinkFailure &failure) {
+    return failureWords(failure.cause, failure.device) + QStringLiteral(": ") + failure.words;
 }
 
-int ServoPort::unusable(const link::PortProbe &probe) const {
-    return fail(
-        Exit::PortUnusable,
-        QStringLiteral("COM%1 (%2) %3").arg(probe.number).arg(probe.device, refusal(probe)));
+QString describe(const link::LinkFailure &failure) {
+    if (failure.port == 0)
+        return failure.words;
+    const QString port = QStringLiteral("COM%1 (%2)").arg(failure.port).arg(failure.device);
+    if (failure.cause == OpenFailure::None)
+        return port + QStringLiteral(": ") + failure.words;
+    return port + QLatin1Char(' ') + refusal(failure);
 }
 
 int ServoPort::noPortListed() {
     // Name each port that is there but refused; with none there, no adapter is plugged in.
     bool named = false;
     for (const link::PortProbe &probe : m_session.refusedPorts()) {
-        if (probe.failure == OpenFailure::NotFound && !isPresent(probe.device))
+        if (probe.failure.cause == OpenFailure::NotFound && !isPresent(probe.device()))
             continue;
-        unusable(probe);
+        message(describe(probe.failure));
         named = true;
     }
     if (named)
@@ -124,26 +124,27 @@ int ServoPort::connect() {
         const auto it = std::find(table.begin(), table.end(), m_wanted);
         if (it == table.end()) {
             const auto &refused = m_session.refusedPorts();
-            const auto probe = std::find_if(refused.begin(), refused.end(),
-                                            [this](const auto &p) { return p.number == m_wanted; });
-            return unusable(*probe);
+            const auto probe = std::find_if(refused.begin(), refused.end(), [this](const auto &p) {
+                return p.number() == m_wanted;
+            });
+            return fail(Exit::PortUnusable, describe(probe->failure));
         }
         m_index = static_cast<int>(it - table.begin());
         return readResult(m_session.readPort(m_index));
     }
     if (table.empty())
         return noPortListed();
-    link::ReadOutcome last;
+    const link::SearchOutcome search = m_session.search();
     int errors = 0;
-    const auto counter =
-        QObject::connect(&m_session, &link::Session::linkError, [&errors](const QString &text) {
-            message(text);
-            ++errors;
-        });
-    m_index = m_session.search(&last);
-    QObject::disconnect(counter);
+    for (const link::ReadOutcome &tried : search.tried) {
+        if (tried.status != ReadStatus::Error)
+            continue;
+        message(describe(tried.failure));
+        ++errors;
+    }
+    m_index = search.found;
     if (m_index >= 0)
-        return readResult(last);
+        return readResult(search.tried.back());
     // Some port opened and stayed silent: no servo; every one failing: the ports are the trouble.
     if (errors == static_cast<int>(table.size()))
         return Exit::PortUnusable;
@@ -163,17 +164,14 @@ int ServoPort::readResult(const link::ReadOutcome &outcome) {
     case ReadStatus::Read:
         return Exit::Ok;
     case ReadStatus::Refused:
-        return fail(Exit::Refused, QStringLiteral("%1: %2").arg(portName(), outcome.text));
+        return fail(Exit::Refused, QStringLiteral("%1: %2").arg(
+                                       portName(), link::unshowableSettingsText(outcome.refusal)));
     case ReadStatus::NoReply:
         return fail(Exit::NoServo, QStringLiteral("no servo answered on %1").arg(portName()));
     case ReadStatus::Error:
         break;
     }
-    const OpenFailure failure = m_session.port().lastOpenFailure();
-    if (failure == OpenFailure::None)
-        return fail(Exit::PortUnusable, outcome.text);
-    const int n = m_session.portTable()[m_index];
-    return unusable({n, m_session.port().ports().devicePath(n), failure, outcome.text});
+    return fail(Exit::PortUnusable, describe(outcome.failure));
 }
 
 int ServoPort::program(const QByteArray &block) {
@@ -185,13 +183,12 @@ int ServoPort::program(const QByteArray &block) {
         return fail(Exit::WrongAck,
                     QStringLiteral("%1: wrong acknowledgement: expected \"%2\", got %3")
                         .arg(portName(), QString::fromLatin1(link::frameChecksum(block)),
-                             sent.reply.count('\0') == sent.reply.size()
-                                 ? QStringLiteral("none")
-                                 : QLatin1Char('"') + shown(sent.reply) + QLatin1Char('"')));
+                             sent.reply.count('\0') == sent.reply.size() ? QStringLiteral("none")
+                                                                         : quoted(sent.reply)));
     case link::ProgramStatus::Error:
         break;
     }
-    return fail(Exit::PortUnusable, sent.text);
+    return fail(Exit::PortUnusable, describe(sent.failure));
 }
 
 } // namespace tessaro::cli

@@ -3,6 +3,7 @@
 // Every failure is reported here and comes back as its exit code.
 #pragma once
 
+#include "exitcodes.h"
 #include "link/session.h"
 #include "options.h"
 #include "settings/settingsfile.h"
@@ -13,10 +14,15 @@ namespace tessaro::cli {
 
 class ServoPort {
 public:
-    // Usage errors (a --port that names no port) are reported and give a null port.
-    static std::unique_ptr<ServoPort> fromOptions(const Options &options, int *code);
-    // fromOptions, then connect(); null with the exit code when either fails.
-    static std::unique_ptr<ServoPort> connected(const Options &options, int *code);
+    // A port, or why there is none, already reported, as its exit code.
+    struct Opened {
+        std::unique_ptr<ServoPort> port;
+        int code = Exit::Ok;
+    };
+    // Usage errors (a --port that names no port) give no port.
+    static Opened fromOptions(const Options &options);
+    // fromOptions, then connect().
+    static Opened connected(const Options &options);
 
     // Lists the ports, then reads the servo on the chosen port, or searches
     // the listed ports in order as Connect does.
@@ -38,7 +44,6 @@ public:
 private:
     ServoPort(link::PortLocator locator, int wanted);
     int readResult(const link::ReadOutcome &outcome);
-    int unusable(const link::PortProbe &probe) const;
 
     link::Session m_session;
     int m_wanted; // port number asked for; 0: search
@@ -49,7 +54,9 @@ private:
 bool isPresent(const QString &device);
 // Why a port cannot be used, in a few words: "no adapter", "permission denied", "busy", ...
 QString failureWords(link::OpenFailure failure, const QString &device);
-// failureWords and the system's reason: "busy: ...".
-QString refusal(const link::PortProbe &probe);
+// failureWords and the link's words: "busy: ...".
+QString refusal(const link::LinkFailure &failure);
+// A failure as the command line says it: "COM1 (/dev/ttyUSB0) busy: ...".
+QString describe(const link::LinkFailure &failure);
 
 } // namespace tessaro::cli

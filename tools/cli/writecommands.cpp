@@ -5,6 +5,7 @@
 #include "output.h"
 #include "servoport.h"
 #include "settings/backups.h"
+#include "settings/codepage.h"
 #include "settings/rounding.h"
 
 #include <QDateTime>
@@ -15,16 +16,7 @@ namespace {
 
 // The editors' values for a block: test position 0, half the throw rounded as the window does.
 settings::EditorValues editorValues(const settings::BlockValues &v) {
-    settings::EditorValues e;
-    e.position = 0;
-    e.halfThrow = settings::toInt16(v.throwDeg / 2.0);
-    e.throwDeg = v.throwDeg;
-    e.speed = v.speed;
-    e.centre = v.centre;
-    e.reverse = v.reverse;
-    e.deadband = v.deadband;
-    e.reset = v.reset;
-    return e;
+    return {0, settings::toInt16(v.throwDeg / 2.0), v};
 }
 
 // Programs values into the servo that port has just read, around its own
@@ -37,13 +29,13 @@ int programAndVerify(ServoPort &port, const Options &options, const settings::Bl
         return Exit::Ok;
     }
     if (!options.noBackup) {
-        QString error;
-        const QString path =
-            settings::saveBackup(port.settings(), QDateTime::currentDateTimeUtc(), &error);
-        if (path.isEmpty())
-            return fail(Exit::BackupFailed,
-                        QStringLiteral("backup failed, nothing was sent: %1").arg(error));
-        message(QStringLiteral("backed up the servo's settings to %1").arg(path));
+        const settings::BackupResult backup =
+            settings::saveBackup(port.settings(), QDateTime::currentDateTimeUtc());
+        if (backup.failure)
+            return fail(
+                Exit::BackupFailed,
+                QStringLiteral("backup failed, nothing was sent: %1").arg(backup.failure.text()));
+        message(QStringLiteral("backed up the servo's settings to %1").arg(backup.path));
     }
     const int sent = port.program(block);
     if (sent != Exit::Ok && sent != Exit::WrongAck)
@@ -54,7 +46,7 @@ int programAndVerify(ServoPort &port, const Options &options, const settings::Bl
     const settings::ServoSettings now = port.settings();
     if (values.reset == 1) {
         message(QStringLiteral("asked \"%1\" on %2 to restore its own defaults; it now holds:")
-                    .arg(shown(now.name()), port.portName()));
+                    .arg(settings::printableText(now.name()), port.portName()));
         data(settingsText(now, port.portName()).join(QLatin1Char('\n')));
         return sent;
     }
@@ -71,79 +63,64 @@ int programAndVerify(ServoPort &port, const Options &options, const settings::Bl
             Exit::ReadBackDiffers,
             QStringLiteral("the servo on %1 reads back other settings").arg(port.portName()));
     message(QStringLiteral("programmed \"%1\" on %2; read back the same settings")
-                .arg(shown(now.name()), port.portName()));
+                .arg(settings::printableText(now.name()), port.portName()));
     return Exit::Ok;
 }
 
-int loadFile(const QString &path, settings::ServoSettings *settings) {
-    const settings::LoadResult loaded = settings::loadSettings(path);
+// A settings file, or its failure reported; nothing is sent after one.
+std::optional<settings::ServoSettings> loadFile(const QString &path) {
+    settings::LoadResult loaded = settings::loadSettings(path);
     if (!loaded.settings)
-        return fail(Exit::Usage, loaded.error + QStringLiteral("; nothing was sent"));
-    *settings = *loaded.settings;
-    return Exit::Ok;
+        message(loaded.failure.text() + QStringLiteral("; nothing was sent"));
+    return loaded.settings;
 }
-
-struct FieldLimit {
-    const char *option;
-    settings::Range range;
-    int settings::BlockValues::*value;
-};
-
-constexpr FieldLimit SetFields[] = {
-    {"throw", settings::ThrowRange, &settings::BlockValues::throwDeg},
-    {"speed", settings::SpeedRange, &settings::BlockValues::speed},
-    {"centre", settings::CentreRange, &settings::BlockValues::centre},
-    {"deadband", settings::DeadbandRange, &settings::BlockValues::deadband},
-    // The grey state 2 is the servo's to report, not ours to set.
-    {"reverse", {0, 1, 0}, &settings::BlockValues::reverse},
-};
 
 } // namespace
 
 int runWrite(const Options &options) {
-    settings::ServoSettings file;
-    int code = loadFile(options.arguments.at(0), &file);
-    if (code != Exit::Ok)
-        return code;
-    const auto port = ServoPort::connected(options, &code);
+    const auto file = loadFile(options.arguments.at(0));
+    if (!file)
+        return Exit::Usage;
+    const auto [port, code] = ServoPort::connected(options);
     if (!port)
         return code;
-    return programAndVerify(*port, options, file.values);
+    return programAndVerify(*port, options, file->values);
 }
 
 int runSet(const Options &options) {
-    if (options.fields.isEmpty())
-        return fail(Exit::Usage,
-                    QStringLiteral("set: name at least one of --throw, --speed, --centre, "
-                                   "--deadband, --reverse"));
+    if (options.fields.isEmpty()) {
+        QStringList names;
+        for (const settings::Field &f : settings::Fields)
+            if (f.option)
+                names << QStringLiteral("--%1").arg(QLatin1String(f.option));
+        return fail(
+            Exit::Usage,
+            QStringLiteral("set: name at least one of %1").arg(names.join(QStringLiteral(", "))));
+    }
     // Checked before the servo is touched: a bad value sends nothing.
-    QList<QPair<const FieldLimit *, int>> changes;
+    QList<QPair<const settings::Field *, int>> changes;
     for (const auto &[name, text] : options.fields) {
-        const FieldLimit *f =
-            std::find_if(std::begin(SetFields), std::end(SetFields),
-                         [&](const FieldLimit &l) { return name == QLatin1String(l.option); });
+        const settings::Field *f = settings::fieldWithOption(name);
         bool ok = false;
         const int v = text.toInt(&ok);
-        if (!ok || !f->range.contains(v))
+        if (!ok || !f->settable.contains(v))
             return fail(Exit::Usage, QStringLiteral("--%1 %2 is outside %3 to %4")
                                          .arg(name, text)
-                                         .arg(f->range.min)
-                                         .arg(f->range.max));
+                                         .arg(f->settable.min)
+                                         .arg(f->settable.max));
         changes.append({f, v});
     }
-    int code = Exit::Ok;
-    const auto port = ServoPort::connected(options, &code);
+    const auto [port, code] = ServoPort::connected(options);
     if (!port)
         return code;
     settings::BlockValues values = port->settings().values;
     for (const auto &[f, v] : changes)
-        values.*(f->value) = v;
+        values.*(f->member) = v;
     return programAndVerify(*port, options, values);
 }
 
 int runReset(const Options &options) {
-    int code = Exit::Ok;
-    const auto port = ServoPort::connected(options, &code);
+    const auto [port, code] = ServoPort::connected(options);
     if (!port)
         return code;
     settings::BlockValues values = port->settings().values;
@@ -152,23 +129,23 @@ int runReset(const Options &options) {
 }
 
 int runRestore(const Options &options) {
-    settings::ServoSettings backup;
-    int code = loadFile(options.arguments.at(0), &backup);
-    if (code != Exit::Ok)
-        return code;
-    const auto port = ServoPort::connected(options, &code);
+    const auto backup = loadFile(options.arguments.at(0));
+    if (!backup)
+        return Exit::Usage;
+    const auto [port, code] = ServoPort::connected(options);
     if (!port)
         return code;
     const QByteArray servoName = port->session().servoName();
-    if (servoName != backup.name()) {
+    if (servoName != backup->name()) {
         const QString text = QStringLiteral("the backup is of \"%1\", the servo on %2 is \"%3\"")
-                                 .arg(shown(backup.name()), port->portName(), shown(servoName));
+                                 .arg(settings::printableText(backup->name()), port->portName(),
+                                      settings::printableText(servoName));
         if (!options.force)
             return fail(Exit::OtherServo,
                         text + QStringLiteral("; --force writes it all the same"));
         message(text + QStringLiteral("; writing it all the same (--force)"));
     }
-    return programAndVerify(*port, options, backup.values);
+    return programAndVerify(*port, options, backup->values);
 }
 
 } // namespace tessaro::cli

@@ -1,6 +1,9 @@
 // tessaro-servo: a virtual servo on a pseudo-terminal, published as COMn for
 // the program (see servoemulator.h).
+#include "link/portlocator.h"
+#include "platform/version.h"
 #include "servoemulator.h"
+#include "settings/settingsblock.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -44,7 +47,7 @@ int fail(const QString &message) {
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tessaro-servo"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TESSARO_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(platform::VersionText));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -55,13 +58,16 @@ int main(int argc, char *argv[]) {
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption comOpt(QStringLiteral("com"),
-                                    QStringLiteral("Serve as port COM<n> (1 to 21; default 1)."),
+                                    QStringLiteral("Serve as port COM<n> (%1 to %2; default 1).")
+                                        .arg(link::FirstPort)
+                                        .arg(link::LastPort),
                                     QStringLiteral("n"), QStringLiteral("1"));
     const QCommandLineOption blockOpt(
         QStringLiteral("block"),
-        QStringLiteral("The servo's 32-character settings block (default %1).")
+        QStringLiteral("The servo's %1-character settings block (default %2).")
+            .arg(settings::BlockLength)
             .arg(QString::fromLatin1(ServoEmulator::defaultBlock())),
-        QStringLiteral("32 chars"));
+        QStringLiteral("%1 chars").arg(settings::BlockLength));
     const QCommandLineOption faultOpt(
         QStringLiteral("fault"),
         QStringLiteral("Misbehave: <mode> always, or <mode>:<count> for the next "
@@ -88,8 +94,10 @@ int main(int argc, char *argv[]) {
 
     bool ok = false;
     const int com = parser.value(comOpt).toInt(&ok);
-    if (!ok || com < 1 || com > 21)
-        return fail(QStringLiteral("--com takes a port number from 1 to 21"));
+    if (!ok || com < link::FirstPort || com > link::LastPort)
+        return fail(QStringLiteral("--com takes a port number from %1 to %2")
+                        .arg(link::FirstPort)
+                        .arg(link::LastPort));
 
     Options options;
     if (parser.isSet(blockOpt)) {
@@ -99,8 +107,9 @@ int main(int argc, char *argv[]) {
             if (ch.unicode() > 0xFF)
                 return fail(QStringLiteral("--block: character %1 is not a single byte").arg(ch));
         options.block = text.toLatin1();
-        if (options.block.size() != 32)
-            return fail(QStringLiteral("--block must be exactly 32 bytes, not %1")
+        if (options.block.size() != settings::BlockLength)
+            return fail(QStringLiteral("--block must be exactly %1 bytes, not %2")
+                            .arg(settings::BlockLength)
                             .arg(options.block.size()));
     }
     if (parser.isSet(faultOpt)) {
@@ -148,10 +157,9 @@ int main(int argc, char *argv[]) {
             printLine(QStringLiteral("%1  %2").arg(
                 QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz")), line));
         });
-    QString error;
-    if (!emulator.start(&error))
+    if (const QString error = emulator.start(); !error.isEmpty())
         return fail(error);
-    if (!emulator.publishAs(com, &error, parser.isSet(replaceOpt)))
+    if (const QString error = emulator.publishAs(com, parser.isSet(replaceOpt)); !error.isEmpty())
         return fail(error);
 
     QString faultText;

@@ -1,25 +1,12 @@
 #include "responder.h"
 
 #include "link/protocol.h"
+#include "settings/codepage.h"
 #include "settings/settingsblock.h"
 
 namespace tessaro::servoemu {
 
 namespace {
-
-// The block's bytes as a log shows them: printable ASCII as is, others as \xNN.
-QString printable(const QByteArray &bytes) {
-    QString out;
-    for (char c : bytes) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u >= 0x20 && u < 0x7F)
-            out += QLatin1Char(c);
-        else
-            out += QStringLiteral("\\x") +
-                   QStringLiteral("%1").arg(u, 2, 16, QLatin1Char('0')).toUpper();
-    }
-    return out;
-}
 
 // Two characters other than the checksum characters given: the checksum of
 // the next sum when they are hex digits, otherwise their bits inverted.
@@ -241,7 +228,8 @@ std::optional<Answer> Responder::answerRequest() {
     }
     log(QStringLiteral("read request: reply %1 bytes, block \"%2\", checksum %3%4")
             .arg(a.bytes.size())
-            .arg(printable(m_block), QString::fromLatin1(a.bytes.mid(cs, 2)), faultSuffix(f)));
+            .arg(settings::printableText(m_block), QString::fromLatin1(a.bytes.mid(cs, 2)),
+                 faultSuffix(f)));
     return a;
 }
 
@@ -252,20 +240,22 @@ std::optional<Answer> Responder::answerFrame(const QByteArray &frame) {
     const auto f = takeFault(false);
     if (f == Fault::Silent) {
         log(QStringLiteral("programming frame \"%1\": silent, not stored, no acknowledgement")
-                .arg(printable(blk)));
+                .arg(settings::printableText(blk)));
         return std::nullopt;
     }
 
     // A bad checksum is still acknowledged with the characters sent; only storing is refused.
     QString what;
     if (sent != link::frameChecksum(blk)) {
-        what = QStringLiteral("checksum %1 wrong (expected %2), not stored")
-                   .arg(printable(sent), QString::fromLatin1(link::frameChecksum(blk)));
+        what =
+            QStringLiteral("checksum %1 wrong (expected %2), not stored")
+                .arg(settings::printableText(sent), QString::fromLatin1(link::frameChecksum(blk)));
     } else {
-        const bool reset = blk.mid(settings::ResetPos, 2) == "01";
+        const bool reset = blk.mid(settings::fieldOf(&settings::BlockValues::reset).pos, 2) == "01";
         m_block = reset ? withFactorySettings(blk) : blk;
         ++m_stored;
-        what = reset ? QStringLiteral("reset to defaults, now \"%1\"").arg(printable(m_block))
+        what = reset ? QStringLiteral("reset to defaults, now \"%1\"")
+                           .arg(settings::printableText(m_block))
                      : QStringLiteral("stored");
     }
 
@@ -294,9 +284,9 @@ std::optional<Answer> Responder::answerFrame(const QByteArray &frame) {
         break;
     }
     log(QStringLiteral("programming frame \"%1\": %2; acknowledgement %3%4")
-            .arg(printable(blk), what,
+            .arg(settings::printableText(blk), what,
                  a.bytes.isEmpty() ? QStringLiteral("none")
-                                   : QStringLiteral("\"%1\"").arg(printable(a.bytes)),
+                                   : QStringLiteral("\"%1\"").arg(settings::printableText(a.bytes)),
                  faultSuffix(f)));
     if (a.bytes.isEmpty())
         return std::nullopt;

@@ -60,16 +60,13 @@ ServoEmulator::~ServoEmulator() {
     stop();
 }
 
-bool ServoEmulator::start(QString *error) {
+QString ServoEmulator::start() {
     if (isRunning())
-        return true;
+        return {};
 
     int master = -1, slave = -1;
-    if (::openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) {
-        if (error)
-            *error = sysError("openpty");
-        return false;
-    }
+    if (::openpty(&master, &slave, nullptr, nullptr, nullptr) != 0)
+        return sysError("openpty");
     setCloexec(master);
     setCloexec(slave);
 
@@ -90,20 +87,18 @@ bool ServoEmulator::start(QString *error) {
     if (!name && ::ttyname_r(slave, ttyBuf, sizeof ttyBuf) == 0)
         name = ttyBuf;
     if (!name) {
-        if (error)
-            *error = sysError("ptsname");
+        const QString error = sysError("ptsname");
         ::close(master);
         ::close(slave);
-        return false;
+        return error;
     }
 
     int pipeFds[2];
     if (::pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0) {
-        if (error)
-            *error = sysError("pipe2");
+        const QString error = sysError("pipe2");
         ::close(master);
         ::close(slave);
-        return false;
+        return error;
     }
 
     {
@@ -123,12 +118,12 @@ bool ServoEmulator::start(QString *error) {
     m_thread = std::thread(&ServoEmulator::run, this, master, pipeFds[0]);
 
     const int com = comNumber();
-    if (com > 0 && !publishAs(com, error)) {
+    const QString error = com > 0 ? publishAs(com) : QString();
+    if (!error.isEmpty()) {
         stopThread();
         closeFds();
-        return false;
     }
-    return true;
+    return error;
 }
 
 void ServoEmulator::stop() {
@@ -184,12 +179,9 @@ void ServoEmulator::closeFds() {
     m_changed.notify_all();
 }
 
-bool ServoEmulator::publishAs(int comNumber, QString *error, bool replace) {
-    if (comNumber < 1) {
-        if (error)
-            *error = QStringLiteral("invalid COM number %1").arg(comNumber);
-        return false;
-    }
+QString ServoEmulator::publishAs(int comNumber, bool replace) {
+    if (comNumber < 1)
+        return QStringLiteral("invalid COM number %1").arg(comNumber);
     QString slave;
     QString oldLink;
     {
@@ -199,14 +191,11 @@ bool ServoEmulator::publishAs(int comNumber, QString *error, bool replace) {
         m_com = comNumber;
     }
     if (slave.isEmpty())
-        return true; // published when started
+        return {}; // published when started
 
     const QString folder = m_portFolder.isEmpty() ? link::ensureVirtualPortFolder() : m_portFolder;
-    if (folder.isEmpty()) {
-        if (error)
-            *error = QStringLiteral("no private folder for virtual ports is available");
-        return false;
-    }
+    if (folder.isEmpty())
+        return QStringLiteral("no private folder for virtual ports is available");
     const QString link = QDir(folder).filePath(QStringLiteral("COM%1").arg(comNumber));
     if (!oldLink.isEmpty() && oldLink != link)
         removeLink();
@@ -214,40 +203,32 @@ bool ServoEmulator::publishAs(int comNumber, QString *error, bool replace) {
     const QByteArray target = QFile::encodeName(slave);
     const QByteArray linkName = QFile::encodeName(link);
     if (::symlink(target.constData(), linkName.constData()) != 0) {
-        if (errno != EEXIST) {
-            if (error)
-                *error = sysError("symlink") + QStringLiteral(" (%1)").arg(link);
-            return false;
-        }
+        if (errno != EEXIST)
+            return sysError("symlink") + QStringLiteral(" (%1)").arg(link);
         char buf[4096];
         const ssize_t n = ::readlink(linkName.constData(), buf, sizeof buf - 1);
         const QByteArray existing = n >= 0 ? QByteArray(buf, int(n)) : QByteArray();
         if (existing != target) {
             struct stat st {};
             const bool alive = n >= 0 && ::stat(linkName.constData(), &st) == 0;
-            if (alive && !replace) {
-                if (error)
-                    *error =
-                        QStringLiteral("COM%1 is already published (%2 -> %3); remove that link "
-                                       "if no emulator serves it")
-                            .arg(comNumber)
-                            .arg(link, QString::fromLocal8Bit(existing));
-                return false;
-            }
+            if (alive && !replace)
+                return QStringLiteral("COM%1 is already published (%2 -> %3); remove that link "
+                                      "if no emulator serves it")
+                    .arg(comNumber)
+                    .arg(link, QString::fromLocal8Bit(existing));
             const QByteArray tmp = linkName + ".tmp." + QByteArray::number(::getpid());
             ::unlink(tmp.constData());
             if (::symlink(target.constData(), tmp.constData()) != 0 ||
                 ::rename(tmp.constData(), linkName.constData()) != 0) {
-                if (error)
-                    *error = sysError("symlink") + QStringLiteral(" (%1)").arg(link);
+                const QString error = sysError("symlink") + QStringLiteral(" (%1)").arg(link);
                 ::unlink(tmp.constData());
-                return false;
+                return error;
             }
         }
     }
     std::lock_guard lock(m_mutex);
     m_link = link;
-    return true;
+    return {};
 }
 
 void ServoEmulator::removeLink() {

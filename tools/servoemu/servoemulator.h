@@ -39,8 +39,8 @@ public:
 
     // Opens a new pty and starts answering. When a COM number was published
     // before (and the cable pulled since), the link is published again.
-    // False with a reason in *error when the pty or the link cannot be made.
-    bool start(QString *error = nullptr);
+    // Returns why the pty or the link cannot be made; empty on success.
+    QString start();
     // Stops answering, closes the pty and removes the link (if still ours).
     void stop();
     bool isRunning() const;
@@ -48,11 +48,12 @@ public:
     // The adapter pulled out: the pty closes under the program and the link
     // goes away; the COM number is remembered for plugBack().
     void pullCable();
-    bool plugBack(QString *error = nullptr) { return start(error); }
+    QString plugBack() { return start(); }
 
     // Creates COMn -> slave path in the virtual port folder. Refuses to
     // replace a link that leads to an existing device unless replace is set.
-    bool publishAs(int comNumber, QString *error = nullptr, bool replace = false);
+    // Returns why it cannot; empty on success.
+    QString publishAs(int comNumber, bool replace = false);
     int comNumber() const;
     QString linkPath() const;  // empty when not published
     QString slavePath() const; // empty when not running

@@ -1,0 +1,168 @@
+#include "link/trace.h"
+
+#include "settings/codepage.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <mutex>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tessaro::link {
+
+Q_LOGGING_CATEGORY(lcLink, "tessaro.link", QtWarningMsg)
+
+namespace {
+
+struct Sink {
+    std::mutex mutex;
+    int fd = -1;  // -1: standard error
+    QString path; // empty: standard error
+    bool failed = false;
+    QtMessageHandler next = nullptr;
+};
+
+Sink &sink() {
+    static Sink s;
+    return s;
+}
+
+bool writeAll(int fd, const QByteArray &bytes) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+QByteArray programName() {
+    return QFile::encodeName(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+}
+
+// The records are ASCII already but for a device's path and the system's
+// words, which may hold anything: those characters are escaped too.
+QByteArray asciiLine(const QString &message) {
+    QByteArray line;
+    line.reserve(message.size() + 1);
+    for (const QChar c : message) {
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7F)
+            line += char(c.unicode());
+        else
+            line += QString::fromLatin1(c.unicode() < 0x80 ? "\\x%1" : "\\u%1")
+                        .arg(c.unicode(), c.unicode() < 0x80 ? 2 : 4, 16, QLatin1Char('0'))
+                        .toLatin1();
+    }
+    return line + '\n';
+}
+
+void toSink(QtMsgType type, const QMessageLogContext &context, const QString &message) {
+    Sink &s = sink();
+    if (!context.category || std::strcmp(context.category, lcLink().categoryName()) != 0) {
+        if (s.next)
+            s.next(type, context, message);
+        return;
+    }
+    std::lock_guard lock(s.mutex);
+    if (s.fd < 0) {
+        // Named as Qt's own handler names them.
+        writeAll(STDERR_FILENO, QByteArray(lcLink().categoryName()) + ": " + asciiLine(message));
+        return;
+    }
+    if (s.failed)
+        return;
+    if (writeAll(s.fd, asciiLine(message)))
+        return;
+    const int error = errno;
+    s.failed = true;
+    writeAll(STDERR_FILENO, programName() + ": " +
+                                QCoreApplication::translate(
+                                    "Trace", "the trace could not be written to %1: %2; going on "
+                                             "without it")
+                                    .arg(s.path, QString::fromLocal8Bit(std::strerror(error)))
+                                    .toLocal8Bit() +
+                                '\n');
+}
+
+// Opened without following into a FIFO's wait or truncating a device: only a
+// regular file is taken, and emptied once it is known to be one.
+int openTraceFile(const QString &path, QString *problem) {
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+    struct stat st {};
+    if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::ftruncate(fd, 0) == 0)
+        return fd;
+    const int error = errno;
+    const bool special = fd >= 0 && !S_ISREG(st.st_mode);
+    if (fd >= 0)
+        ::close(fd);
+    *problem = special ? QCoreApplication::translate("Trace", "%1 is not a regular file").arg(path)
+                       : QCoreApplication::translate("Trace", "%1: %2")
+                             .arg(path, QString::fromLocal8Bit(std::strerror(error)));
+    return -1;
+}
+
+} // namespace
+
+QString traceBytes(const QByteArray &bytes) {
+    return QStringLiteral("%1 byte%2: %3  \"%4\"")
+        .arg(bytes.size())
+        .arg(bytes.size() == 1 ? QString() : QStringLiteral("s"))
+        .arg(QString::fromLatin1(bytes.toHex(' ').toUpper()),
+             settings::printableText(bytes, settings::TextSet::Ascii));
+}
+
+const char *openFailureName(OpenFailure cause) {
+    switch (cause) {
+    case OpenFailure::None:
+        return "opened";
+    case OpenFailure::NotFound:
+        return "not found";
+    case OpenFailure::Permission:
+        return "permission denied";
+    case OpenFailure::Busy:
+        return "busy";
+    case OpenFailure::Other:
+        break;
+    }
+    return "failed";
+}
+
+QString startTrace(const QString &path) {
+    Sink &s = sink();
+    int fd = -1;
+    if (!path.isEmpty()) {
+        QString problem;
+        fd = openTraceFile(path, &problem);
+        if (fd < 0)
+            return problem;
+    }
+    {
+        std::lock_guard lock(s.mutex);
+        if (s.fd >= 0)
+            ::close(s.fd);
+        s.fd = fd;
+        s.path = path;
+        s.failed = false;
+    }
+    if (!s.next)
+        s.next = qInstallMessageHandler(toSink);
+    QLoggingCategory::setFilterRules(QStringLiteral("tessaro.link.debug=true"));
+    qCDebug(lcLink).noquote() << QStringLiteral("%1 %2, trace begun %3")
+                                     .arg(QCoreApplication::applicationName(),
+                                          QCoreApplication::applicationVersion(),
+                                          QDateTime::currentDateTimeUtc().toString(
+                                              Qt::ISODateWithMs));
+    return {};
+}
+
+} // namespace tessaro::link

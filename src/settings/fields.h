@@ -1,0 +1,64 @@
+// The six numeric fields of the settings block, in one table: where each
+// sits in the block, what it may hold, its name in a settings file and on
+// the command line, and its words for --help. The block codec, the settings
+// file and tessaro-cli all go through it; a new field is one more row.
+#pragma once
+
+#include "settings/editorranges.h"
+
+#include <QString>
+#include <array>
+
+namespace tessaro::settings {
+
+struct BlockValues {
+    int throwDeg = 0;
+    int speed = 0;
+    int centre = 0;
+    int reverse = 0;
+    int deadband = 0;
+    int reset = 0;
+};
+
+struct Field {
+    const char *key;    // the settings file's key, and the label tessaro-cli read shows
+    int pos;            // of its hex pair in the block
+    bool isSigned;      // two's complement
+    Range range;        // what a block or a file may hold
+    const char *option; // tessaro-cli set's option; nullptr: set cannot change it
+    Range settable;     // what set accepts
+    const char *words;  // for --help, before the range
+    int BlockValues::*member;
+};
+
+// In block order, each pair right after the one before.
+inline constexpr std::array<Field, 6> Fields = {{
+    {"throw", 12, false, ThrowRange, "throw", ThrowRange, "throw in degrees",
+     &BlockValues::throwDeg},
+    {"speed", 14, false, SpeedRange, "speed", SpeedRange, "speed in percent", &BlockValues::speed},
+    {"centre", 16, true, CentreRange, "centre", CentreRange, "centre offset in microseconds",
+     &BlockValues::centre},
+    // The grey state 2 is the servo's to report, not the user's to set.
+    {"reverse", 18, false, CheckBoxRange, "reverse", CheckBoxUserRange,
+     "1 reverses the rotation, 0 does not", &BlockValues::reverse},
+    {"deadband", 20, false, DeadbandRange, "deadband", DeadbandRange, "deadband in microseconds",
+     &BlockValues::deadband},
+    {"reset", 22, false, CheckBoxRange, nullptr, {}, nullptr, &BlockValues::reset},
+}};
+
+// The row of a field, by its member: fieldOf(&BlockValues::reset).pos.
+constexpr const Field &fieldOf(int BlockValues::*member) {
+    for (const Field &f : Fields)
+        if (f.member == member)
+            return f;
+    return Fields.front(); // not reached for a member of BlockValues
+}
+
+// The values the editors start with.
+inline constexpr BlockValues StartValues{
+    ThrowRange.start, SpeedRange.start, CentreRange.start, 0, DeadbandRange.start, 0};
+
+// The field tessaro-cli set names with this option; nullptr when none does.
+const Field *fieldWithOption(const QString &option);
+
+} // namespace tessaro::settings
