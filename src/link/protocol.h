@@ -2,6 +2,8 @@
 // and acknowledgement. Everything here is bytes; nothing is text.
 #pragma once
 
+#include "settings/settingsblock.h"
+
 #include <QByteArray>
 #include <QList>
 
@@ -10,7 +12,8 @@ namespace tessaro::link {
 inline constexpr char StartByte = 0x0C;
 inline constexpr char EndByte = 0x0D;
 inline constexpr char ReadRequest = 0x55;
-inline constexpr int BlockLength = 32;
+// A frame carries the settings block.
+inline constexpr int BlockLength = settings::BlockLength;
 inline constexpr int FrameLength = 36;
 inline constexpr int AckLength = 2;
 inline constexpr int TickMs = 10;

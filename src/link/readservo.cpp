@@ -57,7 +57,7 @@ void Session::readOpenPort(ReadOutcome &outcome) {
             outcome.refusal = decoded.problem;
             return;
         }
-        TESSARO_TRACE(MSComm1) << "reply valid";
+        TESSARO_TRACE(MSComm1) << "reply valid, checksum " << frameChecksum(block);
         m_settingsBlock = block;
         m_servoName = block.mid(settings::NamePos, settings::NameLen);
         m_blockTail = block.mid(settings::TailPos, settings::TailLen);

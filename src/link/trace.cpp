@@ -93,21 +93,29 @@ void toSink(QtMsgType type, const QMessageLogContext &context, const QString &me
                                 '\n');
 }
 
-// Opened without following into a FIFO's wait or truncating a device: only a
-// regular file is taken, and emptied once it is known to be one.
+// Only a regular file is taken, and emptied once it is known to be one; a
+// FIFO's wait or a device's truncation never happens.
 int openTraceFile(const QString &path, QString *problem) {
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+    const QByteArray name = QFile::encodeName(path);
+    const auto notRegular = [&] {
+        *problem = QCoreApplication::translate("Trace", "%1 is not a regular file").arg(path);
+        return -1;
+    };
     struct stat st {};
-    if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::ftruncate(fd, 0) == 0)
+    if (::stat(name.constData(), &st) == 0 && !S_ISREG(st.st_mode))
+        return notRegular();
+    const int fd =
+        ::open(name.constData(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+    if (fd >= 0 && ::fstat(fd, &st) == 0 && !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return notRegular();
+    }
+    if (fd >= 0 && ::ftruncate(fd, 0) == 0)
         return fd;
-    const int error = errno;
-    const bool special = fd >= 0 && !S_ISREG(st.st_mode);
+    *problem = QCoreApplication::translate("Trace", "%1: %2")
+                   .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
     if (fd >= 0)
         ::close(fd);
-    *problem = special ? QCoreApplication::translate("Trace", "%1 is not a regular file").arg(path)
-                       : QCoreApplication::translate("Trace", "%1: %2")
-                             .arg(path, QString::fromLocal8Bit(std::strerror(error)));
     return -1;
 }
 

@@ -7,6 +7,9 @@
 #include "support/ptyservo.h"
 
 #include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace tessaro;
 
@@ -57,8 +60,10 @@ class CliTest : public QObject {
         p.start(program(), args);
     }
 
-    Run cli(const QString &line) {
+    // Runs it to the end; inChild runs in the child before the program starts.
+    Run cli(const QString &line, const std::function<void()> &inChild = {}) {
         QProcess p;
+        p.setChildProcessModifier(inChild);
         start(p, line);
         p.waitForFinished(30000);
         return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
@@ -115,47 +120,106 @@ private slots:
         QTest::addColumn<QString>("args");
         QTest::addColumn<QByteArray>("block");
         QTest::addColumn<int>("fault");
+        QTest::addColumn<bool>("dataHomeIsAFile"); // so the backup folder cannot be made
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("said");
+        QTest::addColumn<int>("frames"); // programming frames the servo received
         using F = servoemu::Fault;
         const QByteArray own; // the servo's default block
-        QTest::newRow("bad file") << "write %D/bad.json" << own << int(F::None) << 1
-                                  << "bad.json: field \"throw\": 150 is outside 30 to 140";
-        QTest::newRow("set out of range") << "set --deadband 17" << own << int(F::None) << 1
-                                          << "--deadband 17 is outside 0 to 16";
+        QTest::newRow("bad file") << "write %D/bad.json" << own << int(F::None) << false << 1
+                                  << "bad.json: field \"throw\": 150 is outside 30 to 140" << 0;
+        QTest::newRow("set out of range") << "set --deadband 17" << own << int(F::None) << false
+                                          << 1 << "--deadband 17 is outside 0 to 16" << 0;
+        QTest::newRow("set grey reverse") << "set --reverse 2" << own << int(F::None) << false << 1
+                                          << "--reverse 2 is outside 0 to 1" << 0;
         QTest::newRow("no servo answers")
-            << "read" << own << int(F::Silent) << 2 << "no servo answered on COM1";
+            << "read" << own << int(F::Silent) << false << 2 << "no servo answered on COM1" << 0;
         QTest::newRow("refused block")
-            << "read" << RefusedBlock << int(F::None) << 3 << "centre field: -128";
+            << "read" << RefusedBlock << int(F::None) << false << 3 << "centre field: -128" << 0;
         QTest::newRow("no adapter")
-            << "read --port COM4" << own << int(F::None) << 4 << "no adapter";
-        QTest::newRow("wrong acknowledgement")
-            << "set --speed 50" << own << int(F::WrongAck) << 5 << "wrong acknowledgement";
+            << "read --port COM4" << own << int(F::None) << false << 4 << "no adapter" << 0;
+        QTest::newRow("wrong acknowledgement") << "set --speed 50" << own << int(F::WrongAck)
+                                               << false << 5 << "wrong acknowledgement" << 1;
         QTest::newRow("backup cannot be written")
-            << "set --speed 50 --port COM1" << own << int(F::None) << 7
-            << "backup failed, nothing was sent";
-        QTest::newRow("dry run") << "write %D/other.json --dry-run" << own << int(F::None) << 0
-                                 << "frame hex   0C 4F 53 32 34 30 33 41 31 30 35 44 43 35 41";
+            << "set --speed 50 --port COM1" << own << int(F::None) << true << 7
+            << "backup failed, nothing was sent" << 0;
+        QTest::newRow("dry run") << "write %D/other.json --dry-run" << own << int(F::None) << false
+                                 << 0 << "frame hex   0C 4F 53 32 34 30 33 41 31 30 35 44 43 35 41"
+                                 << 0;
         QTest::newRow("backup of another servo")
-            << "restore %D/other.json" << own << int(F::None) << 8 << "--force";
+            << "restore %D/other.json" << own << int(F::None) << false << 8 << "--force" << 0;
     }
     void eachOutcomeHasItsOwnExitCode() {
         QFETCH(QString, args);
         QFETCH(QByteArray, block);
         QFETCH(int, fault);
-        QFETCH(int, code);
+        QFETCH(bool, dataHomeIsAFile);
         QFETCH(QString, said);
         auto *s = servo(1, block, servoemu::Fault(fault));
         QVERIFY(s);
         settingsFile(QStringLiteral("bad.json"), ExampleBlock, "\"throw\": 90", "\"throw\": 150");
         settingsFile(QStringLiteral("other.json"), ExampleBlock);
-        if (code == 7) // the backup folder's parent is a file
+        if (dataHomeIsAFile)
             qputenv("XDG_DATA_HOME", QFile::encodeName(settingsFile("not-a-folder", ExampleBlock)));
         const Run r = cli(args);
-        QCOMPARE(r.code, code);
+        QTEST(r.code, "code");
         QVERIFY2((r.out + r.err).contains(said), qPrintable(r.out + r.err));
-        if (code != 5)
-            QCOMPARE(s->programmingFrameCount(), 0);
+        QTEST(s->programmingFrameCount(), "frames");
+    }
+
+    // The wire trace: where each switch sends it, and a trace file that cannot be written.
+    void traceGoesWhereAsked_data() {
+        QTest::addColumn<QString>("args");
+        QTest::addColumn<QByteArray>("rules");  // QT_LOGGING_RULES
+        QTest::addColumn<int>("fileSizeLimit"); // 0: none
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("err");  // matched once on standard error; empty: no trace there
+        QTest::addColumn<QString>("file"); // matches trace.txt; "^old$": left as it was
+        const QString valid = R"(COM1  read +[\d.]+ ms  reply valid, checksum AB$)";
+        QTest::newRow("--verbose")
+            << "read --verbose" << QByteArray() << 0 << 0 << "^tessaro.link: " + valid << "^old$";
+        QTest::newRow("QT_LOGGING_RULES") << "read" << QByteArray("tessaro.link.debug=true") << 0
+                                          << 0 << "^tessaro.link: " + valid << "^old$";
+        QTest::newRow("--trace") << "read --trace %D/trace.txt" << QByteArray() << 0 << 0 << ""
+                                 << "(?s)^tessaro-cli .*\n" + valid;
+        QTest::newRow("--trace, disk full")
+            << "read --trace %D/trace.txt" << QByteArray() << 200 << 0
+            << "trace could not be written to [^\n]*/trace.txt: "
+            << "^tessaro-cli ";
+        QTest::newRow("--trace, a FIFO") << "read --trace %D/fifo" << QByteArray() << 0 << 1
+                                         << "--trace: [^\n]+/fifo is not a regular file$"
+                                         << "^old$";
+    }
+    void traceGoesWhereAsked() {
+        QFETCH(QString, args);
+        QFETCH(QByteArray, rules);
+        QFETCH(int, fileSizeLimit);
+        QFETCH(QString, err);
+        QFETCH(QString, file);
+        QVERIFY(servo(1));
+        // Longer than any trace here, so one written over it without emptying it first shows.
+        const QByteArray old = QByteArray("old\n").repeated(5000);
+        QFile trace(path(QStringLiteral("trace.txt")));
+        QVERIFY(trace.open(QIODevice::WriteOnly) && trace.write(old) == old.size());
+        trace.close();
+        QVERIFY(::mkfifo(QFile::encodeName(path(QStringLiteral("fifo"))).constData(), 0600) == 0);
+        qputenv("QT_LOGGING_RULES", rules);
+        const Run r = cli(args, [limit = rlim_t(fileSizeLimit)] {
+            const rlimit rl{limit, limit};
+            if (limit && ::signal(SIGXFSZ, SIG_IGN) != SIG_ERR)
+                ::setrlimit(RLIMIT_FSIZE, &rl);
+        });
+        qunsetenv("QT_LOGGING_RULES");
+        QTEST(r.code, "code");
+        const QRegularExpression::PatternOption lines = QRegularExpression::MultilineOption;
+        if (err.isEmpty())
+            QVERIFY2(!r.err.contains(QStringLiteral("tessaro.link")), qPrintable(r.err));
+        else
+            QVERIFY2(r.err.count(QRegularExpression(err, lines)) == 1, qPrintable(r.err));
+        QVERIFY(trace.open(QIODevice::ReadOnly));
+        const QString held = QString::fromLatin1(trace.readAll());
+        QVERIFY2(held.contains(QRegularExpression(file, lines)), qPrintable(held.left(200)));
+        QCOMPARE(held.contains(QStringLiteral("old\n")), file == QLatin1String("^old$"));
     }
 
     void writesSendTheWindowsFrameAndReadBack_data() {

@@ -51,12 +51,6 @@ void TestExchanges::readOutcome_data() {
     QTest::newRow("early") << Letters << Fault::EarlyReply << -1 << 1 << none << "" << 0;
     QTest::newRow("throw 141") << QByteArray("1234567805DC8D640000020000000000") << Fault::None << 0
                                << 2 << no << "throw field: 141" << 36;
-    QTest::newRow("non-hex") << QByteArray("1234567805DC5AG40000020000000000") << Fault::None << 0
-                             << 2 << no << "speed field: bytes 47 34" << 36;
-    QTest::newRow("reverse 03") << QByteArray("1234567805DC5A640003020000000000") << Fault::None
-                                << 0 << 2 << no << "reverse field: 3" << 36;
-    QTest::newRow("reset 03") << QByteArray("1234567805DC5A640000020300000000") << Fault::None << 0
-                              << 2 << no << "reset field: 3" << 36;
 }
 
 void TestExchanges::readOutcome() {

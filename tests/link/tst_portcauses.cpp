@@ -1,32 +1,16 @@
 // When no port can be used, Connect names the Linux cause: no adapter, one
 // this user may not open, or one another program holds. The adapters here are
-// pseudo-terminals linked into the test's own folder.
-#include "link/session.h"
+// virtual servos' pseudo-terminals linked into the test's own folder.
+#include "support/ptyservo.h"
 
 #include <QSerialPort>
 #include <QTemporaryDir>
-#include <QTest>
-#include <pty.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 using namespace tessaro::link;
 
 namespace {
-
-struct Pty {
-    int master = -1, slave = -1;
-    QString path;
-    Pty() {
-        char name[128] = {};
-        if (openpty(&master, &slave, name, nullptr, nullptr) == 0)
-            path = QString::fromLocal8Bit(name);
-    }
-    ~Pty() {
-        ::close(slave);
-        ::close(master);
-    }
-};
 
 // The text a Connect would show with this folder's ports.
 QString connectText(const QString &folder) {
@@ -43,8 +27,8 @@ class TestPortCauses : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY(m_folder.isValid());
-        QVERIFY(!m_pty.path.isEmpty());
-        QVERIFY(QFile::link(m_pty.path, m_folder.filePath(QStringLiteral("COM1"))));
+        m_pty = startPtyServo(m_folder.path(), 1);
+        QVERIFY(m_pty);
     }
 
     void noAdapterSaysCheckTheCable() {
@@ -67,7 +51,7 @@ private slots:
         Session session(PortLocator::onlyFolder(later.path()));
         session.FindComPorts();
         QVERIFY(session.listedPortsGone());
-        QVERIFY(QFile::link(m_pty.path, later.filePath(QStringLiteral("COM4"))));
+        QVERIFY(QFile::link(m_pty->slavePath(), later.filePath(QStringLiteral("COM4"))));
         QVERIFY(session.listedPortsGone());
         session.FindComPorts();
         QCOMPARE(session.portTable(), std::vector<int>{4});
@@ -82,7 +66,7 @@ private slots:
         const bool root = geteuid() == 0;
         QVERIFY(::chmod(QFile::encodeName(m_folder.path()).constData(), 0755) == 0);
         if (!root)
-            QVERIFY(::chmod(QFile::encodeName(m_pty.path).constData(), 0) == 0);
+            QVERIFY(::chmod(QFile::encodeName(m_pty->slavePath()).constData(), 0) == 0);
         if (root)
             QVERIFY(::seteuid(65534) == 0);
         const QString text = connectText(m_folder.path());
@@ -95,7 +79,7 @@ private slots:
 
 private:
     QTemporaryDir m_folder;
-    Pty m_pty;
+    std::unique_ptr<tessaro::servoemu::ServoEmulator> m_pty;
 };
 
 QTEST_GUILESS_MAIN(TestPortCauses)

@@ -14,8 +14,8 @@ settings::ServoSettings servo(const QByteArray &name, int centre = 0) {
 }
 QStringList paths(const std::vector<settings::BackupEntry> &entries) {
     QStringList out;
-    for (const auto &e : entries)
-        out << e.path;
+    std::transform(entries.begin(), entries.end(), std::back_inserter(out),
+                   [](const auto &e) { return e.path; });
     return out;
 }
 const QDateTime When(QDate(2026, 12, 6), QTime(23, 15), Qt::UTC);

@@ -70,8 +70,8 @@ private slots:
         const settings::DecodedBlock r = settings::decodeBlock(block);
         const settings::BlockValues d = r.values.value_or(settings::BlockValues{});
         QStringList shown;
-        for (int v : {d.throwDeg, d.speed, d.centre, d.reverse, d.deadband, d.reset})
-            shown << QString::number(v);
+        for (const settings::Field &f : settings::Fields)
+            shown << QString::number(d.*f.member);
         QTEST(r.values ? shown.join(' ') : r.problem, "result");
     }
 

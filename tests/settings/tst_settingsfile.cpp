@@ -77,16 +77,12 @@ void TestSettingsFile::badFilesAreRefused_data() {
     row(with("throw", R"("90")"), R"(field "throw": "90" is not a whole number from 30 to 140)");
     row(with("speed", "50.5"), R"(field "speed": 50.5 is not a whole number from 1 to 100)");
     row(with("deadband", "true"), R"(field "deadband": true is not a whole number from 0 to 16)");
-    const std::pair<const char *, settings::Range> ranges[] = {
-        {"throw", settings::ThrowRange},      {"speed", settings::SpeedRange},
-        {"centre", settings::CentreRange},    {"deadband", settings::DeadbandRange},
-        {"reverse", settings::CheckBoxRange}, {"reset", settings::CheckBoxRange}};
-    for (const auto &[key, range] : ranges)
-        for (const int v : {range.min - 1, range.max + 1})
-            QTest::addRow("%s %d", key, v)
-                << with(key, QByteArray::number(v))
-                << QString::asprintf("field \"%s\": %d is outside %d to %d", key, v, range.min,
-                                     range.max);
+    for (const settings::Field &f : settings::Fields)
+        for (const int v : {f.range.min - 1, f.range.max + 1})
+            QTest::addRow("%s %d", f.key, v)
+                << with(f.key, QByteArray::number(v))
+                << QString::asprintf("field \"%s\": %d is outside %d to %d", f.key, v, f.range.min,
+                                     f.range.max);
     row(with("format", "2"), R"(field "format": 2 is not 1)");
     row(with("format", R"("%2")"), R"(field "format": "%2" is not 1)");
     const QByteArray hex = Good.toHex().toUpper();

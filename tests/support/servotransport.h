@@ -41,14 +41,12 @@ public:
     std::function<void()> onRead; // called as readAll() starts
 
     tessaro::link::LinkFailure open(const QString &path, qint32) override {
-        tessaro::link::LinkFailure refused;
-        refused.systemText = QStringLiteral("cannot open %1").arg(path);
-        refused.cause = !exists(path)           ? OpenFailure::NotFound
-                        : m_refused.count(path) ? m_refused[path]
-                                                : OpenFailure::None;
-        if (refused.cause == OpenFailure::None)
+        const OpenFailure cause = !exists(path)           ? OpenFailure::NotFound
+                                  : m_refused.count(path) ? m_refused[path]
+                                                          : OpenFailure::None;
+        if (cause == OpenFailure::None)
             m_open = m_servos.at(m_openPath = path).get();
-        return refused.cause == OpenFailure::None ? tessaro::link::LinkFailure{} : refused;
+        return {0, {}, cause, 0, QStringLiteral("cannot open %1").arg(path), {}};
     }
     void close() override {
         m_open = nullptr;

@@ -7,6 +7,8 @@
 #include "support/messageboxcatcher.h"
 #include "support/ptyservo.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QTest>
 
 class WindowRig {
@@ -59,6 +61,18 @@ public:
             bits += !get(name)->isHidden() && get(name)->isEnabled() ? '1' : '0';
         return bits;
     }
+    // Picks a Tx Compatibility entry as the user does.
+    void chooseTransmitter(int i) {
+        get<QComboBox>("CmbServo")->setCurrentIndex(i);
+        emit get<QComboBox>("CmbServo")->activated(i);
+    }
+    // The servo picture shown; empty when none.
+    QString pictureFile() const {
+        const auto *picture = get<QLabel>("PServo");
+        return picture->pixmap().isNull() ? QString() : picture->property("pictureFile").toString();
+    }
+    // The first gauge viewer not showing its gauge for its editor and the window's values now.
+    QString staleGauge() const;
     // The five editor frames, PROGRAM and Reset to Default.
     bool editorsEnabled() const {
         return onOff({"Frame1", "Frame9", "Fr_ThrowSpeed", "Fr_CentreDead", "Fr_Position",

@@ -1,0 +1,188 @@
+// The settings as the user changes them in the window: the test-position bar
+// takes its range and the readouts their texts (worked out in tests/settings),
+// the transmitter list loads its presets or the servo's values, the boxes
+// swap picture and caption, and every gauge is drawn for what it shows.
+#include "support/windowrig.h"
+
+#include <QCheckBox>
+
+using namespace tessaro;
+
+namespace {
+
+// Preset (3 Hitec, 4 JR, 0 none); the test position set before the throw when `first`.
+struct Case {
+    int preset, position, throwDeg, centre;
+    bool first;
+    int halfThrow, barMax, shown; // shown: the test position at the end
+    QString width, percent;
+};
+
+struct Entry {
+    int index, centre, barMax;
+    QString widthAtTop;
+};
+
+// States 0 clear, 1 checked, 2 grey; the test position put at 30 before each.
+struct Change {
+    const char *box;
+    QList<int> states;
+    QString picture, caption;
+    int position;
+};
+
+QList<int> values(const WindowRig &rig, std::initializer_list<const char *> bars) {
+    QList<int> result;
+    for (const char *bar : bars)
+        result << rig.value(bar);
+    return result;
+}
+
+// A block with the name "TESTSRV1" and the tail "TAILTAIL".
+QByteArray servoBlock(const settings::BlockValues &v) {
+    return settings::buildBlock("TESTSRV1", {0, 45, v}, "TAILTAIL");
+}
+
+} // namespace
+
+class TestWindowSettings : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<WindowRig> m_rig;
+
+    QString readouts() const {
+        return m_rig->text("LWidth") + '|' + m_rig->text("TWidth") + '|' + m_rig->text("TPercent");
+    }
+
+private slots:
+    void init() {
+        m_rig = std::make_unique<WindowRig>();
+        m_rig->open();
+    }
+
+    void readoutsAndRange_data() {
+        QTest::addColumn<Case>("c");
+        // clang-format off
+        QTest::newRow("centre 20 at the bottom") << Case{0, -50, 90, 20, false, 45, 50, -50, "1020 uS", "-100 %"};
+        QTest::newRow("throw 30 pulls top in") << Case{0, 50, 30, 0, true, 15, 17, 17, "2010 uS", "102 %"};
+        QTest::newRow("wide end past 100 %") << Case{3, 86, 140, 0, false, 70, 86, 86, "2053 uS", "101 %"};
+        // clang-format on
+    }
+    void readoutsAndRange() {
+        QFETCH(Case, c);
+        WindowRig &w = *m_rig;
+        if (c.preset)
+            w.chooseTransmitter(c.preset);
+        w.setValue("ScrollPosition", c.first ? c.position : 0);
+        w.setValue("ScrollThrow", c.throwDeg);
+        if (!c.first)
+            w.setValue("ScrollPosition", c.position);
+        w.setValue("ScrollCentre", c.centre);
+        const QWidget *position = w.get("ScrollPosition");
+        QCOMPARE(
+            QPair(position->property("minimum").toInt(), position->property("maximum").toInt()),
+            QPair(-c.barMax, c.barMax));
+        QCOMPARE(readouts(),
+                 QString("Pulse width for %1 degrees|%2|%3").arg(c.shown).arg(c.width, c.percent));
+        const gauges::GaugeInputs in = w.form().gaugeInputs();
+        QCOMPARE(QPair(in.PosMin, in.PosMax),
+                 QPair(-c.halfThrow * in.ThrowScale, c.halfThrow * in.ThrowScale));
+        QCOMPARE(w.staleGauge(), QString());
+    }
+
+    // From JR (±45), speed moved: each entry loads its centre and range, and no speed.
+    void entryLoadsCentreAndRange_data() {
+        QTest::addColumn<Entry>("e");
+        QTest::newRow("Unknown, nothing read") << Entry{0, 0, 50, "2000 uS"};
+        QTest::newRow("Futaba") << Entry{2, 22, 45, "1972 uS"};
+        QTest::newRow("Multiplex") << Entry{5, 100, 55, "2150 uS"};
+    }
+    void entryLoadsCentreAndRange() {
+        QFETCH(Entry, e);
+        WindowRig &w = *m_rig;
+        w.chooseTransmitter(4);
+        w.setValue("ScrollSpeed", 30);
+        w.chooseTransmitter(e.index);
+        QCOMPARE(values(w, {"ScrollThrow", "ScrollCentre", "ScrollSpeed"}),
+                 QList({90, e.centre, 100}));
+        QCOMPARE(w.form().gaugeInputs().RefCentre, e.centre);
+        w.setValue("ScrollPosition", e.barMax + 1);
+        QCOMPARE(w.value("ScrollPosition"), e.barMax);
+        QCOMPARE(readouts(),
+                 QString("Pulse width for %1 degrees|%2|100 %").arg(e.barMax).arg(e.widthAtTop));
+        QCOMPARE(w.staleGauge(), QString());
+    }
+
+    void makesKeepServoValuesAndUnknownRestoresThem() {
+        WindowRig w; // Reset to Default, not Reverse
+        w.servos().add(1, servoBlock({120, 60, -10, 0, 5, 1}));
+        w.open();
+        // Already at the servo's values: on Connect only the gauges' references change.
+        w.setValue("ScrollSpeed", 60);
+        w.setValue("ScrollDeadband", 5);
+        w.setValue("ScrollPosition", 25);
+        w.get<QCheckBox>("Check1")->setChecked(true);
+        w.click("Connect");
+        // The boxes as the servo has them, with picture and caption; the test position at 0.
+        const auto fromServo = [&] {
+            return QStringList{QString::number(w.get<QCheckBox>("Check1")->checkState()),
+                               QString::number(w.get<QCheckBox>("CkReset")->checkState()),
+                               w.pictureFile(), w.text("CProgram"), w.text("LWidth")};
+        };
+        const QStringList boxes{"0", "2", "servop.gif", "RESET", "Pulse width for 0 degrees"};
+        QCOMPARE(fromServo(), boxes);
+        QCOMPARE(values(w, {"ScrollThrow", "ScrollCentre"}), QList({120, -10}));
+        QCOMPARE(w.staleGauge(), QString());
+        const QByteArray sentByConnect = w.servos().writes.join();
+
+        w.setValue("ScrollSpeed", 30);
+        w.setValue("ScrollDeadband", 12);
+        w.chooseTransmitter(5); // Multiplex: throw 90, centre 100, 550/450
+        QCOMPARE(values(w, {"ScrollThrow", "ScrollSpeed", "ScrollDeadband"}), QList({90, 60, 12}));
+        QCOMPARE(w.form().gaugeInputs().RefThrow, 90);
+        QCOMPARE(fromServo(), boxes);
+
+        w.get<QCheckBox>("Check1")->setChecked(true);
+        w.get<QCheckBox>("CkReset")->setChecked(false);
+        w.setValue("ScrollCentre", -10);
+        w.setValue("ScrollPosition", 20);
+        w.chooseTransmitter(0);
+        QCOMPARE(values(w, {"ScrollThrow", "ScrollSpeed", "ScrollCentre", "ScrollDeadband"}),
+                 QList({120, 60, -10, 5}));
+        QCOMPARE(w.get("ScrollPosition")->property("maximum").toInt(), 67); // 60 × 500/450
+        QCOMPARE(fromServo(), boxes);
+        QCOMPARE(w.text("LServoName"), QStringLiteral("TESTSRV1"));
+        // The centre bar stood at the servo's value already, yet its reference moved.
+        QCOMPARE(w.staleGauge(), QString());
+        QCOMPARE(w.servos().writes.join(), sentByConnect);
+    }
+
+    void boxChanges_data() {
+        QTest::addColumn<Change>("c");
+        // clang-format off
+        QTest::newRow("start-up") << Change{"Check1", {}, "servop.gif", "PROGRAM", 0};
+        QTest::newRow("reverse") << Change{"Check1", {1}, "servon.gif", "PROGRAM", 30};
+        QTest::newRow("reverse cleared") << Change{"Check1", {1, 0}, "servop.gif", "PROGRAM", 30};
+        QTest::newRow("reverse grey") << Change{"Check1", {1, 2}, "servon.gif", "PROGRAM", 30};
+        QTest::newRow("reset") << Change{"CkReset", {1}, "servop.gif", "RESET", 0};
+        QTest::newRow("reset cleared") << Change{"CkReset", {1, 0}, "servop.gif", "PROGRAM", 0};
+        QTest::newRow("reset grey") << Change{"CkReset", {1, 2}, "servop.gif", "RESET", 0};
+        // clang-format on
+    }
+    void boxChanges() {
+        QFETCH(Change, c);
+        WindowRig &w = *m_rig;
+        const Qt::CheckState checkStates[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
+        for (int state : c.states) {
+            w.setValue("ScrollPosition", 30);
+            w.get<QCheckBox>(c.box)->setCheckState(checkStates[state]);
+        }
+        QCOMPARE(QStringList({w.pictureFile(), w.text("CProgram"), w.text("LWidth")}),
+                 QStringList({c.picture, c.caption,
+                              QString("Pulse width for %1 degrees").arg(c.position)}));
+        QCOMPARE(w.staleGauge(), QString());
+    }
+};
+
+QTEST_MAIN(TestWindowSettings)
+#include "tst_windowsettings.moc"
