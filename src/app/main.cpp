@@ -63,7 +63,9 @@ int main(int argc, char *argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tessaro.png")));
     if (!arguments.trace.isEmpty()) {
         if (const QString problem = link::startTrace(arguments.trace); !problem.isEmpty()) {
-            std::fprintf(stderr, "tessaro: --trace: %s\n", qPrintable(problem));
+            std::fprintf(
+                stderr, "tessaro: %s\n",
+                qPrintable(QCoreApplication::translate("main", "--trace: %1").arg(problem)));
             return 1;
         }
     }

@@ -93,30 +93,33 @@ void toSink(QtMsgType type, const QMessageLogContext &context, const QString &me
                                 '\n');
 }
 
+struct TraceFile {
+    int fd = -1;
+    QString problem; // why there is none
+};
+
 // Only a regular file is taken, and emptied once it is known to be one; a
 // FIFO's wait or a device's truncation never happens.
-int openTraceFile(const QString &path, QString *problem) {
+TraceFile openTraceFile(const QString &path) {
     const QByteArray name = QFile::encodeName(path);
-    const auto notRegular = [&] {
-        *problem = QCoreApplication::translate("Trace", "%1 is not a regular file").arg(path);
-        return -1;
-    };
+    const TraceFile notRegular{
+        -1, QCoreApplication::translate("Trace", "%1 is not a regular file").arg(path)};
     struct stat st {};
     if (::stat(name.constData(), &st) == 0 && !S_ISREG(st.st_mode))
-        return notRegular();
+        return notRegular;
     const int fd =
         ::open(name.constData(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
     if (fd >= 0 && ::fstat(fd, &st) == 0 && !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return notRegular();
+        return notRegular;
     }
     if (fd >= 0 && ::ftruncate(fd, 0) == 0)
-        return fd;
-    *problem = QCoreApplication::translate("Trace", "%1: %2")
-                   .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        return {fd, {}};
+    const TraceFile failed{-1, QCoreApplication::translate("Trace", "%1: %2")
+                                   .arg(path, QString::fromLocal8Bit(std::strerror(errno)))};
     if (fd >= 0)
         ::close(fd);
-    return -1;
+    return failed;
 }
 
 } // namespace
@@ -147,13 +150,10 @@ const char *openFailureName(OpenFailure cause) {
 
 QString startTrace(const QString &path) {
     Sink &s = sink();
-    int fd = -1;
-    if (!path.isEmpty()) {
-        QString problem;
-        fd = openTraceFile(path, &problem);
-        if (fd < 0)
-            return problem;
-    }
+    const TraceFile file = path.isEmpty() ? TraceFile{} : openTraceFile(path);
+    if (!file.problem.isEmpty())
+        return file.problem;
+    const int fd = file.fd;
     {
         std::lock_guard lock(s.mutex);
         if (s.fd >= 0)

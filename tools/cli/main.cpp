@@ -22,7 +22,8 @@ int main(int argc, char *argv[]) {
     const Options &options = line.options;
     if (options.verbose || !options.trace.isEmpty()) {
         if (const QString problem = link::startTrace(options.trace); !problem.isEmpty())
-            return fail(Exit::Usage, QStringLiteral("--trace: %1").arg(problem));
+            return fail(Exit::Usage,
+                        QCoreApplication::translate("main", "--trace: %1").arg(problem));
     }
     return options.command->run(options);
 }
