@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <cstdio>
+#include <optional>
 
 using namespace tessaro;
 using tessaro::app::Form1;
@@ -16,13 +17,9 @@ void describeProgram() {
     QCoreApplication::setApplicationVersion(QString::fromLatin1(platform::VersionText));
 }
 
-struct Arguments {
-    link::PortLocator ports;
-    QString trace; // --trace FILE
-};
-
-// Read before the window exists, so --help and --version need no display.
-Arguments readArguments(int argc, char *argv[]) {
+// Read before the window exists, so --help, --version and a refused trace
+// file need no display. nullopt: the trace file was refused, and said so.
+std::optional<link::PortLocator> readArguments(int argc, char *argv[]) {
     QCoreApplication plain(argc, argv);
     describeProgram();
     QCommandLineParser parser;
@@ -50,26 +47,30 @@ Arguments readArguments(int argc, char *argv[]) {
                                   ? link::PortLocator::onlyFolder(parser.value(folder))
                                   : link::PortLocator::system();
     ports.com1Path = parser.value(port);
-    return {ports, parser.value(trace)};
+    if (!parser.isSet(trace))
+        return ports;
+    const QString problem =
+        parser.value(trace).isEmpty()
+            ? QCoreApplication::translate("main", "--trace needs the name of a file")
+            : link::startTrace(parser.value(trace));
+    if (problem.isEmpty())
+        return ports;
+    std::fprintf(stderr, "tessaro: %s\n",
+                 qPrintable(QCoreApplication::translate("main", "--trace: %1").arg(problem)));
+    return std::nullopt;
 }
 
 } // namespace
 
 int main(int argc, char *argv[]) {
-    Arguments arguments = readArguments(argc, argv);
+    std::optional<link::PortLocator> ports = readArguments(argc, argv);
+    if (!ports)
+        return 1;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessaro"));
     QApplication::setApplicationVersion(QString::fromLatin1(platform::VersionText));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tessaro.png")));
-    if (!arguments.trace.isEmpty()) {
-        if (const QString problem = link::startTrace(arguments.trace); !problem.isEmpty()) {
-            std::fprintf(
-                stderr, "tessaro: %s\n",
-                qPrintable(QCoreApplication::translate("main", "--trace: %1").arg(problem)));
-            return 1;
-        }
-    }
-    Form1 window(std::move(arguments.ports));
+    Form1 window(std::move(*ports));
     window.show();
     return app.exec();
 }

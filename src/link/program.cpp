@@ -16,9 +16,13 @@ ProgramOutcome Session::programPort(int index, const QByteArray &block) {
         if (outcome.reply.isEmpty())
             outcome.reply = QByteArray(AckLength, '\0');
         const bool acknowledged = checkAcknowledgement(outcome.reply, checksum);
-        TESSARO_TRACE(MSComm1) << "acknowledgement " << (acknowledged ? "right" : "wrong")
-                               << ": expected " << checksum << ", got "
-                               << traceBytes(outcome.reply);
+        // A reply of the wrong length is checked as zeros; the record says what came.
+        TESSARO_TRACE(MSComm1)
+            << "acknowledgement " << (acknowledged ? "right" : "wrong") << ": expected " << checksum
+            << ", got "
+            << (outcome.replyBytes == AckLength
+                    ? traceBytes(outcome.reply)
+                    : QStringLiteral("no reply (%1 bytes waiting)").arg(outcome.replyBytes));
         outcome.status =
             acknowledged ? ProgramStatus::Acknowledged : ProgramStatus::WrongAcknowledgement;
     } catch (const SerialError &e) {

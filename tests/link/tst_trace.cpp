@@ -80,9 +80,8 @@ private slots:
                            "closed"};
         QTest::newRow("no acknowledgement")
             << ExampleBlock << Fault::NoAck << true
-            << QStringList{
-                   "no reply: 0 of 2 bytes",
-                   "acknowledgement wrong: expected 72, got 2 bytes: 00 00  \"\\x00\\x00\""};
+            << QStringList{"no reply: 0 of 2 bytes",
+                           "acknowledgement wrong: expected 72, got no reply (0 bytes waiting)"};
     }
     void exchangeRecords() {
         QFETCH(QByteArray, block);
