@@ -1,21 +1,24 @@
 #include "about/frmabout.h"
 
+#include "platform/desktopfit.h"
 #include "platform/messagebox.h"
 #include "platform/version.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace tessaro::about {
 
 namespace {
 
 constexpr QSize ClientSize(382, 304); // 5730 x 4560 twips
-constexpr QRgb Background = 0xE0E0E0;
 constexpr QRgb RuleGrey = 0x808080;
 constexpr QRgb RuleWhite = 0xFFFFFF;
 constexpr int RuleTop = 192; // 2880 twips
@@ -61,19 +64,43 @@ QPixmap applicationIcon() {
     return icon.isNull() ? drawnIcon() : icon.pixmap(IconSize, IconSize);
 }
 
-QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &geometry) {
+QLabel *label(QWidget *parent, const char *name, const QString &text) {
     auto *l = new QLabel(text, parent);
     l->setObjectName(QLatin1String(name));
-    l->setGeometry(geometry);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return l;
 }
 
-QFrame *ruleLine(QWidget *parent, const char *name, QRgb colour, int top) {
+// Puts a label at its design place, taller when its text needs more lines at
+// the dialog's font; returns the first row below it.
+int placeLabel(QLabel *l, QRect design) {
+    const int needed = l->wordWrap() ? l->heightForWidth(design.width()) : l->sizeHint().height();
+    design.setHeight(std::max(design.height(), needed));
+    l->setGeometry(design);
+    return design.bottom() + 1;
+}
+
+// A button at its design size while its caption fits inside the style's frame
+// there; else at the size the style asks for the caption.
+QRect buttonRect(QPushButton *b, QPoint at) {
+    const QSize design(90, 26);
+    QStyleOptionButton option;
+    option.initFrom(b);
+    option.rect = QRect(QPoint(), design);
+    const QRect inside = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b);
+    const QSize caption = b->fontMetrics().size(Qt::TextShowMnemonic, b->text());
+    QSize size = design;
+    if (caption.width() > inside.width())
+        size.setWidth(b->sizeHint().width());
+    if (caption.height() > inside.height())
+        size.setHeight(b->sizeHint().height());
+    return {at, size};
+}
+
+QFrame *ruleLine(QWidget *parent, const char *name, QRgb colour) {
     auto *line = new QFrame(parent);
     line->setObjectName(QLatin1String(name));
     line->setFrameShape(QFrame::NoFrame);
-    line->setGeometry(6, top, ClientSize.width() - 12, 1);
     QPalette palette = line->palette();
     palette.setColor(QPalette::Window, QColor(colour));
     line->setPalette(palette);
@@ -81,12 +108,10 @@ QFrame *ruleLine(QWidget *parent, const char *name, QRgb colour, int top) {
     return line;
 }
 
-QPushButton *button(QWidget *parent, const char *name, const QString &text,
-                    const QString &accessibleName, const QRect &geometry) {
+// No accessible name of its own: a screen reader reads the caption.
+QPushButton *button(QWidget *parent, const char *name, const QString &text) {
     auto *b = new QPushButton(text, parent);
     b->setObjectName(QLatin1String(name));
-    b->setAccessibleName(accessibleName);
-    b->setGeometry(geometry);
     return b;
 }
 
@@ -102,38 +127,57 @@ frmAbout::frmAbout(QWidget *parent)
 }
 
 void frmAbout::buildControls() {
-    setFixedSize(ClientSize);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(Background));
-    setPalette(palette);
+    // The dialog paints its own grey, so it sets the text colours with it.
+    platform::setLightColours(this);
     setAutoFillBackground(true);
 
-    picIcon = label(this, "picIcon", {}, QRect(16, 16, IconSize, IconSize));
+    picIcon = label(this, "picIcon", {});
+    picIcon->setGeometry(16, 16, IconSize, IconSize);
     picIcon->setPixmap(applicationIcon());
 
-    lblTitle = label(this, "lblTitle", QLatin1String(TitleText), QRect(70, 16, 296, 32));
+    lblTitle = label(this, "lblTitle", QLatin1String(TitleText));
     lblTitle->setWordWrap(true);
-    lblVersion =
-        label(this, "lblVersion", QLatin1String(VersionDesignText), QRect(70, 52, 296, 18));
+    lblVersion = label(this, "lblVersion", QLatin1String(VersionDesignText));
     QFont bold = font();
     bold.setBold(true);
     lblTitle->setFont(bold);
     lblVersion->setFont(bold);
-
-    lblDescription = label(this, "lblDescription", descriptionText(), QRect(70, 76, 296, 112));
+    lblDescription = label(this, "lblDescription", descriptionText());
     lblDescription->setWordWrap(true);
-
-    Line1 = ruleLine(this, "Line1", RuleGrey, RuleTop);
-    Line2 = ruleLine(this, "Line2", RuleWhite, RuleTop + 1);
-
-    lblDisclaimer = label(this, "lblDisclaimer", noticeText(), QRect(16, 202, 252, 96));
+    Line1 = ruleLine(this, "Line1", RuleGrey);
+    Line2 = ruleLine(this, "Line2", RuleWhite);
+    lblDisclaimer = label(this, "lblDisclaimer", noticeText());
     lblDisclaimer->setWordWrap(true);
-
-    cmdOK =
-        button(this, "cmdOK", QStringLiteral("OK"), QStringLiteral("OK"), QRect(280, 206, 90, 26));
+    cmdOK = button(this, "cmdOK", QStringLiteral("OK"));
     cmdOK->setDefault(true);
-    cmdSysInfo = button(this, "cmdSysInfo", QLatin1String(SysInfoCaption),
-                        QStringLiteral("System Info"), QRect(280, 242, 90, 26));
+    cmdSysInfo = button(this, "cmdSysInfo", QLatin1String(SysInfoCaption));
+    placeControls();
+}
+
+// The design places at the design font. A text that needs more room at the
+// desktop's font pushes what is below it down, and a wider caption widens the
+// dialog, so nothing is cut off.
+void frmAbout::placeControls() {
+    int top = placeLabel(lblTitle, {70, 16, 296, 32}) + 4;
+    top = placeLabel(lblVersion, {70, top, 296, 18}) + 6;
+    const int rule = std::max(RuleTop, placeLabel(lblDescription, {70, top, 296, 112}) + 4);
+    const int below = placeLabel(lblDisclaimer, {16, rule + 10, 252, 96});
+    const QRect ok = buttonRect(cmdOK, {280, rule + 14});
+    const QRect sysInfo = buttonRect(cmdSysInfo, {280, ok.bottom() + 11});
+    const int width = std::max(ok.width(), sysInfo.width());
+    cmdOK->setGeometry(QRect(ok.topLeft(), QSize(width, ok.height())));
+    cmdSysInfo->setGeometry(QRect(sysInfo.topLeft(), QSize(width, sysInfo.height())));
+    const QSize size(280 + width + 12, std::max({ClientSize.height(), below + 6,
+                                                 cmdSysInfo->geometry().bottom() + 7}));
+    Line1->setGeometry(6, rule, size.width() - 12, 1);
+    Line2->setGeometry(6, rule + 1, size.width() - 12, 1);
+    setFixedSize(size);
+}
+
+void frmAbout::changeEvent(QEvent *event) {
+    QDialog::changeEvent(event);
+    if (cmdSysInfo && (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange))
+        placeControls();
 }
 
 void frmAbout::Form_Load() {

@@ -35,8 +35,12 @@ public:
     QPushButton *cmdOK = nullptr;
     QPushButton *cmdSysInfo = nullptr;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void buildControls();
+    void placeControls();
 
     platform::Registry *m_registry;
     SysInfoLauncher m_launch;

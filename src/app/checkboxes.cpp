@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "platform/desktopfit.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -21,10 +22,12 @@ void dropGreyFromClicks(QCheckBox *box, Qt::CheckState state) {
 } // namespace
 
 void Form1::loadServoPicture(const QString &fileName) {
-    QPixmap picture(QCoreApplication::applicationDirPath() + QLatin1Char('/') + fileName);
+    const qreal ratio = PServo->devicePixelRatioF();
+    QPixmap picture = platform::loadPicture(
+        QCoreApplication::applicationDirPath() + QLatin1Char('/') + fileName, ratio);
     // A missing file beside the program is no reason to stop: use the built-in copy.
     if (picture.isNull())
-        picture.load(QStringLiteral(":/pictures/") + fileName);
+        picture = platform::loadPicture(QStringLiteral(":/pictures/") + fileName, ratio);
     PServo->setPixmap(picture);
     PServo->setProperty("pictureFile", fileName);
 }

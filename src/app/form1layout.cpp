@@ -1,6 +1,7 @@
 // The window's controls at their design positions (pixels at 100 % scale).
 #include "app/form1.h"
 #include "platform/chartviewer.h"
+#include "platform/desktopfit.h"
 #include "platform/ledcircle.h"
 #include "settings/editorranges.h"
 
@@ -13,6 +14,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 
 namespace tessaro::app {
@@ -21,10 +23,6 @@ namespace tessaro::app {
 // screen reader reads their caption, which changes with what they show.
 namespace {
 
-const QColor Background(0xE0, 0xE0, 0xE0);
-const QColor Ink(0x00, 0x00, 0x00);
-const QColor GreyedInk(0x6D, 0x6D, 0x6D);
-const QColor Paper(0xFF, 0xFF, 0xFF);
 constexpr QSize ClientSize(505, 552);
 constexpr QSize GaugeSize(150, 90);
 constexpr int ScrollHeight = 17;
@@ -39,21 +37,7 @@ template <typename T> T *make(QWidget *parent, const char *name, QRect geometry)
     return w;
 }
 
-// The window paints its own light grey, so it sets the text colours with it: a
-// dark desktop theme would otherwise put light text on the grey.
-void setLightColours(QWidget *w) {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, Background);
-    pal.setColor(QPalette::Button, Background);
-    pal.setColor(QPalette::Base, Paper);
-    for (auto role :
-         {QPalette::WindowText, QPalette::ButtonText, QPalette::Text, QPalette::PlaceholderText}) {
-        pal.setColor(QPalette::Active, role, Ink);
-        pal.setColor(QPalette::Inactive, role, Ink);
-        pal.setColor(QPalette::Disabled, role, GreyedInk);
-    }
-    w->setPalette(pal);
-}
+using platform::setLightColours;
 
 void paintBackground(QWidget *w) {
     setLightColours(w);
@@ -156,7 +140,7 @@ void Form1::buildControls() {
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(ClientSize);
-    setCentralWidget(client);
+    QWidget *area = platform::placeFixedClient(this, client);
 
     Frm_Exit = menuBar()->addAction(QStringLiteral("Exit"));
     Frm_Exit->setObjectName(QStringLiteral("Frm_Exit"));
@@ -182,7 +166,8 @@ void Form1::buildControls() {
     LServoName->setObjectName(QStringLiteral("LServoName"));
 
     Picture1 = make<QLabel>(client, "Picture1", {312, 0, 179, 101});
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/pictures/logo.png")));
+    Picture1->setPixmap(
+        platform::loadPicture(QStringLiteral(":/pictures/logo.png"), devicePixelRatioF()));
 
     // Throw and speed.
     Fr_ThrowSpeed = makeFrame(client, "Fr_ThrowSpeed", {8, 96, 169, 297});
@@ -273,6 +258,7 @@ void Form1::buildControls() {
             setLightColours(w);
     }
     paintBackground(client);
+    paintBackground(area);
 }
 
 } // namespace tessaro::app

@@ -1,5 +1,7 @@
 #include "platform/messagebox.h"
 
+#include "platform/desktopfit.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -9,6 +11,8 @@ void showMessage(QWidget *parent, const QString &text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(MessageTitle), text, QMessageBox::Ok,
                     parent);
     box.setObjectName(QStringLiteral("TessaroMessage"));
+    // The program's own light grey, as its windows have, whatever the desktop theme.
+    setLightColours(&box);
     box.exec();
 }
 
