@@ -126,8 +126,9 @@ QScrollArea *placeFixedClient(QMainWindow *window, QWidget *client) {
     area->setFrameShape(QFrame::NoFrame);
     // Tab moves between the client's controls; the area scrolls to each one.
     area->setFocusPolicy(Qt::NoFocus);
-    area->setWidget(client);
+    // Sized first: the scroll bars are then hidden from the start at 1x.
     area->setFixedSize(client->size());
+    area->setWidget(client);
     window->setCentralWidget(area);
     window->setFixedSize(window->sizeHint());
     new ScreenFit(window, area);

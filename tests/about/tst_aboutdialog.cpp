@@ -1,16 +1,20 @@
-// The About dialog: its texts and make-up, the menu entry that opens it, and System Info.
+// The About dialog: its texts and make-up, readable under a dark desktop and
+// whole at a larger font, the menu entry that opens it, and System Info.
 #include "about/frmabout.h"
 #include "app/form1.h"
 #include "platform/version.h"
 #include "support/messageboxcatcher.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <stdexcept>
@@ -58,6 +62,17 @@ struct Launch {
     bool unavailable, standIn = false;
 };
 
+// Dark text on a light ground in labels and buttons, enabled and disabled.
+bool readable(QWidget *w) {
+    const QPalette &p = w->palette();
+    for (auto g : {QPalette::Active, QPalette::Disabled})
+        for (auto [ink, ground] : {std::pair{QPalette::WindowText, QPalette::Window},
+                                   {QPalette::ButtonText, QPalette::Button}})
+            if (p.color(g, ink).lightness() >= 128 || p.color(g, ground).lightness() <= 192)
+                return false;
+    return true;
+}
+
 } // namespace
 
 class TestAboutDialog : public QObject {
@@ -73,6 +88,9 @@ private slots:
                          d.cmdSysInfo->text()}),
             QStringList({"About Tessaro", "Korvane Digital Servo PC interface",
                          QString("Version ") + platform::VersionText, "OK", "&System Info..."}));
+        for (QPushButton *b : {d.cmdOK, d.cmdSysInfo}) // a screen reader hears the captions
+            QCOMPARE(QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name),
+                     b->text().remove('&'));
         QVERIFY(d.lblTitle->font().bold() && d.lblVersion->font().bold());
         const QRegularExpression description(
             "^This software enables programming of Korvane Ostrel Digital Servos when used in "
@@ -82,7 +100,6 @@ private slots:
                  qPrintable(d.lblDescription->text()));
         QVERIFY(d.lblDisclaimer->text().startsWith("NOTICE:"));
         QVERIFY(d.lblDisclaimer->text().endsWith("USE STRICTLY AT YOUR OWN RISK"));
-        QVERIFY(d.lblDescription->wordWrap() && d.lblDisclaimer->wordWrap());
         QVERIFY(!d.picIcon->pixmap().isNull());
         d.show();
         const QImage picture = d.grab().toImage();
@@ -91,6 +108,53 @@ private slots:
         QCOMPARE(picture.pixelColor(191, 192), QColor(0x808080));
         QCOMPARE(picture.pixelColor(191, 193), QColor(Qt::white));
         QVERIFY(d.lblDescription->geometry().bottom() < 192 && d.lblDisclaimer->y() > 193);
+    }
+
+    // A dark desktop palette: the dialog and its message box keep dark text on their grey.
+    void readableUnderDarkDesktop() {
+        const QPalette desktop = QApplication::palette();
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(desktop); });
+        QApplication::setPalette(QPalette(QColor(0x30, 0x30, 0x30), QColor(0x30, 0x30, 0x30)));
+        FakeRegistry none;
+        frmAbout d;
+        d.setSysInfoServices(none, [](const QString &) { return false; });
+        d.show();
+        MessageBoxCatcher boxes;
+        bool boxReadable = false;
+        boxes.witness = [&] { boxReadable = readable(QApplication::activeModalWidget()); };
+        d.cmdSysInfo->click();
+        QVERIFY(readable(&d) && boxReadable);
+    }
+
+    // At the design font the design size (makeUp); at a larger font the dialog
+    // grows: every text fits its control and the rule stays between them.
+    void nothingCutOffAtALargerFont() {
+        const QFont desktop = QApplication::font();
+        const auto restore = qScopeGuard([&] { QApplication::setFont(desktop); });
+        QFont larger = desktop;
+        larger.setPointSize(16);
+        QApplication::setFont(larger);
+        frmAbout d;
+        d.show();
+        for (QLabel *l : d.findChildren<QLabel *>()) {
+            const QSize needed =
+                l->wordWrap() ? QSize(l->width(), l->heightForWidth(l->width())) : l->sizeHint();
+            QVERIFY2(needed.boundedTo(l->size()) == needed && d.rect().contains(l->geometry()),
+                     qPrintable(l->objectName()));
+        }
+        for (QPushButton *b : {d.cmdOK, d.cmdSysInfo}) {
+            QStyleOptionButton option; // the caption inside the frame the style draws round it
+            option.initFrom(b);
+            const QRect inside =
+                b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b);
+            const QSize caption = b->fontMetrics().size(Qt::TextShowMnemonic, b->text());
+            QVERIFY2(caption.boundedTo(inside.size()) == caption &&
+                         d.rect().contains(b->geometry()),
+                     qPrintable(b->objectName()));
+        }
+        QVERIFY(d.lblDescription->geometry().bottom() < d.Line1->y() &&
+                d.Line2->y() < std::min(d.lblDisclaimer->y(), d.cmdOK->y()) &&
+                d.lblDisclaimer->geometry().right() < d.cmdOK->x());
     }
 
     // Chosen again: the same dialog; after OK a fresh one. No parent: it outlives the window.

@@ -1,10 +1,15 @@
-// The window's make-up: groups where the design puts them, one grey ground,
-// pictures at their sizes (from beside the program, else built in), the Tab
-// order, and texts that fit their controls.
+// The window's make-up: one grey ground, pictures at their sizes (from beside
+// the program, else built in; the large copy on scaled screens), the Tab
+// order, texts that fit their controls, one fixed size that scrolls its
+// content on a screen with less room.
+#include "platform/desktopfit.h"
 #include "support/windowrig.h"
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
 using namespace tessaro;
 using tessaro::app::Form1;
@@ -15,32 +20,33 @@ class TestWindowLayout : public QObject {
     WindowRig m_rig;
     Form1 *m_form = nullptr;
 
+public:
+    // An ordinary screen, and one at 2x on 1280 x 1024 pixels (640 x 512 of the window's).
+    static void initMain() {
+        static QTemporaryDir dir;
+        QFile config(dir.filePath("screens.json"));
+        if (config.open(QIODevice::WriteOnly))
+            config.write(R"({"screens": [
+                {"name": "1 ordinary", "width": 1280, "height": 1024},
+                {"name": "2 small", "x": 1280, "width": 1280, "height": 1024, "logicalDpi": 192}]})");
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config.fileName()));
+    }
+
 private slots:
     void initTestCase() { m_form = &m_rig.open(); }
 
-    void groupsAtDesignPositions_data() {
-        QTest::addColumn<QRect>("geometry");
-        // Design positions in twips divided by 15.
-        QTest::newRow("Frame2") << QRect(8, 0, 105, 81);
-        QTest::newRow("Frame7") << QRect(120, 0, 161, 81);
-        QTest::newRow("Picture1") << QRect(312, 0, 179, 101);
-        QTest::newRow("Fr_ThrowSpeed") << QRect(8, 96, 169, 297);
-        QTest::newRow("Fr_CentreDead") << QRect(184, 96, 169, 297);
-        QTest::newRow("Frame9") << QRect(360, 96, 137, 121);
-        QTest::newRow("Fr_Tx") << QRect(360, 224, 137, 65);
-        QTest::newRow("Fr_Prog") << QRect(360, 328, 137, 65);
-        QTest::newRow("Fr_Position") << QRect(8, 392, 345, 153);
-        QTest::newRow("Frame1") << QRect(360, 392, 137, 81);
-        QTest::newRow("Frame3") << QRect(360, 480, 137, 65);
-    }
-    void groupsAtDesignPositions() {
-        QFETCH(QRect, geometry);
-        QCOMPARE(m_rig.get(QTest::currentDataTag())->geometry(), geometry);
-    }
-
+    // One size, no maximising; on an ordinary screen the client shows whole.
     void greyGroundAndPictures() {
         const QColor grey(0xE0, 0xE0, 0xE0);
-        QCOMPARE(m_form->centralWidget()->size(), QSize(505, 552));
+        auto *area = m_form->findChild<QScrollArea *>();
+        QCOMPARE(area->size(), QSize(505, 552));
+        QVERIFY(!area->verticalScrollBar()->isVisible() &&
+                !area->horizontalScrollBar()->isVisible());
+        QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
+        QVERIFY(!m_form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        // The grey shows between the two frames below the logo.
+        const QPoint gap = area->widget()->mapTo(m_form, QPoint(356, 98));
+        QCOMPARE(m_form->grab().toImage().pixelColor(gap), grey);
         for (QWidget *w : m_form->centralWidget()->findChildren<QWidget *>())
             if (qobject_cast<QFrame *>(w) || qobject_cast<QAbstractButton *>(w))
                 QVERIFY2(w->palette().color(QPalette::Window) == grey, qPrintable(w->objectName()));
@@ -62,6 +68,57 @@ private slots:
         reverse->setCheckState(Qt::Checked);
         QFile::remove(beside);
         QCOMPARE(picture->pixmap().toImage().pixelColor(50, 40), QColor(Qt::red));
+    }
+
+    // Content 505 x 552, scroll bars 16 across.
+    void fittedSize_data() {
+        QTest::addColumn<QSize>("room");
+        QTest::addColumn<QSize>("fitted");
+        QTest::newRow("fits") << QSize(1280, 1000) << QSize(505, 552);
+        QTest::newRow("just fits") << QSize(505, 552) << QSize(505, 552);
+        QTest::newRow("too low: a bar down the side") << QSize(640, 460) << QSize(521, 460);
+        QTest::newRow("too narrow: a bar along the foot") << QSize(500, 600) << QSize(500, 568);
+        QTest::newRow("tiny") << QSize(20, 20) << QSize(64, 64);
+    }
+    void fittedSize() {
+        QFETCH(QSize, room);
+        QTEST(platform::fittedSize({505, 552}, room, 16), "fitted");
+    }
+
+    // A screen with less room than the window: the window fits and its client
+    // scrolls. Back on the ordinary screen the window is whole again.
+    void smallScreenScrollsTheClient() {
+        QTemporaryDir ports;
+        Form1 w(link::PortLocator::onlyFolder(ports.path()));
+        QScreen *small = QGuiApplication::screens().value(1);
+        QVERIFY(small && small->availableGeometry().height() == 512);
+        w.move(small->availableGeometry().topLeft());
+        w.show();
+        auto *area = w.findChild<QScrollArea *>();
+        QVERIFY(small->availableGeometry().contains(w.frameGeometry()));
+        QTRY_VERIFY(area->verticalScrollBar()->isVisible());
+        QVERIFY(!area->horizontalScrollBar()->isVisible());
+        w.windowHandle()->setScreen(QGuiApplication::primaryScreen());
+        QCOMPARE(area->size(), QSize(505, 552));
+        QTRY_VERIFY(!area->verticalScrollBar()->isVisible());
+    }
+
+    // Scaled screens get the @2x copy, resampled to the ratio; the size shown stays.
+    void picturesForThePixelRatio_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QSize>("pixels");
+        QTest::newRow("1x") << ":/pictures/servop.gif" << 1.0 << QSize(100, 80);
+        QTest::newRow("2x") << ":/pictures/servop.gif" << 2.0 << QSize(200, 160);
+        QTest::newRow("1.5x") << ":/pictures/logo.png" << 1.5 << QSize(267, 152);
+        QTest::newRow("2x, no large copy") << ":/pictures/tessaro.png" << 2.0 << QSize(64, 64);
+    }
+    void picturesForThePixelRatio() {
+        QFETCH(QString, file);
+        QFETCH(qreal, ratio);
+        const QPixmap picture = platform::loadPicture(file, ratio);
+        QTEST(picture.size(), "pixels");
+        QCOMPARE(picture.deviceIndependentSize().toSize(), QPixmap(file).size());
     }
 
     void tabVisitsControlsInReadingOrder() {
