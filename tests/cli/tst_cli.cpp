@@ -180,7 +180,7 @@ private slots:
     void filesAtTheEdgesAreRefused_data() {
         QTest::addColumn<QString>("args");
         QTest::addColumn<int>("fileSizeLimit"); // 0: none
-        QTest::addColumn<QByteArray>("env");    // NAME=value; an empty value unsets it
+        QTest::addColumn<QByteArray>("env");    // "open": backup folder 0770; "HOME=": no home
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("err"); // a pattern the whole of standard error matches
         const QByteArray none;
