@@ -66,6 +66,7 @@ class CliTest : public QObject {
         QStringList args = QString(line).replace(QStringLiteral("%D"), data->path()).split(' ');
         if (args.first() != QLatin1String("backups"))
             args << QStringLiteral("--port-folder") << portFolder();
+        p.setWorkingDirectory(data->path()); // a relative path the program takes stays in it
         p.start(program(), args);
     }
 
