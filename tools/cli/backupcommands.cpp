@@ -15,8 +15,9 @@ int runBackups(const Options &) {
         message(QStringLiteral("no backups in %1").arg(folder.path));
     for (const settings::BackupEntry &entry : entries) {
         const settings::LoadResult loaded = settings::loadSettings(entry.path);
-        const QString name =
-            loaded.settings ? quoted(loaded.settings->name()) : QStringLiteral("(unreadable)");
+        const QString name = loaded.settings
+                                 ? quoted(loaded.settings->name())
+                                 : QStringLiteral("(unreadable: %1)").arg(loaded.failure.words);
         data(QStringLiteral("%1  %2  %3").arg(entry.path, name, entry.time.toString(Qt::ISODate)));
     }
     return Exit::Ok;
