@@ -60,7 +60,6 @@ void TestBackups::fileIsNamedForServo_data() {
     QTest::newRow("trailing blanks") << QByteArray("a b     ") << "a_b";
     QTest::newRow("all blank") << QByteArray(8, ' ') << "servo";
     QTest::newRow("hidden") << QByteArray(".servo.1") << "_servo.1";
-    QTest::newRow("dots") << QByteArray("..      ") << "_.";
 }
 
 void TestBackups::fileIsNamedForServo() {
