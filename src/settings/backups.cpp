@@ -1,12 +1,17 @@
 #include "settings/backups.h"
 
+#include "settings/wholefile.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <algorithm>
+#include <cerrno>
+#include <sys/stat.h>
 #include <tuple>
+#include <unistd.h>
 
 namespace tessaro::settings {
 
@@ -15,7 +20,9 @@ namespace {
 const QString TimeFormat = QStringLiteral("yyyyMMdd'T'HHmmss'Z'");
 
 const QRegularExpression &backupName() {
-    static const QRegularExpression re(QStringLiteral("^.+-(\\d{8}T\\d{6}Z)(?:-(\\d+))?\\.json$"));
+    // The names safeName gives, and nothing else.
+    static const QRegularExpression re(
+        QStringLiteral("^[A-Za-z0-9_-][A-Za-z0-9._-]*-(\\d{8}T\\d{6}Z)(?:-(\\d+))?\\.json$"));
     return re;
 }
 
@@ -28,7 +35,36 @@ QString safeName(QByteArray name) {
         if (!ok)
             c = '_';
     }
+    // A leading dot would hide the backup from listings, and ".." is no file name.
+    if (name.startsWith('.'))
+        name[0] = '_';
     return name.isEmpty() ? QStringLiteral("servo") : QString::fromLatin1(name);
+}
+
+QString tr(const char *text) {
+    return QCoreApplication::translate("FileFailure", text);
+}
+
+// Anyone else able to write here could plant or replace a backup that restore then programs.
+FileFailure folderFailure(const QString &dir) {
+    const QByteArray name = QFile::encodeName(dir);
+    struct stat st {};
+    if (lstat(name.constData(), &st) == 0 && S_ISLNK(st.st_mode) && st.st_uid != getuid())
+        return {
+            dir, {}, 0, tr("the backup folder is a link owned by someone else; it is not used")};
+    if (stat(name.constData(), &st) != 0)
+        return {};
+    if (!S_ISDIR(st.st_mode))
+        return {dir, {}, 0, tr("the backup folder is not a folder")};
+    if (st.st_uid != getuid())
+        return {dir, {}, 0, tr("the backup folder belongs to someone else; it is not used")};
+    if (st.st_mode & (S_IWGRP | S_IWOTH))
+        return {dir,
+                {},
+                0,
+                tr("others can write to the backup folder; it is not used "
+                   "until only its owner can (chmod 700)")};
+    return {};
 }
 
 // The settings may name the servo and its programming history: private to the user.
@@ -44,9 +80,28 @@ bool makeFolder(const QString &dir) {
 
 } // namespace
 
+BackupFolder findBackupFolder() {
+    // A relative XDG_DATA_HOME is to be ignored; so is a relative HOME, and no
+    // home at all leaves nowhere to put backups (not "/.local/share").
+    QString base = QFile::decodeName(qgetenv("XDG_DATA_HOME"));
+    if (!QDir::isAbsolutePath(base)) {
+        const QString home = QFile::decodeName(qgetenv("HOME"));
+        if (!QDir::isAbsolutePath(home))
+            return {{},
+                    {{},
+                     {},
+                     0,
+                     tr("there is no home folder for backups: HOME is not set to an absolute "
+                        "path, nor is XDG_DATA_HOME")}};
+        base = home + QStringLiteral("/.local/share");
+    }
+    BackupFolder folder{QDir::cleanPath(base + QStringLiteral("/tessaro/backups")), {}};
+    folder.failure = folderFailure(folder.path);
+    return folder;
+}
+
 QString backupFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/tessaro/backups");
+    return findBackupFolder().path;
 }
 
 BackupEntry BackupEntry::make(const QString &dir, const QByteArray &servoName, const QDateTime &utc,
@@ -70,28 +125,39 @@ std::optional<BackupEntry> BackupEntry::fromPath(const QString &path) {
 }
 
 BackupResult saveBackup(const ServoSettings &settings, const QDateTime &utc, const QString &dir) {
-    if (!makeFolder(dir))
-        return {{}, {dir, {}, 0, QStringLiteral("cannot create the backup folder")}};
+    const BackupFolder folder = dir.isEmpty() ? findBackupFolder() : BackupFolder{dir, {}};
+    if (folder.failure)
+        return {{}, folder.failure};
+    if (!makeFolder(folder.path))
+        return {{}, {folder.path, {}, errno, tr("cannot create the backup folder")}};
+    if (FileFailure failure = folderFailure(folder.path))
+        return {{}, failure};
+    const QByteArray json = settingsJson(settings);
     // Claiming the name with an empty file first keeps two savers in the same
-    // second apart; saveSettings then replaces it.
+    // second apart; the writer then replaces it.
     for (int n = 1;; ++n) {
-        const QString path = BackupEntry::make(dir, settings.name(), utc, n).path;
+        const QString path = BackupEntry::make(folder.path, settings.name(), utc, n).path;
         QFile claim(path);
-        if (claim.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (claim.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                       QFile::ReadOwner | QFile::WriteOwner)) {
             claim.close();
-            FileFailure failure = saveSettings(path, settings);
+            FileFailure failure = writeWholeFile(path, json, true);
+            if (!failure && readSmallFile(path).bytes != json)
+                failure = {path, {}, 0, tr("the backup does not read back as written")};
             if (!failure)
                 return {path, {}};
             claim.remove();
             return {{}, failure};
         }
         if (!claim.exists())
-            return {{}, {path, {}, 0, claim.errorString()}};
+            return {{}, {path, {}, errno, claim.errorString()}};
     }
 }
 
 std::vector<BackupEntry> listBackups(const QString &dir) {
     std::vector<BackupEntry> entries;
+    if (dir.isEmpty())
+        return entries;
     const QStringList names = QDir(dir).entryList({QStringLiteral("*.json")}, QDir::Files);
     for (const QString &name : names)
         if (auto entry = BackupEntry::fromPath(QDir(dir).filePath(name)))

@@ -11,7 +11,16 @@
 
 namespace tessaro::settings {
 
-// $XDG_DATA_HOME/tessaro/backups, or the platform's equivalent.
+struct BackupFolder {
+    QString path;        // empty when there is no usable home
+    FileFailure failure; // no usable home, or the folder is not private
+};
+
+// $XDG_DATA_HOME/tessaro/backups when that is an absolute path, else
+// $HOME/.local/share/tessaro/backups. A folder that exists must be the
+// user's own, not writable by others, and not a link someone else owns.
+BackupFolder findBackupFolder();
+// findBackupFolder().path.
 QString backupFolder();
 
 // One backup file: <dir>/<name>-<yyyyMMddTHHmmssZ>[-N].json. The name and
@@ -33,12 +42,13 @@ struct BackupResult {
     FileFailure failure; // why none was
 };
 
-// Writes a backup, never over an existing file, creating dir (mode 0700)
-// when missing.
+// Writes a backup (mode 0600) and reads it back, never over an existing
+// file, creating dir (mode 0700) when missing; dir defaults to
+// findBackupFolder(). Only a backup that reads back whole is a success.
 BackupResult saveBackup(const ServoSettings &settings, const QDateTime &utc,
-                        const QString &dir = backupFolder());
+                        const QString &dir = {});
 
-// The backups in dir, oldest first.
+// The backups in dir, oldest first: exactly the names saveBackup writes.
 std::vector<BackupEntry> listBackups(const QString &dir = backupFolder());
 
 } // namespace tessaro::settings

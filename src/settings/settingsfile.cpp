@@ -1,14 +1,12 @@
 #include "settings/settingsfile.h"
 
 #include "settings/codepage.h"
+#include "settings/wholefile.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 
 namespace tessaro::settings {
@@ -23,6 +21,21 @@ const char *const BlockKey = "block";
 QByteArray jsonText(const QJsonValue &v) {
     const QByteArray a = QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact);
     return a.mid(1, a.size() - 2);
+}
+
+// A key or value from the file as a message quotes it: JSON-escaped, with the
+// control characters JSON leaves alone (DEL, C1) escaped too, and cut short.
+QString shownJson(const QJsonValue &v) {
+    constexpr qsizetype Shown = 72; // a whole block in hex, and its quotes
+    QString text = QString::fromUtf8(jsonText(v));
+    if (text.size() > Shown)
+        text = text.left(Shown) + QStringLiteral("...");
+    QString safe;
+    for (const QChar c : std::as_const(text))
+        safe += c.category() == QChar::Other_Control
+                    ? QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'))
+                    : QString(c);
+    return safe;
 }
 
 // QJsonDocument keeps only one of two equal keys. The text has already
@@ -110,7 +123,7 @@ LoadResult parseSettings(const QByteArray &json, const QString &fileName) {
     // problem follows the quoted name: " is missing", ": 150 is outside 30 to 140".
     // Every arg() below substitutes in one pass: file text may hold "%2".
     const auto fieldFail = [&fail](const QString &key, const QString &problem) {
-        return fail(QStringLiteral("field \"%1\"%2").arg(key, problem), key);
+        return fail(QStringLiteral("field %1%2").arg(shownJson(key), problem), key);
     };
 
     QJsonParseError parseError;
@@ -118,7 +131,7 @@ LoadResult parseSettings(const QByteArray &json, const QString &fileName) {
     if (doc.isNull())
         return fail(QStringLiteral("not JSON: %1 at offset %2")
                         .arg(parseError.errorString())
-                        .arg(parseError.offset));
+                        .arg(std::max(parseError.offset - 1, 0)));
     if (!doc.isObject())
         return fail(QStringLiteral("not a JSON object"));
     const QJsonObject obj = doc.object();
@@ -140,17 +153,16 @@ LoadResult parseSettings(const QByteArray &json, const QString &fileName) {
 
     const QJsonValue format = obj.value(QLatin1String(FormatKey));
     if (wholeNumber(format) != FileFormat)
-        return fieldFail(
-            QLatin1String(FormatKey),
-            QStringLiteral(": %1 is not %2, the format this program reads")
-                .arg(QString::fromUtf8(jsonText(format)), QString::number(FileFormat)));
+        return fieldFail(QLatin1String(FormatKey),
+                         QStringLiteral(": %1 is not %2, the format this program reads")
+                             .arg(shownJson(format), QString::number(FileFormat)));
 
     const QJsonValue hex = obj.value(QLatin1String(BlockKey));
     const auto bytes = blockFromHex(hex);
     if (!bytes)
-        return fieldFail(QLatin1String(BlockKey), QStringLiteral(": %1 is not %2 hex digits")
-                                                      .arg(QString::fromUtf8(jsonText(hex)),
-                                                           QString::number(2 * BlockLength)));
+        return fieldFail(QLatin1String(BlockKey),
+                         QStringLiteral(": %1 is not %2 hex digits")
+                             .arg(shownJson(hex), QString::number(2 * BlockLength)));
     ServoSettings s{*bytes, {}};
 
     // The block is where the name bytes come from; a name edited in the file
@@ -158,10 +170,9 @@ LoadResult parseSettings(const QByteArray &json, const QString &fileName) {
     const QJsonValue name = obj.value(QLatin1String(NameKey));
     const QString blockName = fromWindows1252(s.name());
     if (name != QJsonValue(blockName))
-        return fieldFail(
-            QLatin1String(NameKey),
-            QStringLiteral(": %1 differs from the name in the block, %2")
-                .arg(QString::fromUtf8(jsonText(name)), QString::fromUtf8(jsonText(blockName))));
+        return fieldFail(QLatin1String(NameKey),
+                         QStringLiteral(": %1 differs from the name in the block, %2")
+                             .arg(shownJson(name), shownJson(blockName)));
 
     for (const Field &f : Fields) {
         const QJsonValue v = obj.value(QLatin1String(f.key));
@@ -170,7 +181,7 @@ LoadResult parseSettings(const QByteArray &json, const QString &fileName) {
             return fieldFail(
                 QLatin1String(f.key),
                 QStringLiteral(": %1 is %2 %3 to %4")
-                    .arg(QString::fromUtf8(jsonText(v)),
+                    .arg(shownJson(v),
                          n ? QStringLiteral("outside") : QStringLiteral("not a whole number from"),
                          QString::number(f.range.min), QString::number(f.range.max)));
         s.values.*f.member = *n;
@@ -179,19 +190,14 @@ LoadResult parseSettings(const QByteArray &json, const QString &fileName) {
 }
 
 LoadResult loadSettings(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        const int error = errno; // as the failed open(2) left it
-        return {std::nullopt, {path, {}, error, file.errorString()}};
-    }
-    return parseSettings(file.readAll(), path);
+    ReadResult file = readSmallFile(path);
+    if (file.failure)
+        return {std::nullopt, file.failure};
+    return parseSettings(file.bytes, path);
 }
 
-FileFailure saveSettings(const QString &path, const ServoSettings &settings) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(settingsJson(settings)) >= 0 && file.commit())
-        return {};
-    return {path, {}, 0, file.errorString()};
+FileFailure saveSettings(const QString &path, const ServoSettings &settings, bool privateFile) {
+    return writeWholeFile(path, settingsJson(settings), privateFile);
 }
 
 } // namespace tessaro::settings

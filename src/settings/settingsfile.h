@@ -32,9 +32,11 @@ struct LoadResult {
 };
 
 LoadResult parseSettings(const QByteArray &json, const QString &fileName);
+// Read only when a regular file of at most MaxSettingsFileSize bytes.
 LoadResult loadSettings(const QString &path);
 
-// Replaces the file atomically; what went wrong, or nothing.
-FileFailure saveSettings(const QString &path, const ServoSettings &settings);
+// Replaces the file whole or not at all (writeWholeFile); what went wrong, or nothing.
+FileFailure saveSettings(const QString &path, const ServoSettings &settings,
+                         bool privateFile = false);
 
 } // namespace tessaro::settings

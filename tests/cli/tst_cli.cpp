@@ -40,6 +40,15 @@ QByteArray programmingFrame(const servoemu::ServoEmulator *servo) {
     return received.mid(received.indexOf(link::StartByte), link::FrameLength);
 }
 
+// For a child: a full disk after limit bytes (none for 0), with SIGXFSZ ignored.
+std::function<void()> limitFileSize(int limit) {
+    return [limit = rlim_t(limit)] {
+        const rlimit rl{limit, limit};
+        if (limit && ::signal(SIGXFSZ, SIG_IGN) != SIG_ERR)
+            ::setrlimit(RLIMIT_FSIZE, &rl);
+    };
+}
+
 } // namespace
 
 class CliTest : public QObject {
@@ -57,6 +66,7 @@ class CliTest : public QObject {
         QStringList args = QString(line).replace(QStringLiteral("%D"), data->path()).split(' ');
         if (args.first() != QLatin1String("backups"))
             args << QStringLiteral("--port-folder") << portFolder();
+        p.setWorkingDirectory(data->path()); // a relative path the program takes stays in it
         p.start(program(), args);
     }
 
@@ -167,6 +177,67 @@ private slots:
         QTEST(s->programmingFrameCount(), "frames");
     }
 
+    // Files and backups under faults: each refused with its reason, the file kept, nothing sent.
+    void filesAtTheEdgesAreRefused_data() {
+        QTest::addColumn<QString>("args");
+        QTest::addColumn<int>("fileSizeLimit"); // 0: none
+        QTest::addColumn<QByteArray>("env");    // "open": backup folder 0770; "HOME=": no home
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("err"); // a pattern for standard error's first line
+        const QByteArray none;
+        QTest::newRow("backup, disk full") << "set --speed 50" << 100 << none << 7
+                                           << "backup failed, nothing was sent: .*File too large";
+        QTest::newRow("save, disk full") << "save %D/kept.json" << 100 << none << 1
+                                         << "kept.json: .*File too large; it was left as it was";
+        QTest::newRow("save to a FIFO") << "save %D/fifo" << 0 << none << 1
+                                        << "fifo: is a FIFO, not a settings file; it was left";
+        QTest::newRow("endless") << "write /dev/zero" << 0 << none << 1 << "/dev/zero: is a device";
+        QTest::newRow("FIFO") << "write %D/fifo" << 0 << none << 1 << "fifo: is a FIFO";
+        QTest::newRow("huge") << "write %D/sparse" << 0 << none << 1 << "larger than 65536 bytes";
+        QTest::newRow("no name") << "write " << 0 << none << 1 << "no file name was given; nothing";
+        QTest::newRow("escape in a key") << "write %D/esc.json" << 0 << none << 1
+                                         << "field \"\\\\u001b\\[31m\" is not a settings field";
+        QTest::newRow("folder others can write")
+            << "set --speed 50" << 0 << QByteArray("open") << 7
+            << "backups: others can write to the backup folder";
+        QTest::newRow("no home") << "set --speed 50" << 0 << QByteArray("HOME=") << 7
+                                 << "there is no home folder for backups";
+    }
+    void filesAtTheEdgesAreRefused() {
+        QFETCH(QString, args);
+        QFETCH(int, fileSizeLimit);
+        QFETCH(QByteArray, env);
+        QFETCH(QString, err);
+        auto *s = servo(1);
+        const QString kept = settingsFile(QStringLiteral("kept.json"), ExampleBlock);
+        settingsFile(QStringLiteral("esc.json"), ExampleBlock, "{", "{\"\\u001b[31m\": 1,");
+        QFile sparse(path(QStringLiteral("sparse")));
+        const QString backups = path(QStringLiteral("data/tessaro/backups"));
+        QVERIFY(s && ::mkfifo(qPrintable(path(QStringLiteral("fifo"))), 0600) == 0 &&
+                QDir().mkpath(backups) && sparse.open(QIODevice::WriteOnly) &&
+                sparse.resize(qint64(1) << 30));
+        if (env == "open")
+            QVERIFY(QFile::setPermissions(backups, QFile::Permissions(0x7770)));
+        const QByteArray home = qgetenv("HOME");
+        if (env == "HOME=") {
+            qunsetenv("HOME");
+            qputenv("XDG_DATA_HOME", "relative");
+        }
+        const Run r = cli(args, limitFileSize(fileSizeLimit));
+        qputenv("HOME", home);
+        QTEST(r.code, "code");
+        QVERIFY2(QRegularExpression("^tessaro-cli: [^\n]*" + err).match(r.err).hasMatch() &&
+                     !r.err.contains(QChar(0x1b)),
+                 qPrintable(r.err));
+        QCOMPARE(s->programmingFrameCount(), 0);
+        QCOMPARE(QDir(backups).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QVERIFY(QFileInfo(path(QStringLiteral("fifo"))).isFile() == false);
+        QFile file(kept);
+        QVERIFY(file.open(QIODevice::ReadOnly) &&
+                file.readAll() ==
+                    settings::settingsJson(*settings::settingsFromBlock(ExampleBlock)));
+    }
+
     // The wire trace: where each switch sends it, and a trace file that cannot be written.
     void traceGoesWhereAsked_data() {
         QTest::addColumn<QString>("args");
@@ -204,11 +275,7 @@ private slots:
         trace.close();
         QVERIFY(::mkfifo(QFile::encodeName(path(QStringLiteral("fifo"))).constData(), 0600) == 0);
         qputenv("QT_LOGGING_RULES", rules);
-        const Run r = cli(args, [limit = rlim_t(fileSizeLimit)] {
-            const rlimit rl{limit, limit};
-            if (limit && ::signal(SIGXFSZ, SIG_IGN) != SIG_ERR)
-                ::setrlimit(RLIMIT_FSIZE, &rl);
-        });
+        const Run r = cli(args, limitFileSize(fileSizeLimit));
         qunsetenv("QT_LOGGING_RULES");
         QTEST(r.code, "code");
         const QRegularExpression::PatternOption lines = QRegularExpression::MultilineOption;

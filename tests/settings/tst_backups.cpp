@@ -3,6 +3,7 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace tessaro;
 
@@ -31,6 +32,8 @@ private slots:
     void fileIsNamedForServo_data();
     void fileIsNamedForServo();
     void sameSecondNeverOverwritesAndListsInOrder();
+    void everyByteInANameGivesAListedBackup_data();
+    void everyByteInANameGivesAListedBackup();
 };
 
 void TestBackups::initTestCase() {
@@ -45,6 +48,7 @@ void TestBackups::firstBackupIsNamedForUtcTimeInAPrivateFolder() {
     // Owner, group and other bits (the 0x0700 "user" bits only mirror one of them).
     QCOMPARE(QFileInfo(settings::backupFolder()).permissions() & 0x7077,
              QFile::Permissions(0x7000));
+    QCOMPARE(QFileInfo(path).permissions() & 0x7077, QFile::Permissions(0x6000));
     QCOMPARE(paths(settings::listBackups()), QStringList{path});
     QCOMPARE(settings::listBackups().front().time, plusOne);
 }
@@ -55,6 +59,7 @@ void TestBackups::fileIsNamedForServo_data() {
     QTest::newRow("unsafe") << QByteArray("a/\xE9 .-_9") << "a___.-_9";
     QTest::newRow("trailing blanks") << QByteArray("a b     ") << "a_b";
     QTest::newRow("all blank") << QByteArray(8, ' ') << "servo";
+    QTest::newRow("hidden") << QByteArray(".servo.1") << "_servo.1";
 }
 
 void TestBackups::fileIsNamedForServo() {
@@ -75,6 +80,21 @@ void TestBackups::sameSecondNeverOverwritesAndListsInOrder() {
     for (int n = 1; n <= 11; ++n)
         QCOMPARE(settings::loadSettings(saved[n - 1]).settings->values.centre, n);
     QCOMPARE(paths(settings::listBackups(dir.path())), saved + QStringList{later});
+}
+
+void TestBackups::everyByteInANameGivesAListedBackup_data() {
+    QTest::addColumn<QByteArray>("name");
+    for (int b = 0; b < 256; ++b)
+        QTest::addRow("%02x", b) << QByteArray(1, char(b)) + "." + char(b) + "x";
+}
+
+void TestBackups::everyByteInANameGivesAListedBackup() {
+    QFETCH(QByteArray, name);
+    QTemporaryDir dir;
+    const QString path = settings::saveBackup(servo(name.leftJustified(8)), When, dir.path()).path;
+    QVERIFY(!QFileInfo(path).fileName().startsWith('.'));
+    QCOMPARE(QFileInfo(path).absolutePath(), dir.path());
+    QCOMPARE(paths(settings::listBackups(dir.path())), QStringList{path});
 }
 
 QTEST_GUILESS_MAIN(TestBackups)

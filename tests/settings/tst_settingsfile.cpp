@@ -46,7 +46,10 @@ void TestSettingsFile::savedFileLoadsBackExactly() {
     const auto settings = settings::settingsFromBlock(block);
     QVERIFY(settings);
     QTemporaryDir dir;
+    // Written through a link, which stays one.
+    QVERIFY(QFile::link(dir.filePath("t.json"), dir.filePath("s.json")));
     QVERIFY(!settings::saveSettings(dir.filePath("s.json"), *settings));
+    QVERIFY(QFileInfo(dir.filePath("s.json")).isSymLink());
     const auto loaded = settings::loadSettings(dir.filePath("s.json"));
     QVERIFY2(loaded.settings, qPrintable(loaded.failure.text()));
     QCOMPARE(loaded.settings->block, block);
@@ -72,6 +75,10 @@ void TestSettingsFile::badFilesAreRefused_data() {
     row(with("format", R"(1,"colour": 1)"), R"(field "colour" is not a settings field)");
     row(with("format", R"(1,"throw": 90)"), R"(field "throw" appears more than once)");
     row(with("format", R"(1,"\u0073peed": 9)"), R"(field "speed" appears more than once)");
+    row(with("format", "1,\"\xC2\x9B\x1B\": 9"), R"(field "\u009b\u001b" is not a settings field)");
+    row(with("block", '"' + QByteArray(200, 'A') + '"'),
+        qPrintable("field \"block\": \"" + QByteArray(71, 'A') + "... is not 64 hex digits"));
+    row(R"({"a" 1})", "not JSON: missing name separator at offset 5");
     row(with("name", R"("\",\"throw\":\"")"),
         R"(field "name": "\",\"throw\":\"" differs from the name in the block, "12345678")");
     row(with("throw", R"("90")"), R"(field "throw": "90" is not a whole number from 30 to 140)");

@@ -7,13 +7,17 @@
 namespace tessaro::cli {
 
 int runBackups(const Options &) {
-    const std::vector<settings::BackupEntry> entries = settings::listBackups();
+    const settings::BackupFolder folder = settings::findBackupFolder();
+    if (folder.failure)
+        return fail(Exit::Usage, folder.failure.text());
+    const std::vector<settings::BackupEntry> entries = settings::listBackups(folder.path);
     if (entries.empty())
-        message(QStringLiteral("no backups in %1").arg(settings::backupFolder()));
+        message(QStringLiteral("no backups in %1").arg(folder.path));
     for (const settings::BackupEntry &entry : entries) {
         const settings::LoadResult loaded = settings::loadSettings(entry.path);
-        const QString name =
-            loaded.settings ? quoted(loaded.settings->name()) : QStringLiteral("(unreadable)");
+        const QString name = loaded.settings
+                                 ? quoted(loaded.settings->name())
+                                 : QStringLiteral("(unreadable: %1)").arg(loaded.failure.words);
         data(QStringLiteral("%1  %2  %3").arg(entry.path, name, entry.time.toString(Qt::ISODate)));
     }
     return Exit::Ok;

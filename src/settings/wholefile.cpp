@@ -1,0 +1,143 @@
+#include "settings/wholefile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tessaro::settings {
+
+namespace {
+
+QString tr(const char *text) {
+    return QCoreApplication::translate("FileFailure", text);
+}
+
+FileFailure systemFailure(const QString &path, int error, const char *what) {
+    return {path, {}, error, tr(what).arg(qt_error_string(error))};
+}
+
+QString kindOf(mode_t mode) {
+    if (S_ISDIR(mode))
+        return tr("a folder");
+    if (S_ISFIFO(mode))
+        return tr("a FIFO");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return tr("a device");
+    if (S_ISSOCK(mode))
+        return tr("a socket");
+    return tr("not a regular file");
+}
+
+FileFailure notRegular(const QString &path, mode_t mode) {
+    return {path, {}, 0, tr("is %1, not a settings file; it was left untouched").arg(kindOf(mode))};
+}
+
+FileFailure tooLarge(const QString &path, qint64 limit) {
+    return {
+        path, {}, EFBIG, tr("is larger than %1 bytes, too large for a settings file").arg(limit)};
+}
+
+// The file a path names, through any links, so the link itself is kept.
+std::optional<QString> linkTarget(QString path) {
+    struct stat st {};
+    for (int depth = 0; lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISLNK(st.st_mode);
+         ++depth) {
+        if (depth == 40)
+            return std::nullopt;
+        path = QFileInfo(path).symLinkTarget();
+    }
+    return path;
+}
+
+// The rename itself reaches the disk only with its folder.
+void syncFolder(const QString &path) {
+    const int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+ReadResult readSmallFile(const QString &path, qint64 limit) {
+    if (path.isEmpty())
+        return {{}, {path, {}, ENOENT, tr("no file name was given")}};
+    // Non-blocking, so a FIFO with no writer cannot hold the program up.
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return {{}, systemFailure(path, errno, "cannot be opened: %1")};
+    struct stat st {};
+    ReadResult result;
+    if (::fstat(fd, &st) != 0)
+        result.failure = systemFailure(path, errno, "cannot be read: %1");
+    else if (!S_ISREG(st.st_mode))
+        result.failure = {path, {}, 0, tr("is %1, not a settings file").arg(kindOf(st.st_mode))};
+    else if (st.st_size > limit)
+        result.failure = tooLarge(path, limit);
+    // The size may change under us: read one byte past the limit to tell.
+    result.bytes.resize(result.failure ? 0 : limit + 1);
+    qint64 total = 0;
+    while (!result.failure && total < result.bytes.size()) {
+        const ssize_t n = ::read(fd, result.bytes.data() + total, result.bytes.size() - total);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            result.failure = systemFailure(path, errno, "cannot be read: %1");
+        if (n <= 0)
+            break;
+        total += n;
+    }
+    ::close(fd);
+    if (!result.failure && total > limit)
+        result.failure = tooLarge(path, limit);
+    result.bytes.resize(result.failure ? 0 : total);
+    return result;
+}
+
+FileFailure writeWholeFile(const QString &path, const QByteArray &bytes, bool privateFile) {
+    if (path.isEmpty())
+        return {path, {}, ENOENT, tr("no file name was given")};
+    const auto target = linkTarget(path);
+    if (!target)
+        return systemFailure(path, ELOOP, "cannot be written: %1");
+    struct stat st {};
+    if (::stat(QFile::encodeName(*target).constData(), &st) == 0 && !S_ISREG(st.st_mode))
+        return notRegular(path, st.st_mode);
+
+    QSaveFile file(*target);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly))
+        return {path, {}, errno, tr("cannot be written: %1").arg(file.errorString())};
+    // commit() does not report a failed flush of Qt's own buffer
+    // (QTBUG-75077), so each step is checked here before it.
+    int error = 0;
+    if (privateFile && ::fchmod(file.handle(), S_IRUSR | S_IWUSR) != 0)
+        error = errno;
+    errno = 0;
+    if (!error && (file.write(bytes) != bytes.size() || !file.flush()))
+        error = errno ? errno : EIO;
+    if (!error && ::fsync(file.handle()) != 0)
+        error = errno;
+    if (error) {
+        file.cancelWriting();
+        return systemFailure(path, error, "cannot be written: %1; it was left as it was");
+    }
+    if (!file.commit())
+        return {path,
+                {},
+                errno,
+                tr("cannot be written: %1; it was left as it was").arg(file.errorString())};
+    syncFolder(*target);
+    return {};
+}
+
+} // namespace tessaro::settings

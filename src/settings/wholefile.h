@@ -1,0 +1,31 @@
+// Reading and writing the program's own small files: a settings file or a
+// backup is written whole or not at all, and read only when it is a regular
+// file of a sane size. Qt Core and POSIX only.
+#pragma once
+
+#include "settings/filefailure.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace tessaro::settings {
+
+// A settings file is a few hundred bytes; anything far larger is not one.
+inline constexpr qint64 MaxSettingsFileSize = 64 * 1024;
+
+struct ReadResult {
+    QByteArray bytes;
+    FileFailure failure;
+};
+
+// The whole file, refused at once unless it is a regular file of at most
+// limit bytes: never blocks on a FIFO, never reads a device.
+ReadResult readSmallFile(const QString &path, qint64 limit = MaxSettingsFileSize);
+
+// Replaces the file with bytes through a temporary file: every write, the
+// flush and an fsync checked before the rename, so a failure leaves the old
+// file as it was. A link is written through and kept; anything else that is
+// not a regular file is refused untouched. A private file is made mode 0600.
+FileFailure writeWholeFile(const QString &path, const QByteArray &bytes, bool privateFile = false);
+
+} // namespace tessaro::settings
