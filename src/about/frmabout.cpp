@@ -24,24 +24,25 @@ constexpr QRgb RuleWhite = 0xFFFFFF;
 constexpr int RuleTop = 192; // 2880 twips
 constexpr int IconSize = 32;
 
-const char *const TitleText = "Korvane Digital Servo PC interface";
-const char *const VersionDesignText = "Version 1.2";
+const char *const TitleText =
+    QT_TRANSLATE_NOOP("tessaro::about::frmAbout", "Korvane Digital Servo PC interface");
+const char *const VersionDesignText = QT_TRANSLATE_NOOP("tessaro::about::frmAbout", "Version 1.2");
 const char *const AdapterPartNumber = "TS-USB3P";
 const char *const MakerWebAddress = "www.korvane.invalid";
-const char *const SysInfoCaption = "&System Info...";
+const char *const SysInfoCaption = QT_TRANSLATE_NOOP("tessaro::about::frmAbout", "&System Info...");
 
 QString descriptionText() {
-    return QStringLiteral("This software enables programming of Korvane Ostrel Digital Servos "
-                          "when used in conjunction with 3-pin USB-to-Serial Adapter pn# ") +
-           QLatin1String(AdapterPartNumber) +
-           QStringLiteral(" and a Windows PC with USB port (ver Win98se or higher)") +
-           QStringLiteral("\nFor more information, visit ") + QLatin1String(MakerWebAddress);
+    return frmAbout::tr("This software enables programming of Korvane Ostrel Digital Servos "
+                        "when used in conjunction with 3-pin USB-to-Serial Adapter pn# %1 and a "
+                        "Windows PC with USB port (ver Win98se or higher)\nFor more information, "
+                        "visit %2")
+        .arg(QLatin1String(AdapterPartNumber), QLatin1String(MakerWebAddress));
 }
 
 QString noticeText() {
-    return QStringLiteral("NOTICE: This software is provided as is and without charge. No "
-                          "liability is accepted for any damage or loss, direct or "
-                          "consequential, arising from its use.\nUSE STRICTLY AT YOUR OWN RISK");
+    return frmAbout::tr("NOTICE: This software is provided as is and without charge. No "
+                        "liability is accepted for any damage or loss, direct or "
+                        "consequential, arising from its use.\nUSE STRICTLY AT YOUR OWN RISK");
 }
 
 // Drawn when the program has no icon of its own: a servo body with its horn.
@@ -135,9 +136,9 @@ void frmAbout::buildControls() {
     picIcon->setGeometry(16, 16, IconSize, IconSize);
     picIcon->setPixmap(applicationIcon());
 
-    lblTitle = label(this, "lblTitle", QLatin1String(TitleText));
+    lblTitle = label(this, "lblTitle", tr(TitleText));
     lblTitle->setWordWrap(true);
-    lblVersion = label(this, "lblVersion", QLatin1String(VersionDesignText));
+    lblVersion = label(this, "lblVersion", tr(VersionDesignText));
     QFont bold = font();
     bold.setBold(true);
     lblTitle->setFont(bold);
@@ -148,9 +149,9 @@ void frmAbout::buildControls() {
     Line2 = ruleLine(this, "Line2", RuleWhite);
     lblDisclaimer = label(this, "lblDisclaimer", noticeText());
     lblDisclaimer->setWordWrap(true);
-    cmdOK = button(this, "cmdOK", QStringLiteral("OK"));
+    cmdOK = button(this, "cmdOK", tr("OK"));
     cmdOK->setDefault(true);
-    cmdSysInfo = button(this, "cmdSysInfo", QLatin1String(SysInfoCaption));
+    cmdSysInfo = button(this, "cmdSysInfo", tr(SysInfoCaption));
     placeControls();
 }
 
@@ -181,8 +182,8 @@ void frmAbout::changeEvent(QEvent *event) {
 }
 
 void frmAbout::Form_Load() {
-    setWindowTitle(QStringLiteral("About ") + QLatin1String(platform::MessageTitle));
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+    setWindowTitle(tr("About %1").arg(QLatin1String(platform::MessageTitle)));
+    lblVersion->setText(tr("Version %1.%2.%3")
                             .arg(platform::VersionMajor)
                             .arg(platform::VersionMinor)
                             .arg(platform::VersionRevision));

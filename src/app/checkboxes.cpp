@@ -45,9 +45,9 @@ void Form1::CkReset_Click() {
     const Qt::CheckState state = CkReset->checkState();
     dropGreyFromClicks(CkReset, state);
     if (state == Qt::Checked)
-        CProgram->setText(QStringLiteral("RESET"));
+        CProgram->setText(tr("RESET"));
     else if (state == Qt::Unchecked)
-        CProgram->setText(QStringLiteral("PROGRAM"));
+        CProgram->setText(tr("PROGRAM"));
     ScrollPosition->setValue(0);
 }
 

@@ -37,7 +37,7 @@ void Form1::connectToServo() {
     // An adapter plugged in or back after start-up needs no restart.
     if (m_link.listedPortsGone())
         FindComPorts();
-    LServoName->setText(QString::fromLatin1(link::SearchingText));
+    LServoName->setText(link::message(link::SearchingText));
     const int count = cmbCOM->count();
     ServoFound = link::NoServo;
     for (int i = 0; i < count && ServoFound == link::NoServo && !m_link.cancelled(); ++i)
@@ -49,7 +49,7 @@ void Form1::connectToServo() {
         loadServoBlock();
         return;
     }
-    LServoName->setText(QString::fromLatin1(link::NotFoundText));
+    LServoName->setText(link::message(link::NotFoundText));
     setEditorGroupsEnabled(false);
 }
 
@@ -59,7 +59,7 @@ void Form1::loadServoBlock() {
     setEditorGroupsEnabled(true);
     CmbServo->setEnabled(true);
     LServoName->setText(settings::fromWindows1252(m_link.servoName()));
-    LServoRev->setText(QString::fromLatin1(link::FirmwareCaptionText));
+    LServoRev->setText(link::message(link::FirmwareCaptionText));
     RefThrow = v.throwDeg;
     RefSpeed = v.speed;
     RefCentre = v.centre;

@@ -135,118 +135,111 @@ QLineEdit *makeReadout(QWidget *parent, const char *name, const QString &text, Q
 
 void Form1::buildControls() {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Korvane Tessaro"));
+    setWindowTitle(tr("Korvane Tessaro"));
     setFont(QFont(QStringLiteral("Liberation Sans"), WindowFontPoints));
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(ClientSize);
     QWidget *area = platform::placeFixedClient(this, client);
 
-    Frm_Exit = menuBar()->addAction(QStringLiteral("Exit"));
+    Frm_Exit = menuBar()->addAction(tr("Exit"));
     Frm_Exit->setObjectName(QStringLiteral("Frm_Exit"));
-    Frm_About = menuBar()->addAction(QStringLiteral("About"));
+    Frm_About = menuBar()->addAction(tr("About"));
     Frm_About->setObjectName(QStringLiteral("Frm_About"));
 
     // Port and Connect.
     Frame2 = makeFrame(client, "Frame2", {8, 0, 105, 81});
     cmbCOM = make<QComboBox>(Frame2, "cmbCOM", {8, 14, 89, 22});
-    cmbCOM->setPlaceholderText(QStringLiteral("COM Port"));
-    cmbCOM->setAccessibleName(QStringLiteral("COM Port"));
-    Connect = makeButton(Frame2, "Connect", QStringLiteral("Connect"), {8, 44, 89, 27});
+    cmbCOM->setPlaceholderText(tr("COM Port"));
+    cmbCOM->setAccessibleName(tr("COM Port"));
+    Connect = makeButton(Frame2, "Connect", tr("Connect"), {8, 44, 89, 27});
 
     // Servo identification.
     Frame7 = makeFrame(client, "Frame7", {120, 0, 161, 81});
-    LServoRev = makeLabel(Frame7, QStringLiteral("Korvane Digital Servo Firmware Revision"),
-                          {4, 6, 153, 30}, false);
+    LServoRev =
+        makeLabel(Frame7, tr("Korvane Digital Servo Firmware Revision"), {4, 6, 153, 30}, false);
     LServoRev->setObjectName(QStringLiteral("LServoRev"));
     LServoRev->setWordWrap(true);
     LED1 = make<LedCircle>(Frame7, "LED1", {10, 48, 14, 14});
-    LED1->setAccessibleName(QStringLiteral("Servo detected"));
-    LServoName = makeLabel(Frame7, QStringLiteral("12345678"), {26, 44, 128, 22}, true);
+    LED1->setAccessibleName(tr("Servo detected"));
+    LServoName = makeLabel(Frame7, tr("12345678"), {26, 44, 128, 22}, true);
     LServoName->setObjectName(QStringLiteral("LServoName"));
 
     Picture1 = make<QLabel>(client, "Picture1", {312, 0, 179, 101});
-    Picture1->setPixmap(
-        platform::loadPicture(QStringLiteral(":/pictures/logo.png"), devicePixelRatioF()));
+    Picture1->setPixmap(platform::loadPicture(tr(":/pictures/logo.png"), devicePixelRatioF()));
 
     // Throw and speed.
     Fr_ThrowSpeed = makeFrame(client, "Fr_ThrowSpeed", {8, 96, 169, 297});
-    makeLabel(Fr_ThrowSpeed, QStringLiteral("Right/Left Deflection"), {4, 6, 161, 14}, true);
-    makeLabel(Fr_ThrowSpeed, QStringLiteral("(degrees)"), {4, 20, 161, 14}, false);
-    ChartThrow = makeGauge(Fr_ThrowSpeed, "ChartThrow", {9, 35}, QStringLiteral("Throw gauge"));
+    makeLabel(Fr_ThrowSpeed, tr("Right/Left Deflection"), {4, 6, 161, 14}, true);
+    makeLabel(Fr_ThrowSpeed, tr("(degrees)"), {4, 20, 161, 14}, false);
+    ChartThrow = makeGauge(Fr_ThrowSpeed, "ChartThrow", {9, 35}, tr("Throw gauge"));
     ScrollThrow = makeScroll(Fr_ThrowSpeed, "ScrollThrow", {9, 127}, settings::ThrowRange,
-                             QStringLiteral("Right/Left Deflection"));
-    makeLabel(Fr_ThrowSpeed, QStringLiteral("Speed"), {4, 150, 161, 14}, true);
-    makeLabel(Fr_ThrowSpeed, QStringLiteral("(1 - 100 % of maximum)"), {4, 164, 161, 14}, false);
-    ChartSpeed = makeGauge(Fr_ThrowSpeed, "ChartSpeed", {9, 179}, QStringLiteral("Speed gauge"));
-    ScrollSpeed = makeScroll(Fr_ThrowSpeed, "ScrollSpeed", {9, 271}, settings::SpeedRange,
-                             QStringLiteral("Speed"));
+                             tr("Right/Left Deflection"));
+    makeLabel(Fr_ThrowSpeed, tr("Speed"), {4, 150, 161, 14}, true);
+    makeLabel(Fr_ThrowSpeed, tr("(1 - 100 % of maximum)"), {4, 164, 161, 14}, false);
+    ChartSpeed = makeGauge(Fr_ThrowSpeed, "ChartSpeed", {9, 179}, tr("Speed gauge"));
+    ScrollSpeed =
+        makeScroll(Fr_ThrowSpeed, "ScrollSpeed", {9, 271}, settings::SpeedRange, tr("Speed"));
 
     // Centre and deadband.
     Fr_CentreDead = makeFrame(client, "Fr_CentreDead", {184, 96, 169, 297});
-    makeLabel(Fr_CentreDead, QStringLiteral("Servo Center"), {4, 6, 161, 14}, true);
-    makeLabel(Fr_CentreDead, QStringLiteral("(1500+/-127 uS)"), {4, 20, 161, 14}, false);
-    ChartCentre =
-        makeGauge(Fr_CentreDead, "ChartCentre", {9, 35}, QStringLiteral("Servo Center gauge"));
+    makeLabel(Fr_CentreDead, tr("Servo Center"), {4, 6, 161, 14}, true);
+    makeLabel(Fr_CentreDead, tr("(1500+/-127 uS)"), {4, 20, 161, 14}, false);
+    ChartCentre = makeGauge(Fr_CentreDead, "ChartCentre", {9, 35}, tr("Servo Center gauge"));
     ScrollCentre = makeScroll(Fr_CentreDead, "ScrollCentre", {9, 127}, settings::CentreRange,
-                              QStringLiteral("Servo Center"));
-    makeLabel(Fr_CentreDead, QStringLiteral("Deadband Width"), {4, 150, 161, 14}, true);
-    makeLabel(Fr_CentreDead, QStringLiteral(" (0 - 16 uS)"), {4, 164, 161, 14}, false);
-    ChartDeadband =
-        makeGauge(Fr_CentreDead, "ChartDeadband", {9, 179}, QStringLiteral("Deadband gauge"));
+                              tr("Servo Center"));
+    makeLabel(Fr_CentreDead, tr("Deadband Width"), {4, 150, 161, 14}, true);
+    makeLabel(Fr_CentreDead, tr(" (0 - 16 uS)"), {4, 164, 161, 14}, false);
+    ChartDeadband = makeGauge(Fr_CentreDead, "ChartDeadband", {9, 179}, tr("Deadband gauge"));
     ScrollDeadband = makeScroll(Fr_CentreDead, "ScrollDeadband", {9, 271}, settings::DeadbandRange,
-                                QStringLiteral("Deadband Width"));
+                                tr("Deadband Width"));
 
     // Reverse and the servo picture.
     Frame9 = makeFrame(client, "Frame9", {360, 96, 137, 121});
-    Check1 = makeCheck(Frame9, "Check1", QStringLiteral("Reverse"), {10, 6, 117, 20});
+    Check1 = makeCheck(Frame9, "Check1", tr("Reverse"), {10, 6, 117, 20});
     PServo = make<QLabel>(Frame9, "PServo", {16, 30, 105, 81});
     PServo->setAlignment(Qt::AlignCenter);
-    PServo->setAccessibleName(QStringLiteral("Servo picture"));
+    PServo->setAccessibleName(tr("Servo picture"));
 
     // Transmitter compatibility.
     Fr_Tx = makeFrame(client, "Fr_Tx", {360, 224, 137, 65});
-    makeLabel(Fr_Tx, QStringLiteral("Tx Compatibility"), {4, 6, 129, 14}, true);
+    makeLabel(Fr_Tx, tr("Tx Compatibility"), {4, 6, 129, 14}, true);
     CmbServo = make<QComboBox>(Fr_Tx, "CmbServo", {8, 26, 121, 24});
-    CmbServo->setPlaceholderText(QStringLiteral("Unknown"));
-    CmbServo->setAccessibleName(QStringLiteral("Tx Compatibility"));
+    CmbServo->setPlaceholderText(tr("Unknown"));
+    CmbServo->setAccessibleName(tr("Tx Compatibility"));
 
     // Programming indicator.
     Fr_Prog = makeFrame(client, "Fr_Prog", {360, 328, 137, 65});
     LED_Prog = make<LedCircle>(Fr_Prog, "LED_Prog", {14, 25, 14, 14});
-    LED_Prog->setAccessibleName(QStringLiteral("Programming"));
-    LProg = makeLabel(Fr_Prog, QStringLiteral("Programming"), {34, 22, 96, 20}, false,
+    LED_Prog->setAccessibleName(tr("Programming"));
+    LProg = makeLabel(Fr_Prog, tr("Programming"), {34, 22, 96, 20}, false,
                       Qt::AlignLeft | Qt::AlignVCenter);
     LProg->setObjectName(QStringLiteral("LProg"));
 
     // Test position and its readouts.
     Fr_Position = makeFrame(client, "Fr_Position", {8, 392, 345, 153});
-    makeLabel(Fr_Position, QStringLiteral("Test Servo Deflection"), {4, 5, 161, 14}, true);
-    makeLabel(Fr_Position, QStringLiteral("(degrees)"), {4, 19, 161, 14}, false);
-    ChartPosition =
-        makeGauge(Fr_Position, "ChartPosition", {9, 34}, QStringLiteral("Test position gauge"));
+    makeLabel(Fr_Position, tr("Test Servo Deflection"), {4, 5, 161, 14}, true);
+    makeLabel(Fr_Position, tr("(degrees)"), {4, 19, 161, 14}, false);
+    ChartPosition = makeGauge(Fr_Position, "ChartPosition", {9, 34}, tr("Test position gauge"));
     ScrollPosition = makeScroll(Fr_Position, "ScrollPosition", {9, 126}, settings::PositionRange,
-                                QStringLiteral("Test Servo Deflection"));
-    makeLabel(Fr_Position, QStringLiteral("For checking deflection only;"), {170, 6, 170, 14},
-              false);
-    makeLabel(Fr_Position, QStringLiteral("Setting not stored in servo"), {170, 20, 170, 14},
-              false);
+                                tr("Test Servo Deflection"));
+    makeLabel(Fr_Position, tr("For checking deflection only;"), {170, 6, 170, 14}, false);
+    makeLabel(Fr_Position, tr("Setting not stored in servo"), {170, 20, 170, 14}, false);
     Frame4 = makeFrame(Fr_Position, "Frame4", {172, 42, 165, 103});
-    LWidth = makeLabel(Frame4, QStringLiteral("Pulse width for x degrees"), {4, 6, 157, 14}, false);
+    LWidth = makeLabel(Frame4, tr("Pulse width for x degrees"), {4, 6, 157, 14}, false);
     LWidth->setObjectName(QStringLiteral("LWidth"));
-    TWidth = makeReadout(Frame4, "TWidth", QStringLiteral("Width"), {20, 22, 125, 22},
-                         QStringLiteral("Pulse width"));
-    makeLabel(Frame4, QStringLiteral("Percent of throw"), {4, 52, 157, 14}, false);
+    TWidth = makeReadout(Frame4, "TWidth", tr("Width"), {20, 22, 125, 22}, tr("Pulse width"));
+    makeLabel(Frame4, tr("Percent of throw"), {4, 52, 157, 14}, false);
     TPercent = makeReadout(Frame4, "TPercent", QStringLiteral("%"), {20, 68, 125, 22},
-                           QStringLiteral("Percent of throw"));
+                           tr("Percent of throw"));
 
     // Reset to Default and PROGRAM.
     Frame1 = makeFrame(client, "Frame1", {360, 392, 137, 81});
-    CkReset = makeCheck(Frame1, "CkReset", QStringLiteral(" Reset to Default"), {6, 8, 127, 20});
-    CProgram = makeButton(Frame1, "CProgram", QStringLiteral("PROGRAM"), {8, 36, 121, 35});
+    CkReset = makeCheck(Frame1, "CkReset", tr(" Reset to Default"), {6, 8, 127, 20});
+    CProgram = makeButton(Frame1, "CProgram", tr("PROGRAM"), {8, 36, 121, 35});
 
     Frame3 = makeFrame(client, "Frame3", {360, 480, 137, 65});
-    Close = makeButton(Frame3, "Close", QStringLiteral("CLOSE"), {8, 15, 121, 35});
+    Close = makeButton(Frame3, "Close", tr("CLOSE"), {8, 15, 121, 35});
 
     paintBackground(this);
     setLightColours(menuBar());

@@ -1,5 +1,6 @@
 #include "app/form1.h"
 #include "link/trace.h"
+#include "platform/translation.h"
 #include "platform/version.h"
 
 #include <QApplication>
@@ -22,20 +23,23 @@ void describeProgram() {
 std::optional<link::PortLocator> readArguments(int argc, char *argv[]) {
     QCoreApplication plain(argc, argv);
     describeProgram();
+    platform::installTranslator(plain);
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Reads and programs the settings of Korvane digital servos."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "Reads and programs the settings of Korvane digital servos."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption port(
         QStringLiteral("port"),
-        QStringLiteral("Use the adapter at PATH (such as /dev/ttyACM0 or /dev/serial/by-id/...) "
-                       "as port COM1."),
-        QStringLiteral("PATH"));
+        QCoreApplication::translate(
+            "main", "Use the adapter at PATH (such as /dev/ttyACM0 or /dev/serial/by-id/...) "
+                    "as port COM1."),
+        QCoreApplication::translate("main", "PATH"));
     const QCommandLineOption folder(
         QStringLiteral("port-folder"),
-        QStringLiteral("Look for ports only as COM1 to COM21 links in DIR (virtual servos)."),
-        QStringLiteral("DIR"));
+        QCoreApplication::translate(
+            "main", "Look for ports only as COM1 to COM21 links in DIR (virtual servos)."),
+        QCoreApplication::translate("main", "DIR"));
     const QCommandLineOption trace(
         QStringLiteral("trace"),
         QCoreApplication::translate("main", "Write a trace of every byte sent to and received "
@@ -67,6 +71,7 @@ int main(int argc, char *argv[]) {
     if (!ports)
         return 1;
     QApplication app(argc, argv);
+    platform::installTranslator(app);
     QApplication::setApplicationName(QStringLiteral("Tessaro"));
     QApplication::setApplicationVersion(QString::fromLatin1(platform::VersionText));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tessaro.png")));

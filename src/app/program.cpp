@@ -19,7 +19,7 @@
 namespace tessaro::app {
 
 void Form1::setProgrammingLook(bool programming) {
-    LProg->setText(programming ? QStringLiteral("Programming") : QStringLiteral("Idle"));
+    LProg->setText(programming ? tr("Programming") : tr("Idle"));
     LProg->setEnabled(programming);
     LED_Prog->setVisible(programming);
     Fr_Prog->setEnabled(programming);
@@ -50,12 +50,12 @@ void Form1::backUpServo() {
     const auto held = settings::settingsFromBlock(m_link.settingsBlock());
     const settings::FileFailure failure =
         held ? settings::saveBackup(*held, QDateTime::currentDateTimeUtc()).failure
-             : settings::FileFailure{
-                   {}, {}, 0, QStringLiteral("no settings were read from the servo")};
+             : settings::FileFailure{{}, {}, 0, tr("no settings were read from the servo")};
     if (!failure)
         return;
-    std::fprintf(stderr, "tessaro: no backup was made before programming: %s\n",
-                 qPrintable(failure.path.isEmpty() ? failure.words : failure.text()));
+    std::fprintf(stderr, "tessaro: %s\n",
+                 qPrintable(tr("no backup was made before programming: %1")
+                                .arg(failure.path.isEmpty() ? failure.words : failure.text())));
 }
 
 // Sends the editors' settings, checks the acknowledgement and reads the servo back.
@@ -70,7 +70,7 @@ void Form1::programServo(bool resetRequested) {
         return;
     }
     if (sent.status == link::ProgramStatus::WrongAcknowledgement && !m_link.cancelled())
-        platform::showMessage(this, QString::fromLatin1(link::ErrorProgrammingText));
+        platform::showMessage(this, link::message(link::ErrorProgrammingText));
     if (m_link.cancelled()) {
         setProgrammingLook(false);
         return;

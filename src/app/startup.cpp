@@ -33,7 +33,7 @@ void Form1::Form_Load() {
     setEditorGroupsEnabled(false);
     LED1->hide();
     LED_Prog->hide();
-    LProg->setText(QStringLiteral("Idle"));
+    LProg->setText(tr("Idle"));
     LProg->setEnabled(false);
     Fr_Prog->setEnabled(false);
     CmbServo->setEnabled(false);

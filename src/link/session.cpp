@@ -38,7 +38,7 @@ void Session::openListedPort(int index, const char *exchange) {
     if (m_portTable.empty())
         unlisted = noUsablePortText(m_refused);
     else if (index < 0 || index >= static_cast<int>(m_portTable.size()))
-        unlisted = QString::fromLatin1(NoPortSelectedText);
+        unlisted = message(NoPortSelectedText);
     if (!unlisted.isEmpty()) {
         qCDebug(lcLink).noquote() << exchange << ": no port: " << unlisted;
         throw SerialError({0, {}, OpenFailure::None, 0, {}, unlisted});

@@ -33,16 +33,17 @@ struct Field {
 
 // In block order, each pair right after the one before.
 inline constexpr std::array<Field, 6> Fields = {{
-    {"throw", 12, false, ThrowRange, "throw", ThrowRange, "throw in degrees",
-     &BlockValues::throwDeg},
-    {"speed", 14, false, SpeedRange, "speed", SpeedRange, "speed in percent", &BlockValues::speed},
-    {"centre", 16, true, CentreRange, "centre", CentreRange, "centre offset in microseconds",
-     &BlockValues::centre},
+    {"throw", 12, false, ThrowRange, "throw", ThrowRange,
+     QT_TRANSLATE_NOOP("cli", "throw in degrees"), &BlockValues::throwDeg},
+    {"speed", 14, false, SpeedRange, "speed", SpeedRange,
+     QT_TRANSLATE_NOOP("cli", "speed in percent"), &BlockValues::speed},
+    {"centre", 16, true, CentreRange, "centre", CentreRange,
+     QT_TRANSLATE_NOOP("cli", "centre offset in microseconds"), &BlockValues::centre},
     // The grey state 2 is the servo's to report, not the user's to set.
     {"reverse", 18, false, CheckBoxRange, "reverse", CheckBoxUserRange,
-     "1 reverses the rotation, 0 does not", &BlockValues::reverse},
-    {"deadband", 20, false, DeadbandRange, "deadband", DeadbandRange, "deadband in microseconds",
-     &BlockValues::deadband},
+     QT_TRANSLATE_NOOP("cli", "1 reverses the rotation, 0 does not"), &BlockValues::reverse},
+    {"deadband", 20, false, DeadbandRange, "deadband", DeadbandRange,
+     QT_TRANSLATE_NOOP("cli", "deadband in microseconds"), &BlockValues::deadband},
     {"reset", 22, false, CheckBoxRange, nullptr, {}, nullptr, &BlockValues::reset},
 }};
 

@@ -1,6 +1,8 @@
 // One exit code per outcome, so scripts can tell them apart.
 #pragma once
 
+#include <QtGlobal>
+
 namespace tessaro::cli {
 
 // A struct, not a namespace, so the codes read Exit::Ok and stay plain ints.
@@ -20,15 +22,16 @@ struct Exit {
 
 // For --help: one line per code.
 inline constexpr const char *ExitCodeDescriptions[] = {
-    "0  success",
-    "1  bad file or usage (nothing was sent)",
-    "2  no servo answered",
-    "3  the servo's settings block was refused (a field out of range)",
-    "4  the port cannot be used: no adapter, permission denied, busy or gone",
-    "5  the servo's acknowledgement was wrong or missing",
-    "6  the settings read back differ from those written",
-    "7  the backup could not be written (nothing was sent)",
-    "8  the backup is of another servo (restore without --force)",
+    QT_TRANSLATE_NOOP("cli", "0  success"),
+    QT_TRANSLATE_NOOP("cli", "1  bad file or usage (nothing was sent)"),
+    QT_TRANSLATE_NOOP("cli", "2  no servo answered"),
+    QT_TRANSLATE_NOOP("cli", "3  the servo's settings block was refused (a field out of range)"),
+    QT_TRANSLATE_NOOP("cli",
+                      "4  the port cannot be used: no adapter, permission denied, busy or gone"),
+    QT_TRANSLATE_NOOP("cli", "5  the servo's acknowledgement was wrong or missing"),
+    QT_TRANSLATE_NOOP("cli", "6  the settings read back differ from those written"),
+    QT_TRANSLATE_NOOP("cli", "7  the backup could not be written (nothing was sent)"),
+    QT_TRANSLATE_NOOP("cli", "8  the backup is of another servo (restore without --force)"),
 };
 
 } // namespace tessaro::cli

@@ -4,6 +4,7 @@
 #include "exitcodes.h"
 #include "link/trace.h"
 #include "output.h"
+#include "platform/translation.h"
 #include "platform/version.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,7 @@ using namespace tessaro::cli;
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
+    platform::installTranslator(app);
     QCoreApplication::setApplicationName(QStringLiteral("tessaro-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(platform::VersionText));
 

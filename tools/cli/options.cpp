@@ -12,27 +12,29 @@ namespace tessaro::cli {
 namespace {
 
 QString description() {
-    QString text = QStringLiteral(
-        "Reads, saves and programs a Korvane servo's settings from the command line.\n"
-        "Messages go to standard error, data to standard output.\n\nCommands:\n");
+    QString text = QCoreApplication::translate(
+        "cli", "Reads, saves and programs a Korvane servo's settings from the command line.\n"
+               "Messages go to standard error, data to standard output.\n\nCommands:\n");
     for (const Command &c : commands())
-        text += QStringLiteral("  %1\n      %2\n").arg(c.synopsis, QLatin1String(c.summary));
+        text += QStringLiteral("  %1\n      %2\n")
+                    .arg(c.synopsis, QCoreApplication::translate("cli", c.summary));
     return text;
 }
 
 QString exitCodes() {
-    QString text = QStringLiteral("\nExit codes:\n");
+    QString text = QCoreApplication::translate("cli", "\nExit codes:\n");
     for (const char *line : ExitCodeDescriptions)
-        text += QStringLiteral("  %1\n").arg(QLatin1String(line));
+        text += QStringLiteral("  %1\n").arg(QCoreApplication::translate("cli", line));
     return text;
 }
 
 // "set: throw in degrees, 30 to 140."; a two-value range is in the words already.
 QString setHelp(const settings::Field &f) {
     const settings::Range r = f.settable;
-    return r.max - r.min == 1 ? QStringLiteral("set: %1.").arg(QLatin1String(f.words))
-                              : QStringLiteral("set: %1, %2 to %3.")
-                                    .arg(QLatin1String(f.words))
+    return r.max - r.min == 1 ? QCoreApplication::translate("cli", "set: %1.")
+                                    .arg(QCoreApplication::translate("cli", f.words))
+                              : QCoreApplication::translate("cli", "set: %1, %2 to %3.")
+                                    .arg(QCoreApplication::translate("cli", f.words))
                                     .arg(r.min)
                                     .arg(r.max);
 }
@@ -46,23 +48,29 @@ CommandLine parseCommandLine(const QStringList &argv) {
     parser.setApplicationDescription(description());
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("What to do."),
-                                 QStringLiteral("command [arguments]"));
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QCoreApplication::translate("cli", "What to do."),
+                                 QCoreApplication::translate("cli", "command [arguments]"));
     const auto add = [&parser](const QString &name, const QString &text,
                                const QString &value = {}) {
         parser.addOption(QCommandLineOption(name, text, value));
     };
     add(QStringLiteral("port"),
-        QStringLiteral("The servo's port: COMn, or a device path taken as COM1. Default: search."),
+        QCoreApplication::translate(
+            "cli", "The servo's port: COMn, or a device path taken as COM1. Default: search."),
         QStringLiteral("P"));
-    add(QStringLiteral("port-folder"), QStringLiteral("Look for ports only as COMn links in DIR."),
+    add(QStringLiteral("port-folder"),
+        QCoreApplication::translate("cli", "Look for ports only as COMn links in DIR."),
         QStringLiteral("DIR"));
-    add(QStringLiteral("json"), QStringLiteral("read: print the settings as one JSON object."));
+    add(QStringLiteral("json"),
+        QCoreApplication::translate("cli", "read: print the settings as one JSON object."));
     add(QStringLiteral("dry-run"),
-        QStringLiteral("write, set, reset, restore: read the servo, "
-                       "print the frame that would be sent, send nothing."));
-    add(QStringLiteral("no-backup"), QStringLiteral("Write without taking a backup first."));
-    add(QStringLiteral("force"), QStringLiteral("restore: write a backup of another servo."));
+        QCoreApplication::translate("cli", "write, set, reset, restore: read the servo, "
+                                           "print the frame that would be sent, send nothing."));
+    add(QStringLiteral("no-backup"),
+        QCoreApplication::translate("cli", "Write without taking a backup first."));
+    add(QStringLiteral("force"),
+        QCoreApplication::translate("cli", "restore: write a backup of another servo."));
     for (const settings::Field &f : settings::Fields)
         if (f.option)
             add(QLatin1String(f.option), setHelp(f), setValueName(f));
@@ -93,23 +101,25 @@ CommandLine parseCommandLine(const QStringList &argv) {
 
     QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
-        message(QStringLiteral("no command given; see --help"));
+        message(QCoreApplication::translate("cli", "no command given; see --help"));
         return exit(Exit::Usage);
     }
     const QString name = positional.takeFirst();
     options.command = findCommand(name);
     if (!options.command) {
-        message(QStringLiteral("unknown command \"%1\"; see --help").arg(name));
+        message(QCoreApplication::translate("cli", "unknown command \"%1\"; see --help").arg(name));
         return exit(Exit::Usage);
     }
     if (positional.size() != options.command->arguments) {
-        message(QStringLiteral("usage: tessaro-cli %1").arg(options.command->synopsis));
+        message(QCoreApplication::translate("cli", "usage: tessaro-cli %1")
+                    .arg(options.command->synopsis));
         return exit(Exit::Usage);
     }
     const QStringList everywhere{QStringLiteral("verbose"), QStringLiteral("trace")};
     for (const QString &option : parser.optionNames()) {
         if (!options.command->options.contains(option) && !everywhere.contains(option)) {
-            message(QStringLiteral("option --%1 does not apply to %2").arg(option, name));
+            message(QCoreApplication::translate("cli", "option --%1 does not apply to %2")
+                        .arg(option, name));
             return exit(Exit::Usage);
         }
     }

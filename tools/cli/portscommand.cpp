@@ -5,6 +5,7 @@
 #include "output.h"
 #include "servoport.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 #include <map>
@@ -45,7 +46,8 @@ int runPorts(const Options &options) {
     };
     std::map<int, Row> rows;
     for (int n : session.portTable())
-        rows[n] = {session.port().ports().devicePath(n), QStringLiteral("can be used")};
+        rows[n] = {session.port().ports().devicePath(n),
+                   QCoreApplication::translate("cli", "can be used")};
     for (const link::PortProbe &probe : session.refusedPorts())
         if (isPresent(probe.device()))
             rows[probe.number()] = {probe.device(), refusal(probe.failure)};

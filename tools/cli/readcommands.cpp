@@ -5,6 +5,8 @@
 #include "servoport.h"
 #include "settings/codepage.h"
 
+#include <QCoreApplication>
+
 namespace tessaro::cli {
 
 int runRead(const Options &options) {
@@ -25,7 +27,7 @@ int runSave(const Options &options) {
     const QString path = options.arguments.at(0);
     if (const settings::FileFailure failure = settings::saveSettings(path, port->settings()))
         return fail(Exit::Usage, failure.text());
-    message(QStringLiteral("saved the settings of \"%1\" on %2 to %3")
+    message(QCoreApplication::translate("cli", "saved the settings of \"%1\" on %2 to %3")
                 .arg(settings::printableText(port->settings().name()), port->portName(), path));
     return Exit::Ok;
 }

@@ -5,6 +5,7 @@
 #include "link/portcauses.h"
 #include "output.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
@@ -22,18 +23,19 @@ bool isPresent(const QString &device) {
 QString failureWords(OpenFailure failure, const QString &device) {
     switch (failure) {
     case OpenFailure::None:
-        return QStringLiteral("can be used");
+        return QCoreApplication::translate("cli", "can be used");
     case OpenFailure::NotFound:
         // A link left behind by an adapter or virtual servo that went away.
-        return isPresent(device) ? QStringLiteral("gone") : QStringLiteral("no adapter");
+        return isPresent(device) ? QCoreApplication::translate("cli", "gone")
+                                 : QCoreApplication::translate("cli", "no adapter");
     case OpenFailure::Permission:
-        return QStringLiteral("permission denied");
+        return QCoreApplication::translate("cli", "permission denied");
     case OpenFailure::Busy:
-        return QStringLiteral("busy");
+        return QCoreApplication::translate("cli", "busy");
     case OpenFailure::Other:
         break;
     }
-    return QStringLiteral("cannot be opened");
+    return QCoreApplication::translate("cli", "cannot be opened");
 }
 
 ServoPort::Opened ServoPort::fromOptions(const Options &options) {
@@ -47,7 +49,8 @@ ServoPort::Opened ServoPort::fromOptions(const Options &options) {
         wanted = m.captured(1).toInt();
         if (wanted < link::FirstPort || wanted > link::LastPort) {
             return {nullptr,
-                    fail(Exit::Usage, QStringLiteral("--port %1: ports run from COM%2 to COM%3")
+                    fail(Exit::Usage, QCoreApplication::translate(
+                                          "cli", "--port %1: ports run from COM%2 to COM%3")
                                           .arg(options.port)
                                           .arg(link::FirstPort)
                                           .arg(link::LastPort))};
@@ -107,13 +110,13 @@ int ServoPort::noPortListed() {
     const link::PortLocator &where = m_session.port().ports();
     QStringList looked;
     if (!where.virtualFolder.isEmpty())
-        looked << QStringLiteral("COMn in %1").arg(where.virtualFolder);
+        looked << QCoreApplication::translate("cli", "COMn in %1").arg(where.virtualFolder);
     if (!where.fallbackPattern.isEmpty())
         looked << where.fallbackPattern.arg(QLatin1Char('n'));
     if (!where.com1Path.isEmpty())
         looked << where.com1Path;
     return fail(Exit::PortUnusable,
-                QStringLiteral("no adapter: no port found (looked for %1). %2")
+                QCoreApplication::translate("cli", "no adapter: no port found (looked for %1). %2")
                     .arg(looked.join(QStringLiteral(", ")), link::noUsablePortText({})));
 }
 
@@ -151,8 +154,8 @@ int ServoPort::connect() {
     QStringList tried;
     for (int n : table)
         tried << QStringLiteral("COM%1").arg(n);
-    return fail(Exit::NoServo,
-                QStringLiteral("no servo answered on %1").arg(tried.join(QStringLiteral(", "))));
+    return fail(Exit::NoServo, QCoreApplication::translate("cli", "no servo answered on %1")
+                                   .arg(tried.join(QStringLiteral(", "))));
 }
 
 int ServoPort::readAgain() {
@@ -167,7 +170,8 @@ int ServoPort::readResult(const link::ReadOutcome &outcome) {
         return fail(Exit::Refused, QStringLiteral("%1: %2").arg(
                                        portName(), link::unshowableSettingsText(outcome.refusal)));
     case ReadStatus::NoReply:
-        return fail(Exit::NoServo, QStringLiteral("no servo answered on %1").arg(portName()));
+        return fail(Exit::NoServo,
+                    QCoreApplication::translate("cli", "no servo answered on %1").arg(portName()));
     case ReadStatus::Error:
         break;
     }
@@ -180,11 +184,13 @@ int ServoPort::program(const QByteArray &block) {
     case link::ProgramStatus::Acknowledged:
         return Exit::Ok;
     case link::ProgramStatus::WrongAcknowledgement:
-        return fail(Exit::WrongAck,
-                    QStringLiteral("%1: wrong acknowledgement: expected \"%2\", got %3")
-                        .arg(portName(), QString::fromLatin1(link::frameChecksum(block)),
-                             sent.reply.count('\0') == sent.reply.size() ? QStringLiteral("none")
-                                                                         : quoted(sent.reply)));
+        return fail(
+            Exit::WrongAck,
+            QCoreApplication::translate("cli", "%1: wrong acknowledgement: expected \"%2\", got %3")
+                .arg(portName(), QString::fromLatin1(link::frameChecksum(block)),
+                     sent.reply.count('\0') == sent.reply.size()
+                         ? QCoreApplication::translate("cli", "none")
+                         : quoted(sent.reply)));
     case link::ProgramStatus::Error:
         break;
     }

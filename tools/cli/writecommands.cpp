@@ -8,6 +8,7 @@
 #include "settings/codepage.h"
 #include "settings/rounding.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 namespace tessaro::cli {
@@ -25,17 +26,18 @@ int programAndVerify(ServoPort &port, const Options &options, const settings::Bl
     const QByteArray block = port.session().blockFor(editorValues(values));
     if (options.dryRun) {
         data(frameText(link::buildFrame(block)).join(QLatin1Char('\n')));
-        message(QStringLiteral("dry run: nothing was sent"));
+        message(QCoreApplication::translate("cli", "dry run: nothing was sent"));
         return Exit::Ok;
     }
     if (!options.noBackup) {
         const settings::BackupResult backup =
             settings::saveBackup(port.settings(), QDateTime::currentDateTimeUtc());
         if (backup.failure)
-            return fail(
-                Exit::BackupFailed,
-                QStringLiteral("backup failed, nothing was sent: %1").arg(backup.failure.text()));
-        message(QStringLiteral("backed up the servo's settings to %1").arg(backup.path));
+            return fail(Exit::BackupFailed,
+                        QCoreApplication::translate("cli", "backup failed, nothing was sent: %1")
+                            .arg(backup.failure.text()));
+        message(QCoreApplication::translate("cli", "backed up the servo's settings to %1")
+                    .arg(backup.path));
     }
     const int sent = port.program(block);
     if (sent != Exit::Ok && sent != Exit::WrongAck)
@@ -45,7 +47,8 @@ int programAndVerify(ServoPort &port, const Options &options, const settings::Bl
         return sent != Exit::Ok ? sent : read;
     const settings::ServoSettings now = port.settings();
     if (values.reset == 1) {
-        message(QStringLiteral("asked \"%1\" on %2 to restore its own defaults; it now holds:")
+        message(QCoreApplication::translate(
+                    "cli", "asked \"%1\" on %2 to restore its own defaults; it now holds:")
                     .arg(settings::printableText(now.name()), port.portName()));
         data(settingsText(now, port.portName()).join(QLatin1Char('\n')));
         return sent;
@@ -55,15 +58,17 @@ int programAndVerify(ServoPort &port, const Options &options, const settings::Bl
         message(line);
     if (sent != Exit::Ok) {
         if (differing.isEmpty())
-            message(QStringLiteral("the servo reads back the settings sent all the same"));
+            message(QCoreApplication::translate(
+                "cli", "the servo reads back the settings sent all the same"));
         return sent;
     }
     if (!differing.isEmpty())
-        return fail(
-            Exit::ReadBackDiffers,
-            QStringLiteral("the servo on %1 reads back other settings").arg(port.portName()));
-    message(QStringLiteral("programmed \"%1\" on %2; read back the same settings")
-                .arg(settings::printableText(now.name()), port.portName()));
+        return fail(Exit::ReadBackDiffers,
+                    QCoreApplication::translate("cli", "the servo on %1 reads back other settings")
+                        .arg(port.portName()));
+    message(
+        QCoreApplication::translate("cli", "programmed \"%1\" on %2; read back the same settings")
+            .arg(settings::printableText(now.name()), port.portName()));
     return Exit::Ok;
 }
 
@@ -71,7 +76,7 @@ int programAndVerify(ServoPort &port, const Options &options, const settings::Bl
 std::optional<settings::ServoSettings> loadFile(const QString &path) {
     settings::LoadResult loaded = settings::loadSettings(path);
     if (!loaded.settings)
-        message(loaded.failure.text() + QStringLiteral("; nothing was sent"));
+        message(loaded.failure.text() + QCoreApplication::translate("cli", "; nothing was sent"));
     return loaded.settings;
 }
 
@@ -93,9 +98,8 @@ int runSet(const Options &options) {
         for (const settings::Field &f : settings::Fields)
             if (f.option)
                 names << QStringLiteral("--%1").arg(QLatin1String(f.option));
-        return fail(
-            Exit::Usage,
-            QStringLiteral("set: name at least one of %1").arg(names.join(QStringLiteral(", "))));
+        return fail(Exit::Usage, QCoreApplication::translate("cli", "set: name at least one of %1")
+                                     .arg(names.join(QStringLiteral(", "))));
     }
     // Checked before the servo is touched: a bad value sends nothing.
     QList<QPair<const settings::Field *, int>> changes;
@@ -104,10 +108,11 @@ int runSet(const Options &options) {
         bool ok = false;
         const int v = text.toInt(&ok);
         if (!ok || !f->settable.contains(v))
-            return fail(Exit::Usage, QStringLiteral("--%1 %2 is outside %3 to %4")
-                                         .arg(name, text)
-                                         .arg(f->settable.min)
-                                         .arg(f->settable.max));
+            return fail(Exit::Usage,
+                        QCoreApplication::translate("cli", "--%1 %2 is outside %3 to %4")
+                            .arg(name, text)
+                            .arg(f->settable.min)
+                            .arg(f->settable.max));
         changes.append({f, v});
     }
     const auto [port, code] = ServoPort::connected(options);
@@ -137,13 +142,14 @@ int runRestore(const Options &options) {
         return code;
     const QByteArray servoName = port->session().servoName();
     if (servoName != backup->name()) {
-        const QString text = QStringLiteral("the backup is of \"%1\", the servo on %2 is \"%3\"")
-                                 .arg(settings::printableText(backup->name()), port->portName(),
-                                      settings::printableText(servoName));
+        const QString text =
+            QCoreApplication::translate("cli", "the backup is of \"%1\", the servo on %2 is \"%3\"")
+                .arg(settings::printableText(backup->name()), port->portName(),
+                     settings::printableText(servoName));
         if (!options.force)
-            return fail(Exit::OtherServo,
-                        text + QStringLiteral("; --force writes it all the same"));
-        message(text + QStringLiteral("; writing it all the same (--force)"));
+            return fail(Exit::OtherServo, text + QCoreApplication::translate(
+                                                     "cli", "; --force writes it all the same"));
+        message(text + QCoreApplication::translate("cli", "; writing it all the same (--force)"));
     }
     return programAndVerify(*port, options, backup->values);
 }
