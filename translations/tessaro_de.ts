@@ -5,204 +5,200 @@
     <name>Link</name>
     <message>
         <source>SERVO NOT DETECTED!</source>
-        <translation type="unfinished"></translation>
+        <translation>SERVO NICHT ERKANNT!</translation>
     </message>
     <message>
         <source> Check connection of cable to PC and Servo</source>
-        <translation type="unfinished"></translation>
+        <translation> Kabelverbindung zu PC und Servo prüfen</translation>
     </message>
     <message>
         <source> Check Polarity of Servo and USB connectors</source>
-        <translation type="unfinished"></translation>
+        <translation> Polung der Servo- und USB-Stecker prüfen</translation>
     </message>
     <message>
         <source> Check that USB LED is Green</source>
-        <translation type="unfinished"></translation>
+        <translation> Prüfen, ob die USB-LED grün leuchtet</translation>
     </message>
     <message>
         <source>Try Connecting Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneut verbinden</translation>
     </message>
     <message>
         <source> Check Windows Device Manager:</source>
-        <translation type="unfinished"></translation>
+        <translation> Windows-Geräte-Manager prüfen:</translation>
     </message>
     <message>
         <source>  Should have in &apos;Ports&apos; section:</source>
-        <translation type="unfinished"></translation>
+        <translation>  Unter „Anschlüsse“ sollte stehen:</translation>
     </message>
     <message>
         <source> if so, note the COM port number</source>
-        <translation type="unfinished"></translation>
+        <translation> wenn ja, COM-Port-Nummer notieren</translation>
     </message>
     <message>
         <source> if not, uninstall and reinstall USB drivers</source>
-        <translation type="unfinished"></translation>
+        <translation> wenn nein, USB-Treiber neu installieren</translation>
     </message>
     <message>
         <source>  Should have in &apos;Universal Serial Bus Controllers&apos; section:</source>
-        <translation type="unfinished"></translation>
+        <translation>  Unter „USB-Controller“ sollte stehen:</translation>
     </message>
     <message>
         <source>The servo answered with settings this program cannot show (%1). Its settings were not loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Servo hat Einstellungen gemeldet, die dieses Programm nicht anzeigen kann (%1). Seine Einstellungen wurden nicht geladen.</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gefunden</translation>
     </message>
     <message>
         <source>..Searching</source>
-        <translation type="unfinished"></translation>
+        <translation>..Suche</translation>
     </message>
     <message>
         <source>Korvane Digital Servo Firmware Revision</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Version des Korvane-Digitalservos</translation>
     </message>
     <message>
         <source>Error Programming</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Programmieren</translation>
     </message>
     <message>
         <source>Subscript out of range: no port is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Index außerhalb des Bereichs: kein Port gewählt</translation>
     </message>
 </context>
 <context>
     <name>Options</name>
     <message>
         <source>Print a trace of every byte sent to and received from the servo on standard error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes an das Servo gesendete und von ihm empfangene Byte auf der Standardfehlerausgabe protokollieren.</translation>
     </message>
     <message>
         <source>Write that trace to FILE, for a bug report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Protokoll in DATEI schreiben, für einen Fehlerbericht.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>DATEI</translation>
     </message>
     <message>
         <source>give --verbose or --trace, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>--verbose oder --trace angeben, nicht beides</translation>
     </message>
     <message>
         <source>--trace needs the name of a file</source>
-        <translation type="unfinished"></translation>
+        <translation>--trace braucht einen Dateinamen</translation>
     </message>
 </context>
 <context>
     <name>Trace</name>
     <message>
         <source>the trace could not be written to %1: %2; going on without it</source>
-        <translation type="unfinished"></translation>
+        <translation>das Protokoll konnte nicht nach %1 geschrieben werden: %2; es geht ohne weiter</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine normale Datei</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>cli</name>
     <message>
         <source>throw in degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Servoweg in Grad</translation>
     </message>
     <message>
         <source>speed in percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit in Prozent</translation>
     </message>
     <message>
         <source>centre offset in microseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittenverschiebung in Mikrosekunden</translation>
     </message>
     <message>
         <source>1 reverses the rotation, 0 does not</source>
-        <translation type="unfinished"></translation>
+        <translation>1 kehrt die Drehrichtung um, 0 nicht</translation>
     </message>
     <message>
         <source>deadband in microseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Totzone in Mikrosekunden</translation>
     </message>
     <message>
         <source>no backups in %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>(unreadable)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Sicherungen in %1</translation>
     </message>
     <message>
         <source>list the ports the program would try and whether each can be used</source>
-        <translation type="unfinished"></translation>
+        <translation>die Ports auflisten, die das Programm probieren würde, und ob jeder nutzbar ist</translation>
     </message>
     <message>
         <source>read the servo and print its settings</source>
-        <translation type="unfinished"></translation>
+        <translation>das Servo auslesen und seine Einstellungen ausgeben</translation>
     </message>
     <message>
         <source>read the servo and write its settings to FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>das Servo auslesen und seine Einstellungen in DATEI schreiben</translation>
     </message>
     <message>
         <source>program the settings in FILE into the servo, keeping its own name</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungen aus DATEI ins Servo programmieren, sein Name bleibt</translation>
     </message>
     <message>
         <source>change the named settings only</source>
-        <translation type="unfinished"></translation>
+        <translation>nur die genannten Einstellungen ändern</translation>
     </message>
     <message>
         <source>ask the servo to restore its own defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>das Servo auf seine Werkseinstellungen zurücksetzen</translation>
     </message>
     <message>
         <source>list the backups taken before each write</source>
-        <translation type="unfinished"></translation>
+        <translation>die vor jedem Schreiben angelegten Sicherungen auflisten</translation>
     </message>
     <message>
         <source>program a backup back into the servo it was taken from</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Sicherung zurück in ihr Servo programmieren</translation>
     </message>
     <message>
         <source>0  success</source>
-        <translation type="unfinished"></translation>
+        <translation>0  Erfolg</translation>
     </message>
     <message>
         <source>1  bad file or usage (nothing was sent)</source>
-        <translation type="unfinished"></translation>
+        <translation>1  fehlerhafte Datei oder Aufruf (nichts gesendet)</translation>
     </message>
     <message>
         <source>2  no servo answered</source>
-        <translation type="unfinished"></translation>
+        <translation>2  kein Servo hat geantwortet</translation>
     </message>
     <message>
         <source>3  the servo&apos;s settings block was refused (a field out of range)</source>
-        <translation type="unfinished"></translation>
+        <translation>3  der Einstellungsblock des Servos wurde abgelehnt (ein Feld außerhalb des Bereichs)</translation>
     </message>
     <message>
         <source>4  the port cannot be used: no adapter, permission denied, busy or gone</source>
-        <translation type="unfinished"></translation>
+        <translation>4  der Port ist nicht nutzbar: kein Adapter, keine Berechtigung, belegt oder entfernt</translation>
     </message>
     <message>
         <source>5  the servo&apos;s acknowledgement was wrong or missing</source>
-        <translation type="unfinished"></translation>
+        <translation>5  die Bestätigung des Servos war falsch oder fehlte</translation>
     </message>
     <message>
         <source>6  the settings read back differ from those written</source>
-        <translation type="unfinished"></translation>
+        <translation>6  die zurückgelesenen Einstellungen weichen von den geschriebenen ab</translation>
     </message>
     <message>
         <source>7  the backup could not be written (nothing was sent)</source>
-        <translation type="unfinished"></translation>
+        <translation>7  die Sicherung konnte nicht geschrieben werden (nichts gesendet)</translation>
     </message>
     <message>
         <source>8  the backup is of another servo (restore without --force)</source>
-        <translation type="unfinished"></translation>
+        <translation>8  die Sicherung stammt von einem anderen Servo (restore ohne --force)</translation>
     </message>
     <message>
         <source>Reads, saves and programs a Korvane servo&apos;s settings from the command line.
@@ -210,420 +206,503 @@ Messages go to standard error, data to standard output.
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Liest, speichert und programmiert die Einstellungen eines Korvane-Servos über die Kommandozeile.
+Meldungen gehen auf die Standardfehlerausgabe, Daten auf die Standardausgabe.
+
+Befehle:
+</translation>
     </message>
     <message>
         <source>
 Exit codes:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Rückgabewerte:
+</translation>
     </message>
     <message>
         <source>set: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>set: %1.</translation>
     </message>
     <message>
         <source>set: %1, %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>set: %1, %2 bis %3.</translation>
     </message>
     <message>
         <source>What to do.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was zu tun ist.</translation>
     </message>
     <message>
         <source>command [arguments]</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl [Argumente]</translation>
     </message>
     <message>
         <source>The servo&apos;s port: COMn, or a device path taken as COM1. Default: search.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Port des Servos: COMn oder ein Gerätepfad, der als COM1 gilt. Standard: suchen.</translation>
     </message>
     <message>
         <source>Look for ports only as COMn links in DIR.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ports nur als COMn-Links in VERZ suchen.</translation>
     </message>
     <message>
         <source>read: print the settings as one JSON object.</source>
-        <translation type="unfinished"></translation>
+        <translation>read: die Einstellungen als ein JSON-Objekt ausgeben.</translation>
     </message>
     <message>
         <source>write, set, reset, restore: read the servo, print the frame that would be sent, send nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>write, set, reset, restore: das Servo auslesen, den Datenrahmen ausgeben, der gesendet würde, nichts senden.</translation>
     </message>
     <message>
         <source>Write without taking a backup first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben, ohne vorher eine Sicherung anzulegen.</translation>
     </message>
     <message>
         <source>restore: write a backup of another servo.</source>
-        <translation type="unfinished"></translation>
+        <translation>restore: eine Sicherung eines anderen Servos schreiben.</translation>
     </message>
     <message>
         <source>no command given; see --help</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Befehl angegeben; siehe --help</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;; see --help</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Befehl „%1“; siehe --help</translation>
     </message>
     <message>
         <source>usage: tessaro-cli %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: tessaro-cli %1</translation>
     </message>
     <message>
         <source>option --%1 does not apply to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Option --%1 gilt nicht für %2</translation>
     </message>
     <message>
         <source>can be used</source>
-        <translation type="unfinished"></translation>
+        <translation>nutzbar</translation>
     </message>
     <message>
         <source>saved the settings of &quot;%1&quot; on %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen von „%1“ an %2 in %3 gespeichert</translation>
     </message>
     <message>
         <source>gone</source>
-        <translation type="unfinished"></translation>
+        <translation>entfernt</translation>
     </message>
     <message>
         <source>no adapter</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Adapter</translation>
     </message>
     <message>
         <source>permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Berechtigung</translation>
     </message>
     <message>
         <source>busy</source>
-        <translation type="unfinished"></translation>
+        <translation>belegt</translation>
     </message>
     <message>
         <source>cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>lässt sich nicht öffnen</translation>
     </message>
     <message>
         <source>--port %1: ports run from COM%2 to COM%3</source>
-        <translation type="unfinished"></translation>
+        <translation>--port %1: Ports gehen von COM%2 bis COM%3</translation>
     </message>
     <message>
         <source>COMn in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>COMn in %1</translation>
     </message>
     <message>
         <source>no adapter: no port found (looked for %1). %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Adapter: kein Port gefunden (gesucht: %1). %2</translation>
     </message>
     <message>
         <source>no servo answered on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Servo hat an %1 geantwortet</translation>
     </message>
     <message>
         <source>%1: wrong acknowledgement: expected &quot;%2&quot;, got %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: falsche Bestätigung: „%2“ erwartet, %3 erhalten</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>dry run: nothing was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Probelauf: nichts gesendet</translation>
     </message>
     <message>
         <source>backup failed, nothing was sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung fehlgeschlagen, nichts gesendet: %1</translation>
     </message>
     <message>
         <source>backed up the servo&apos;s settings to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen des Servos nach %1 gesichert</translation>
     </message>
     <message>
         <source>asked &quot;%1&quot; on %2 to restore its own defaults; it now holds:</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ an %2 auf Werkseinstellungen zurückgesetzt; es enthält jetzt:</translation>
     </message>
     <message>
         <source>the servo reads back the settings sent all the same</source>
-        <translation type="unfinished"></translation>
+        <translation>das Servo liefert trotzdem die gesendeten Einstellungen zurück</translation>
     </message>
     <message>
         <source>the servo on %1 reads back other settings</source>
-        <translation type="unfinished"></translation>
+        <translation>das Servo an %1 liefert andere Einstellungen zurück</translation>
     </message>
     <message>
         <source>programmed &quot;%1&quot; on %2; read back the same settings</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ an %2 programmiert; dieselben Einstellungen zurückgelesen</translation>
     </message>
     <message>
         <source>; nothing was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>; nichts gesendet</translation>
     </message>
     <message>
         <source>set: name at least one of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>set: mindestens eines nennen von %1</translation>
     </message>
     <message>
         <source>--%1 %2 is outside %3 to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 %2 liegt außerhalb von %3 bis %4</translation>
     </message>
     <message>
         <source>the backup is of &quot;%1&quot;, the servo on %2 is &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sicherung ist von „%1“, das Servo an %2 ist „%3“</translation>
     </message>
     <message>
         <source>; --force writes it all the same</source>
-        <translation type="unfinished"></translation>
+        <translation>; --force schreibt sie trotzdem</translation>
     </message>
     <message>
         <source>; writing it all the same (--force)</source>
-        <translation type="unfinished"></translation>
+        <translation>; sie wird trotzdem geschrieben (--force)</translation>
+    </message>
+    <message>
+        <source>(unreadable: %1)</source>
+        <translation>(unlesbar: %1)</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Reads and programs the settings of Korvane digital servos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest und programmiert die Einstellungen von Korvane-Digitalservos.</translation>
     </message>
     <message>
         <source>Use the adapter at PATH (such as /dev/ttyACM0 or /dev/serial/by-id/...) as port COM1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Adapter unter PFAD (etwa /dev/ttyACM0 oder /dev/serial/by-id/...) als Port COM1 nutzen.</translation>
     </message>
     <message>
         <source>PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>PFAD</translation>
     </message>
     <message>
         <source>Look for ports only as COM1 to COM21 links in DIR (virtual servos).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ports nur als Links COM1 bis COM21 in VERZ suchen (virtuelle Servos).</translation>
     </message>
     <message>
         <source>DIR</source>
-        <translation type="unfinished"></translation>
+        <translation>VERZ</translation>
     </message>
     <message>
         <source>Write a trace of every byte sent to and received from the servo to FILE, for a bug report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes an das Servo gesendete und von ihm empfangene Byte in DATEI protokollieren, für einen Fehlerbericht.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>DATEI</translation>
     </message>
     <message>
         <source>--trace needs the name of a file</source>
-        <translation type="unfinished"></translation>
+        <translation>--trace braucht einen Dateinamen</translation>
     </message>
     <message>
         <source>--trace: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--trace: %1</translation>
     </message>
 </context>
 <context>
     <name>tessaro::about::frmAbout</name>
     <message>
         <source>Korvane Digital Servo PC interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Korvane Digitalservo PC-Programm</translation>
     </message>
     <message>
         <source>Version 1.2</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 1.2</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systeminfo...</translation>
     </message>
     <message>
         <source>This software enables programming of Korvane Ostrel Digital Servos when used in conjunction with 3-pin USB-to-Serial Adapter pn# %1 and a Windows PC with USB port (ver Win98se or higher)
 For more information, visit %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dieser Software lassen sich Korvane Ostrel Digitalservos programmieren, zusammen mit dem 3-poligen USB-Seriell-Adapter Teilenr. %1 und einem Windows-PC mit USB-Anschluss (ab Win98se)
+Mehr dazu unter %2</translation>
     </message>
     <message>
         <source>NOTICE: This software is provided as is and without charge. No liability is accepted for any damage or loss, direct or consequential, arising from its use.
 USE STRICTLY AT YOUR OWN RISK</source>
-        <translation type="unfinished"></translation>
+        <translation>HINWEIS: Diese Software wird kostenlos und ohne Gewähr bereitgestellt. Für Schäden oder Verluste durch ihre Nutzung, direkt oder als Folge, wird nicht gehaftet.
+NUTZUNG AUF EIGENE GEFAHR</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>System Info</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
 </context>
 <context>
     <name>tessaro::app::Form1</name>
     <message>
         <source>RESET</source>
-        <translation type="unfinished"></translation>
+        <translation>ZURÜCKSETZEN</translation>
     </message>
     <message>
         <source>PROGRAM</source>
-        <translation type="unfinished"></translation>
+        <translation>PROGRAMMIEREN</translation>
     </message>
     <message>
         <source>Korvane Tessaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Korvane Tessaro</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>COM Port</source>
-        <translation type="unfinished"></translation>
+        <translation>COM-Port</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden</translation>
     </message>
     <message>
         <source>Korvane Digital Servo Firmware Revision</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Version des Korvane-Digitalservos</translation>
     </message>
     <message>
         <source>Servo detected</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>12345678</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>:/pictures/logo.png</source>
-        <translation type="unfinished"></translation>
+        <translation>Servo erkannt</translation>
     </message>
     <message>
         <source>Right/Left Deflection</source>
-        <translation type="unfinished"></translation>
+        <translation>Servoweg rechts/links</translation>
     </message>
     <message>
         <source>(degrees)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Grad)</translation>
     </message>
     <message>
         <source>Throw gauge</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige Servoweg</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit</translation>
     </message>
     <message>
         <source>(1 - 100 % of maximum)</source>
-        <translation type="unfinished"></translation>
+        <translation>(1 - 100 % vom Maximum)</translation>
     </message>
     <message>
         <source>Speed gauge</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige Geschwindigkeit</translation>
     </message>
     <message>
         <source>Servo Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Servomitte</translation>
     </message>
     <message>
         <source>(1500+/-127 uS)</source>
-        <translation type="unfinished"></translation>
+        <translation>(1500+/-127 µs)</translation>
     </message>
     <message>
         <source>Servo Center gauge</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige Servomitte</translation>
     </message>
     <message>
         <source>Deadband Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Totzonenbreite</translation>
     </message>
     <message>
         <source> (0 - 16 uS)</source>
-        <translation type="unfinished"></translation>
+        <translation> (0 - 16 µs)</translation>
     </message>
     <message>
         <source>Deadband gauge</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige Totzone</translation>
     </message>
     <message>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Umkehr</translation>
     </message>
     <message>
         <source>Servo picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Servobild</translation>
     </message>
     <message>
         <source>Tx Compatibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Sender-Kompatibilität</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <source>Programming</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmierung</translation>
     </message>
     <message>
         <source>Test Servo Deflection</source>
-        <translation type="unfinished"></translation>
+        <translation>Servoweg testen</translation>
     </message>
     <message>
         <source>Test position gauge</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige Testposition</translation>
     </message>
     <message>
         <source>For checking deflection only;</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur zum Prüfen des Wegs;</translation>
     </message>
     <message>
         <source>Setting not stored in servo</source>
-        <translation type="unfinished"></translation>
+        <translation>wird nicht im Servo gespeichert</translation>
     </message>
     <message>
         <source>Pulse width for x degrees</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulsbreite für x Grad</translation>
     </message>
     <message>
         <source>Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>Pulse width</source>
-        <translation type="unfinished"></translation>
+        <translation>Impulsbreite</translation>
     </message>
     <message>
         <source>Percent of throw</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozent vom Servoweg</translation>
     </message>
     <message>
         <source> Reset to Default</source>
-        <translation type="unfinished"></translation>
+        <translation> Werkseinstellung</translation>
     </message>
     <message>
         <source>CLOSE</source>
-        <translation type="unfinished"></translation>
+        <translation>SCHLIESSEN</translation>
     </message>
     <message>
         <source>Idle</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>no settings were read from the servo</source>
-        <translation type="unfinished"></translation>
+        <translation>es wurden keine Einstellungen vom Servo gelesen</translation>
     </message>
     <message>
         <source>no backup was made before programming: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vor dem Programmieren wurde keine Sicherung angelegt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::settings</name>
+    <message>
+        <source>the backup folder is a link owned by someone else; it is not used</source>
+        <translation>der Sicherungsordner ist ein Link eines anderen Benutzers; er wird nicht verwendet</translation>
+    </message>
+    <message>
+        <source>the backup folder is not a folder</source>
+        <translation>der Sicherungsordner ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>the backup folder belongs to someone else; it is not used</source>
+        <translation>der Sicherungsordner gehört einem anderen Benutzer; er wird nicht verwendet</translation>
+    </message>
+    <message>
+        <source>others can write to the backup folder; it is not used until only its owner can (chmod 700)</source>
+        <translation>andere können in den Sicherungsordner schreiben; er wird erst verwendet, wenn nur sein Besitzer es kann (chmod 700)</translation>
+    </message>
+    <message>
+        <source>there is no home folder for backups: HOME is not set to an absolute path, nor is XDG_DATA_HOME</source>
+        <translation>es gibt keinen Basisordner für Sicherungen: weder HOME noch XDG_DATA_HOME ist ein absoluter Pfad</translation>
+    </message>
+    <message>
+        <source>cannot create the backup folder</source>
+        <translation>der Sicherungsordner lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>the backup does not read back as written</source>
+        <translation>die Sicherung liest sich nicht so zurück, wie sie geschrieben wurde</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>ein FIFO</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine normale Datei</translation>
+    </message>
+    <message>
+        <source>is %1, not a settings file; it was left untouched</source>
+        <translation>ist %1, keine Einstellungsdatei; sie blieb unberührt</translation>
+    </message>
+    <message>
+        <source>is larger than %1 bytes, too large for a settings file</source>
+        <translation>ist größer als %1 Bytes, zu groß für eine Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>no file name was given</source>
+        <translation>kein Dateiname angegeben</translation>
+    </message>
+    <message>
+        <source>is %1, not a settings file</source>
+        <translation>ist %1, keine Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>cannot be written: %1</source>
+        <translation>lässt sich nicht schreiben: %1</translation>
+    </message>
+    <message>
+        <source>cannot be written: %1; it was left as it was</source>
+        <translation>lässt sich nicht schreiben: %1; sie blieb, wie sie war</translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <translation>lässt sich nicht öffnen: %1</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>lässt sich nicht lesen: %1</translation>
     </message>
 </context>
 </TS>

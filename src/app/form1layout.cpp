@@ -162,11 +162,12 @@ void Form1::buildControls() {
     LServoRev->setWordWrap(true);
     LED1 = make<LedCircle>(Frame7, "LED1", {10, 48, 14, 14});
     LED1->setAccessibleName(tr("Servo detected"));
-    LServoName = makeLabel(Frame7, tr("12345678"), {26, 44, 128, 22}, true);
+    LServoName = makeLabel(Frame7, QStringLiteral("12345678"), {26, 44, 128, 22}, true);
     LServoName->setObjectName(QStringLiteral("LServoName"));
 
     Picture1 = make<QLabel>(client, "Picture1", {312, 0, 179, 101});
-    Picture1->setPixmap(platform::loadPicture(tr(":/pictures/logo.png"), devicePixelRatioF()));
+    Picture1->setPixmap(
+        platform::loadPicture(QStringLiteral(":/pictures/logo.png"), devicePixelRatioF()));
 
     // Throw and speed.
     Fr_ThrowSpeed = makeFrame(client, "Fr_ThrowSpeed", {8, 96, 169, 297});

@@ -42,7 +42,7 @@ QString safeName(QByteArray name) {
 }
 
 QString tr(const char *text) {
-    return QCoreApplication::translate("FileFailure", text);
+    return QCoreApplication::translate("tessaro::settings", text);
 }
 
 // Anyone else able to write here could plant or replace a backup that restore then programs.

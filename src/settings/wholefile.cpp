@@ -15,7 +15,7 @@ namespace tessaro::settings {
 namespace {
 
 QString tr(const char *text) {
-    return QCoreApplication::translate("FileFailure", text);
+    return QCoreApplication::translate("tessaro::settings", text);
 }
 
 FileFailure systemFailure(const QString &path, int error, const char *what) {
@@ -74,11 +74,14 @@ ReadResult readSmallFile(const QString &path, qint64 limit) {
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return {{}, systemFailure(path, errno, "cannot be opened: %1")};
+        return {{},
+                systemFailure(path, errno,
+                              QT_TRANSLATE_NOOP("tessaro::settings", "cannot be opened: %1"))};
     struct stat st {};
     ReadResult result;
     if (::fstat(fd, &st) != 0)
-        result.failure = systemFailure(path, errno, "cannot be read: %1");
+        result.failure = systemFailure(
+            path, errno, QT_TRANSLATE_NOOP("tessaro::settings", "cannot be read: %1"));
     else if (!S_ISREG(st.st_mode))
         result.failure = {path, {}, 0, tr("is %1, not a settings file").arg(kindOf(st.st_mode))};
     else if (st.st_size > limit)
@@ -91,7 +94,8 @@ ReadResult readSmallFile(const QString &path, qint64 limit) {
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            result.failure = systemFailure(path, errno, "cannot be read: %1");
+            result.failure = systemFailure(
+                path, errno, QT_TRANSLATE_NOOP("tessaro::settings", "cannot be read: %1"));
         if (n <= 0)
             break;
         total += n;
@@ -108,7 +112,8 @@ FileFailure writeWholeFile(const QString &path, const QByteArray &bytes, bool pr
         return {path, {}, ENOENT, tr("no file name was given")};
     const auto target = linkTarget(path);
     if (!target)
-        return systemFailure(path, ELOOP, "cannot be written: %1");
+        return systemFailure(path, ELOOP,
+                             QT_TRANSLATE_NOOP("tessaro::settings", "cannot be written: %1"));
     struct stat st {};
     if (::stat(QFile::encodeName(*target).constData(), &st) == 0 && !S_ISREG(st.st_mode))
         return notRegular(path, st.st_mode);
@@ -129,7 +134,9 @@ FileFailure writeWholeFile(const QString &path, const QByteArray &bytes, bool pr
         error = errno;
     if (error) {
         file.cancelWriting();
-        return systemFailure(path, error, "cannot be written: %1; it was left as it was");
+        return systemFailure(
+            path, error,
+            QT_TRANSLATE_NOOP("tessaro::settings", "cannot be written: %1; it was left as it was"));
     }
     if (!file.commit())
         return {path,
