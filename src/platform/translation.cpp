@@ -16,9 +16,8 @@ QStringList messageLanguages(const LocaleEnvironment &env) {
         locale = env.lcMessages;
     if (locale.isEmpty())
         locale = env.lang;
-    const qsizetype end = locale.indexOf('.');
-    const QByteArray base = end < 0 ? locale : locale.first(end);
-    if (base == "C" || base == "POSIX")
+    // C.UTF-8, the default of many containers, lets LANGUAGE through, as gettext does.
+    if (locale == "C" || locale == "POSIX")
         return {};
     QStringList languages = QString::fromLocal8Bit(env.language).split(u':', Qt::SkipEmptyParts);
     if (!locale.isEmpty())

@@ -14,7 +14,7 @@ struct LocaleEnvironment {
 };
 
 // The languages to try, best first, as gettext picks them: LANGUAGE's list
-// unless the messages locale is "C" or "POSIX". Empty: the English texts.
+// unless the messages locale is exactly "C" or "POSIX". Empty: the English texts.
 QStringList messageLanguages(const LocaleEnvironment &env);
 
 // Installs the program's catalogue (and Qt's own) for the first language that
