@@ -92,6 +92,13 @@
     </message>
 </context>
 <context>
+    <name>Readouts</name>
+    <message>
+        <source>Pulse width for %1 degrees</source>
+        <translation>Impulsbreite für %1 Grad</translation>
+    </message>
+</context>
+<context>
     <name>Trace</name>
     <message>
         <source>the trace could not be written to %1: %2; going on without it</source>

@@ -3,6 +3,8 @@
 #include "settings/rounding.h"
 #include "settings/settingsblock.h"
 
+#include <QCoreApplication>
+
 namespace tessaro::settings {
 
 TestPositionRange testPositionRange(int throwDeg, double throwScale) {
@@ -32,7 +34,7 @@ qint16 pulseWidth(int position, int halfThrow, int centre) {
 }
 
 QString widthCaption(int position) {
-    return QStringLiteral("Pulse width for %1 degrees").arg(position);
+    return QCoreApplication::translate("Readouts", "Pulse width for %1 degrees").arg(position);
 }
 
 QString widthText(qint16 pulse) {
