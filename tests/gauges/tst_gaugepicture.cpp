@@ -1,6 +1,7 @@
 // The gauge picture, its dial (centre (75, 80), -90 to +90 degrees) restated here.
 #include "gauges/gaugesequence.h"
 #include "platform/angularmeter.h"
+#include "settings/editorranges.h"
 
 #include <QTest>
 #include <QtMath>
@@ -126,6 +127,36 @@ private slots:
                 QCOMPARE(p.pixel(edge), 0xFF000000);
             QVERIFY(qGray(p.pixel(x, r)) > qGray(p.pixel(x, h - r)));
         }
+    }
+
+    // The README's pictures, drawn when the faces were built into the program: drawing with
+    // the system's font files must give the same pixels, at both pixel ratios.
+    void referencePictures_data() {
+        QTest::addColumn<GaugeId>("id");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("ratio");
+        const QPair<GaugeId, int> shots[] = {
+            {GaugeId::Throw, editors::Throw.start},
+            {GaugeId::Speed, editors::Speed.start},
+            {GaugeId::Centre, editors::CentrePulse + editors::Centre.start},
+            {GaugeId::Deadband, editors::Deadband.start},
+            {GaugeId::Position, editors::Position.start},
+        };
+        const char *names[] = {"throw", "speed", "centre", "deadband", "position"};
+        for (int i = 0; i < 5; ++i)
+            for (int ratio : {1, 2})
+                QTest::addRow("gauge-%s%s.png", names[i], ratio == 2 ? "@2x" : "")
+                    << shots[i].first << shots[i].second << ratio;
+    }
+    void referencePictures() {
+        QFETCH(GaugeId, id);
+        QFETCH(int, value);
+        QFETCH(int, ratio);
+        const QImage reference(
+            QFINDTESTDATA("../../docs/images/" + QString(QTest::currentDataTag())));
+        QVERIFY(!reference.isNull());
+        QCOMPARE(draw(id, value, Full, ratio).convertToFormat(QImage::Format_RGB32),
+                 reference.convertToFormat(QImage::Format_RGB32));
     }
 
     void sameInputsSamePicture() {
