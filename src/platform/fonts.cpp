@@ -23,7 +23,7 @@ constexpr std::array<Face, 2> Faces{{
 // here keeps it from following the machine's font settings.
 constexpr QFont::HintingPreference Hinting = QFont::PreferVerticalHinting;
 
-const QByteArray &faceData(std::size_t face) {
+const QByteArray &faceBytes(std::size_t face) {
     static const std::array<QByteArray, Faces.size()> data = [] {
         std::array<QByteArray, Faces.size()> bytes;
         for (std::size_t i = 0; i < Faces.size(); ++i) {
@@ -54,7 +54,7 @@ QRawFont chartFont(const QString &fontFile, qreal pixelSize) {
     const auto key = std::make_pair(faceIndex(fontFile), pixelSize);
     auto it = cache.find(key);
     if (it == cache.end()) {
-        QRawFont font(faceData(key.first), pixelSize, Hinting);
+        QRawFont font(faceBytes(key.first), pixelSize, Hinting);
         if (!font.isValid())
             throw std::runtime_error("shipped font unusable: " + fontFile.toStdString());
         it = cache.emplace(key, font).first;

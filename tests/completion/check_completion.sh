@@ -29,7 +29,7 @@ nl='
 '
 expect "read${nl}reset${nl}restore" re
 expect "backups${nl}ports${nl}read${nl}reset${nl}restore${nl}save${nl}set${nl}write" ""
-expect "--dry-run${nl}--help${nl}--help-all${nl}--no-backup${nl}--port${nl}--port-folder${nl}--version" write --
+expect "--dry-run${nl}--help${nl}--help-all${nl}--no-backup${nl}--port${nl}--port-folder${nl}--trace${nl}--verbose${nl}--version" write --
 expect "--force" restore --f
 expect "--deadband${nl}--dry-run" --port COM1 set --d
 expect "--port${nl}--port-folder" --po
