@@ -1,8 +1,8 @@
 #include "app/form1.h"
+#include "platform/datafiles.h"
 #include "platform/desktopfit.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -23,9 +23,11 @@ void dropGreyFromClicks(QCheckBox *box, Qt::CheckState state) {
 
 void Form1::loadServoPicture(const QString &fileName) {
     const qreal ratio = PServo->devicePixelRatioF();
-    QPixmap picture = platform::loadPicture(
-        QCoreApplication::applicationDirPath() + QLatin1Char('/') + fileName, ratio);
-    // A missing file beside the program is no reason to stop: use the built-in copy.
+    const QString file = platform::pictureFile(fileName);
+    QPixmap picture;
+    if (!file.isEmpty())
+        picture = platform::loadPicture(file, ratio);
+    // A missing picture file is no reason to stop: use the built-in copy.
     if (picture.isNull())
         picture = platform::loadPicture(QStringLiteral(":/pictures/") + fileName, ratio);
     PServo->setPixmap(picture);

@@ -75,6 +75,8 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tessaro"));
     QApplication::setApplicationVersion(QString::fromLatin1(platform::VersionText));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tessaro.png")));
+    // Wayland's app id: the desktop looks up the entry, and its icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tessaro.tessaro"));
     Form1 window(std::move(*ports));
     window.show();
     return app.exec();

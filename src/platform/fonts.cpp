@@ -1,41 +1,35 @@
 #include "platform/fonts.h"
 
-#include <QFile>
+#include "platform/datafiles.h"
+
 #include <array>
 #include <map>
 #include <stdexcept>
 #include <utility>
 
-// The resource lives in a static library; naming it here keeps the linker from dropping it.
-static void initFontResource() {
-    Q_INIT_RESOURCE(fonts);
-}
-
 namespace {
 
 struct Face {
     const char *fontFile;
-    const char *resource;
+    const char *face;
 };
 
 constexpr std::array<Face, 2> Faces{{
-    {"arial.ttf", ":/fonts/LiberationSans-Regular.ttf"},
-    {"arialbd.ttf", ":/fonts/LiberationSans-Bold.ttf"},
+    {"arial.ttf", "LiberationSans-Regular.ttf"},
+    {"arialbd.ttf", "LiberationSans-Bold.ttf"},
 }};
 
 // Small sizes read better with the outlines fitted to the pixel rows; naming the hinting
 // here keeps it from following the machine's font settings.
 constexpr QFont::HintingPreference Hinting = QFont::PreferVerticalHinting;
 
-const QByteArray &faceData(std::size_t face) {
+const QByteArray &faceBytes(std::size_t face) {
     static const std::array<QByteArray, Faces.size()> data = [] {
-        initFontResource();
         std::array<QByteArray, Faces.size()> bytes;
         for (std::size_t i = 0; i < Faces.size(); ++i) {
-            QFile file(QString::fromLatin1(Faces[i].resource));
-            if (!file.open(QIODevice::ReadOnly))
-                throw std::runtime_error("shipped font missing: " + std::string(Faces[i].resource));
-            bytes[i] = file.readAll();
+            bytes[i] = tessaro::platform::faceData(QLatin1String(Faces[i].face));
+            if (bytes[i].isEmpty())
+                throw std::runtime_error("font missing: " + std::string(Faces[i].face));
         }
         return bytes;
     }();
@@ -60,7 +54,7 @@ QRawFont chartFont(const QString &fontFile, qreal pixelSize) {
     const auto key = std::make_pair(faceIndex(fontFile), pixelSize);
     auto it = cache.find(key);
     if (it == cache.end()) {
-        QRawFont font(faceData(key.first), pixelSize, Hinting);
+        QRawFont font(faceBytes(key.first), pixelSize, Hinting);
         if (!font.isValid())
             throw std::runtime_error("shipped font unusable: " + fontFile.toStdString());
         it = cache.emplace(key, font).first;

@@ -1,6 +1,7 @@
 // The gauge picture, its dial (centre (75, 80), -90 to +90 degrees) restated here.
 #include "gauges/gaugesequence.h"
 #include "platform/angularmeter.h"
+#include "settings/editorranges.h"
 
 #include <QTest>
 #include <QtMath>
@@ -126,6 +127,30 @@ private slots:
                 QCOMPARE(p.pixel(edge), 0xFF000000);
             QVERIFY(qGray(p.pixel(x, r)) > qGray(p.pixel(x, h - r)));
         }
+    }
+
+    // The README's pictures were drawn with the faces built into the program; the system's
+    // font files must give the same pixels, at both pixel ratios.
+    void referencePictures() {
+        using namespace settings;
+        // In the order of gauges::AllGauges.
+        const QPair<const char *, int> shots[] = {{"throw", ThrowRange.start},
+                                                  {"speed", SpeedRange.start},
+                                                  {"centre", CentrePulse + CentreRange.start},
+                                                  {"deadband", DeadbandRange.start},
+                                                  {"position", PositionRange.start}};
+        for (int i = 0; i < 5; ++i)
+            for (int ratio : {1, 2}) {
+                const QString name =
+                    QStringLiteral("gauge-%1%2.png")
+                        .arg(QLatin1String(shots[i].first), ratio == 2 ? "@2x" : "");
+                const QImage reference(QFINDTESTDATA("../../docs/images/" + name));
+                QVERIFY2(!reference.isNull(), qPrintable(name));
+                QVERIFY2(draw(gauges::AllGauges[i], shots[i].second, Full, ratio)
+                                 .convertToFormat(QImage::Format_RGB32) ==
+                             reference.convertToFormat(QImage::Format_RGB32),
+                         qPrintable(name));
+            }
     }
 
     void sameInputsSamePicture() {
