@@ -47,41 +47,24 @@ private slots:
         QTest::addColumn<bool>("programming");
         QTest::addColumn<QStringList>("expected");
         const QString text = QStringLiteral("\"\\x0c1234567805DC5A640000020000000000");
-        QTest::newRow("checksum wrong once")
-            << ExampleBlock << Fault::WrongChecksum << false
-            << QStringList{"/COM1 opened, 19200,N,8,1",
-                           "sent 1 byte: 55  \"U\"",
-                           "received 36 bytes: 0C 31 32 33 34 35 36 37 38 30 35 44 43 35 41",
-                           "37 33 0D  " + text + "73\\x0d\"",
-                           "checksum mismatch: expected 72, got \"73\"",
-                           "asking again, repeat 1 of 5",
-                           "sent 1 byte: 55",
-                           "reply valid, checksum 72",
-                           "closed"};
-        QTest::newRow("37 bytes") << ExampleBlock << Fault::Long37 << false
-                                  << QStringList{"no reply: 37 of 36 bytes",
-                                                 "received 37 bytes: 0C",
-                                                 "0D 00  " + text + "72\\x0d\\x00\", left unread",
-                                                 "closed"};
-        QTest::newRow("early") << ExampleBlock << Fault::EarlyReply << false
-                               << QStringList{"received 36 bytes: 0C",
-                                              "discarded: they came within the first settle wait",
-                                              "no reply: 0 of 36 bytes"};
-        QTest::newRow("bytes above 0x7F")
-            << QByteArray("\xC9l\xE8ve\x80\x99!05DC5A640000020000000000") << Fault::None << false
-            << QStringList{"\"\\x0c\\xc9l\\xe8ve\\x80\\x99!05DC5A64"};
-        QTest::newRow("wrong acknowledgement")
-            << ExampleBlock << Fault::WrongAck << true
-            << QStringList{"sent 1 byte: 0C  \"\\x0c\"",
-                           "sent 34 bytes: 31 32",
-                           "sent 1 byte: 0D  \"\\x0d\"",
-                           "received 2 bytes: 37 33  \"73\"",
-                           "acknowledgement wrong: expected 72, got 2 bytes: 37 33",
-                           "closed"};
-        QTest::newRow("no acknowledgement")
-            << ExampleBlock << Fault::NoAck << true
-            << QStringList{"no reply: 0 of 2 bytes",
-                           "acknowledgement wrong: expected 72, got no reply (0 bytes waiting)"};
+        // clang-format off
+        QTest::newRow("checksum wrong once") << ExampleBlock << Fault::WrongChecksum << false << QStringList{
+            "/COM1 opened, 19200,N,8,1", "sent 1 byte: 55  \"U\"",
+            "received 36 bytes: 0C 31 32 33 34 35 36 37 38 30 35 44 43 35 41", "37 33 0D  " + text + "73\\x0d\"",
+            "checksum mismatch: expected 72, got \"73\"", "asking again, repeat 1 of 5", "sent 1 byte: 55",
+            "reply valid, checksum 72", "closed"};
+        QTest::newRow("37 bytes") << ExampleBlock << Fault::Long37 << false << QStringList{
+            "no reply: 37 of 36 bytes", "received 37 bytes: 0C", "0D 00  " + text + "72\\x0d\\x00\", left unread", "closed"};
+        QTest::newRow("early") << ExampleBlock << Fault::EarlyReply << false << QStringList{
+            "received 36 bytes: 0C", "discarded: they came within the first settle wait", "no reply: 0 of 36 bytes"};
+        QTest::newRow("bytes above 0x7F") << QByteArray("\xC9l\xE8ve\x80\x99!05DC5A640000020000000000") << Fault::None
+            << false << QStringList{"\"\\x0c\\xc9l\\xe8ve\\x80\\x99!05DC5A64"};
+        QTest::newRow("wrong acknowledgement") << ExampleBlock << Fault::WrongAck << true << QStringList{
+            "sent 1 byte: 0C  \"\\x0c\"", "sent 34 bytes: 31 32", "sent 1 byte: 0D  \"\\x0d\"",
+            "received 2 bytes: 37 33  \"73\"", "acknowledgement wrong: expected 72, got 2 bytes: 37 33", "closed"};
+        QTest::newRow("no acknowledgement") << ExampleBlock << Fault::NoAck << true << QStringList{
+            "no reply: 0 of 2 bytes", "acknowledgement wrong: expected 72, got no reply (0 bytes waiting)"};
+        // clang-format on
     }
     void exchangeRecords() {
         QFETCH(QByteArray, block);

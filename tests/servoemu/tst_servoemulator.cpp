@@ -47,7 +47,7 @@ QByteArray exchange(const QString &link, const QByteArray &out, int n) {
 
 } // namespace
 
-class TestResponder : public QObject {
+class TestServoEmulator : public QObject {
     Q_OBJECT
 
 private slots:
@@ -122,42 +122,29 @@ private slots:
         QCOMPARE(servo.storedFrameCount(), servo.block() == Responder::defaultBlock() ? 0 : 1);
         QCOMPARE(servo.received(), chunks.join());
     }
-};
 
-class TestPtyServo : public QObject {
-    Q_OBJECT
-
-    QTemporaryDir m_dir;
-
-private slots:
     void answersThroughPtyUntilCablePulledAndPlugBackPublishesAgain() {
+        const QTemporaryDir dir;
         Options options;
-        options.portFolder = m_dir.path();
+        options.portFolder = dir.path();
         ServoEmulator servo(options);
         QCOMPARE(servo.start(), QString());
         QCOMPARE(servo.publishAs(4), QString());
         const QString link = servo.linkPath();
-        QCOMPARE(link, m_dir.filePath(QStringLiteral("COM4")));
+        QCOMPARE(link, dir.filePath(QStringLiteral("COM4")));
         QCOMPARE(exchange(link, Request, 36), Reply);
-
         const int fd = openLine(link);
         servo.pullCable();
         pollfd p{fd, POLLIN, 0};
         char c;
         const bool gone = fd >= 0 && ::poll(&p, 1, Patience) == 1 && ::read(fd, &c, 1) <= 0;
         ::close(fd);
-        QVERIFY(gone);
-        QVERIFY(!QFileInfo(link).isSymLink());
+        QVERIFY(gone && !QFileInfo(link).isSymLink());
         QCOMPARE(servo.plugBack(), QString());
         QCOMPARE(QFileInfo(link).symLinkTarget(), servo.slavePath());
     }
 };
 
-int main(int argc, char *argv[]) {
-    QCoreApplication app(argc, argv);
-    TestResponder responder;
-    TestPtyServo pty;
-    return QTest::qExec(&responder, argc, argv) | QTest::qExec(&pty, argc, argv);
-}
+QTEST_GUILESS_MAIN(TestServoEmulator)
 
 #include "tst_servoemulator.moc"
