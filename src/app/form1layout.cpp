@@ -158,6 +158,7 @@ void Form1::buildControls() {
     client->setFixedSize(ClientSize);
     setCentralWidget(client);
 
+    buildFileMenu();
     Frm_Exit = menuBar()->addAction(QStringLiteral("Exit"));
     Frm_Exit->setObjectName(QStringLiteral("Frm_Exit"));
     Frm_About = menuBar()->addAction(QStringLiteral("About"));
