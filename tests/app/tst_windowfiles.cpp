@@ -1,9 +1,11 @@
 // The File menu over an in-process servo: the question before programming
 // without a backup, the entries off during an exchange, and restoring with none.
+#include "settings/settingsfile.h"
 #include "support/windowrig.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFileDialog>
 
 using namespace tessaro;
 
@@ -37,6 +39,40 @@ private slots:
         QCOMPARE(rig.servos().at(1).received().isEmpty(), !yes);
         QCOMPARE(rig.value("ScrollSpeed"), 90);
         QVERIFY(rig.editorsEnabled());
+    }
+
+    // Saved by the window, then opened in it again after the editors moved; a
+    // file with a field out of range changes nothing and names the file and field.
+    void saveThenOpen() {
+        WindowRig rig;
+        QVERIFY(rig.openConnected());
+        const QString path = rig.folder() + "/wing.json", bad = rig.folder() + "/bad.json";
+        QTimer answer;
+        QString typed;
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                d->selectFile(typed);
+                QMetaObject::invokeMethod(d, "accept");
+            }
+        });
+        answer.start(5);
+        rig.setValue("ScrollThrow", 70);
+        typed = path;
+        rig.get<QAction>("Frm_SaveSettings")->trigger();
+        const auto saved = settings::loadSettings(path).settings;
+        QVERIFY(saved && saved->name() == "12345678" && saved->values.throwDeg == 70);
+        QFile f(bad);
+        QVERIFY(f.open(QIODevice::WriteOnly) &&
+                f.write(settings::settingsJson(*saved).replace("70", "999")) > 0);
+        f.close();
+        rig.setValue("ScrollThrow", 100);
+        typed = bad;
+        rig.get<QAction>("Frm_OpenSettings")->trigger();
+        QVERIFY(rig.boxes.texts.value(0).startsWith(bad) && rig.value("ScrollThrow") == 100);
+        typed = path;
+        rig.get<QAction>("Frm_OpenSettings")->trigger();
+        QCOMPARE(rig.value("ScrollThrow"), 70);
+        QCOMPARE(rig.form().gaugeInputs().RefThrow, 90);
     }
 
     void entriesOffDuringExchangeAndNoBackups() {
