@@ -62,6 +62,18 @@ private:
     void Close_Click();
     void Frm_About_Click();
 
+    // Settings files and backups (filemenu.cpp).
+    void Frm_OpenSettings_Click();
+    void Frm_SaveSettings_Click();
+    void Frm_RestoreBackup_Click();
+    void Frm_BackupFolder_Click();
+    void buildFileMenu();
+    // Enabled while a servo is connected and no exchange runs.
+    void updateFileMenu();
+    QString chooseSettingsFile(bool save);
+    // Sets the editors to values; the references stay what the servo holds.
+    void loadEditorValues(const settings::BlockValues &v);
+
     // Servo link.
     void FindComPorts();
     void Connect_Click();
@@ -106,8 +118,11 @@ private:
     void setProgrammingLook(bool programming);
     settings::EditorValues editorValues() const;
     void programServo(bool resetRequested);
-    void backUpServo();
-    void showLinkError(const link::LinkFailure &failure);
+    // True when a backup was made or the user chose to go on without one.
+    bool backUpServo();
+    // What a failed programming run's box adds: the backup taken, and whether the frame went out.
+    QString afterFailedProgramming(bool frameSent) const;
+    void showLinkError(const link::LinkFailure &failure, const QString &more = {});
 
     link::Session m_link;
 
@@ -125,6 +140,8 @@ private:
     bool m_closeRequested = false;
     int m_txIndex = -1;
     QPointer<about::frmAbout> m_about;
+    QString m_lastBackup; // the backup taken before the programming run in progress
+    QString m_lastFolder; // the last folder a file dialog was used in
 
     // Controls (objectName = member name).
     QFrame *Frame2 = nullptr;
@@ -167,6 +184,10 @@ private:
     QPushButton *Close = nullptr;
     QAction *Frm_Exit = nullptr;
     QAction *Frm_About = nullptr;
+    QAction *Frm_OpenSettings = nullptr;
+    QAction *Frm_SaveSettings = nullptr;
+    QAction *Frm_RestoreBackup = nullptr;
+    QAction *Frm_BackupFolder = nullptr;
 };
 
 } // namespace tessaro::app

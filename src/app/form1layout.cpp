@@ -142,6 +142,7 @@ void Form1::buildControls() {
     client->setFixedSize(ClientSize);
     QWidget *area = platform::placeFixedClient(this, client);
 
+    buildFileMenu();
     Frm_Exit = menuBar()->addAction(tr("Exit"));
     Frm_Exit->setObjectName(QStringLiteral("Frm_Exit"));
     Frm_About = menuBar()->addAction(tr("About"));

@@ -12,7 +12,9 @@ namespace tessaro::app {
 
 class LinkExchange {
 public:
-    explicit LinkExchange(Form1 &form) : m_form(form), m_exchange(form.m_link) {}
+    explicit LinkExchange(Form1 &form) : m_form(form), m_menu{form}, m_exchange(form.m_link) {
+        form.updateFileMenu();
+    }
     ~LinkExchange() {
         if (m_exchange && m_form.m_closeRequested)
             QTimer::singleShot(0, &m_form, &QWidget::close);
@@ -23,7 +25,13 @@ public:
     explicit operator bool() const { return bool(m_exchange); }
 
 private:
+    // The file menu comes back on once the exchange below has ended.
+    struct MenuUpdate {
+        Form1 &form;
+        ~MenuUpdate() { form.updateFileMenu(); }
+    };
     Form1 &m_form;
+    MenuUpdate m_menu;
     link::Session::Exchange m_exchange;
 };
 

@@ -14,7 +14,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QScrollBar>
-#include <cstdio>
 
 namespace tessaro::app {
 
@@ -31,6 +30,9 @@ void Form1::CProgram_Click() {
         platform::beep();
         return;
     }
+    // Without a backup nothing is sent unless the user says so; the window stays as it was.
+    if (!backUpServo())
+        return;
     const bool resetRequested = CkReset->checkState() == Qt::Checked;
     setEditorFramesEnabled(false);
     setProgrammingLook(true);
@@ -44,33 +46,48 @@ settings::EditorValues Form1::editorValues() const {
              ScrollDeadband->value(), checkValue(CkReset)}};
 }
 
-// What the servo held goes to a backup first. The window programs on even
-// when that fails, and says so on standard error.
-void Form1::backUpServo() {
+// What the servo held goes to a backup first.
+bool Form1::backUpServo() {
+    m_lastBackup.clear();
     const auto held = settings::settingsFromBlock(m_link.settingsBlock());
-    const settings::FileFailure failure =
-        held ? settings::saveBackup(*held, QDateTime::currentDateTimeUtc()).failure
-             : settings::FileFailure{{}, {}, 0, tr("no settings were read from the servo")};
-    if (!failure)
-        return;
-    std::fprintf(stderr, "tessaro: %s\n",
-                 qPrintable(tr("no backup was made before programming: %1")
-                                .arg(failure.path.isEmpty() ? failure.words : failure.text())));
+    const settings::BackupResult backup =
+        held ? settings::saveBackup(*held, QDateTime::currentDateTimeUtc())
+             : settings::BackupResult{{}, {{}, {}, 0, tr("no settings were read from the servo")}};
+    m_lastBackup = backup.path;
+    if (!backup.failure)
+        return true;
+    const QString cause =
+        backup.failure.path.isEmpty() ? backup.failure.words : backup.failure.text();
+    return platform::askYesNo(this,
+                              tr("No backup of the servo's settings could be written to %1.\n%2\n\n"
+                                 "Program the servo without a backup?")
+                                  .arg(settings::backupFolder(), cause));
+}
+
+QString Form1::afterFailedProgramming(bool frameSent) const {
+    QString more;
+    if (frameSent)
+        more += tr("The servo may hold the new settings.") + QLatin1Char(' ');
+    if (m_lastBackup.isEmpty())
+        return more + tr("No backup was taken before programming.");
+    return more + tr("What it held before is in the backup %1; File, Restore a backup… "
+                     "loads it into the editors.")
+                      .arg(m_lastBackup);
 }
 
 // Sends the editors' settings, checks the acknowledgement and reads the servo back.
 void Form1::programServo(bool resetRequested) {
-    backUpServo();
     const link::ProgramOutcome sent =
         m_link.programPort(cmbCOM->currentIndex(), m_link.blockFor(editorValues()));
     if (sent.status == link::ProgramStatus::Error) {
-        showLinkError(sent.failure);
+        showLinkError(sent.failure, afterFailedProgramming(sent.frameSent));
         // Nothing is programming any more; the editors stay off until Connect finds the servo.
         setProgrammingLook(false);
         return;
     }
     if (sent.status == link::ProgramStatus::WrongAcknowledgement && !m_link.cancelled())
-        platform::showMessage(this, link::message(link::ErrorProgrammingText));
+        platform::showMessage(this, link::message(link::ErrorProgrammingText) +
+                                        QStringLiteral("\n\n") + afterFailedProgramming(true));
     if (m_link.cancelled()) {
         setProgrammingLook(false);
         return;

@@ -8,14 +8,15 @@
 namespace tessaro::app {
 
 // The link has closed the port before any box waits for the user.
-void Form1::showLinkError(const link::LinkFailure &failure) {
+void Form1::showLinkError(const link::LinkFailure &failure, const QString &more) {
     if (m_link.cancelled())
         return;
     platform::beep();
-    platform::showMessage(this, failure.port == 0 ? failure.words
-                                                  : QStringLiteral("COM%1 (%2): %3")
-                                                        .arg(failure.port)
-                                                        .arg(failure.device, failure.words));
+    const QString text =
+        failure.port == 0
+            ? failure.words
+            : QStringLiteral("COM%1 (%2): %3").arg(failure.port).arg(failure.device, failure.words);
+    platform::showMessage(this, more.isEmpty() ? text : text + QStringLiteral("\n\n") + more);
 }
 
 int Form1::Chk_Servo(int List) {

@@ -16,6 +16,16 @@ void showMessage(QWidget *parent, const QString &text) {
     box.exec();
 }
 
+bool askYesNo(QWidget *parent, const QString &text) {
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(MessageTitle), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setObjectName(QStringLiteral("TessaroQuestion"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    box.exec();
+    return box.clickedButton() == box.button(QMessageBox::Yes);
+}
+
 void beep() {
     QApplication::beep();
 }
