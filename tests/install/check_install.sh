@@ -6,6 +6,10 @@
 set -eu
 src=$(realpath "$1")
 [ "$(id -u)" = 0 ] || { echo "install_package: needs root to install the package; skipped"; exit 77; }
+for tool in dpkg-buildpackage dh lintian hardening-check appstreamcli strace xvfb-run zsh; do
+    command -v "$tool" >/dev/null || { echo "install_package: $tool is not installed; skipped"; exit 77; }
+done
+(cd "$src" && dpkg-checkbuilddeps) || { echo "install_package: build dependencies missing; skipped"; exit 77; }
 if dpkg-query -W -f='${Status}' tessaro 2>/dev/null | grep -q installed; then
     echo "install_package: tessaro is installed on this machine already; not replacing it"
     exit 77
