@@ -366,6 +366,12 @@ private slots:
         for (const char *args :
              {"read", "read --json", "ports", "backups", "write %D/own.json --dry-run"})
             QTest::newRow(args) << args << full << 9 << noSpace;
+        QTest::newRow("empty value")
+            << "read --port " << QString() << 1 << "^tessaro-cli: --port is given an empty value$";
+        QTest::newRow("given twice") << "set --throw 50 --throw 60" << QString() << 1
+                                     << "^tessaro-cli: --throw is given more than once$";
+        QTest::newRow("not a number") << "set --throw abc" << QString() << 1
+                                      << "^tessaro-cli: --throw \"abc\" is not a whole number$";
         QTest::newRow("live lock, ports")
             << "ports --lock" << QString() << 4 << "COM1 .*busy: .*held by another program: sleep";
         QTest::newRow("live lock, read")

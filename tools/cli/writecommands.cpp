@@ -8,6 +8,7 @@
 #include "settings/codepage.h"
 #include "settings/rounding.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 namespace tessaro::cli {
@@ -103,7 +104,11 @@ int runSet(const Options &options) {
         const settings::Field *f = settings::fieldWithOption(name);
         bool ok = false;
         const int v = text.toInt(&ok);
-        if (!ok || !f->settable.contains(v))
+        if (!ok)
+            return fail(Exit::Usage,
+                        QCoreApplication::translate("Options", "--%1 %2 is not a whole number")
+                            .arg(name, quoted(text.toUtf8().left(40))));
+        if (!f->settable.contains(v))
             return fail(Exit::Usage, QStringLiteral("--%1 %2 is outside %3 to %4")
                                          .arg(name, text)
                                          .arg(f->settable.min)
