@@ -154,6 +154,9 @@ private slots:
             << "read --port COM4" << own << int(F::None) << false << 4 << "no adapter" << 0;
         QTest::newRow("wrong acknowledgement") << "set --speed 50" << own << int(F::WrongAck)
                                                << false << 5 << "wrong acknowledgement" << 1;
+        QTest::newRow("three-byte acknowledgement")
+            << "set --speed 50" << own << int(F::LongAck) << false << 5
+            << "wrong acknowledgement: expected \"A6\", got 3 bytes" << 1;
         QTest::newRow("backup cannot be written")
             << "set --speed 50 --port COM1" << own << int(F::None) << true << 7
             << "backup failed, nothing was sent" << 0;
@@ -339,6 +342,23 @@ private slots:
         QVERIFY2(err.contains(QStringLiteral("speed: sent 40, read back 60")), qPrintable(err));
         QVERIFY2(err.contains(QStringLiteral("deadband: sent 2, read back 3")), qPrintable(err));
         QVERIFY2(!err.contains(QStringLiteral("throw:")), qPrintable(err));
+    }
+
+    void cablePulledAfterTheFrameNamesTheBackup() {
+        auto *s = servo(1, {}, servoemu::Fault::NoAck);
+        QVERIFY(s);
+        QProcess p;
+        start(p, QStringLiteral("set --speed 40"));
+        QTRY_COMPARE_WITH_TIMEOUT(s->storedFrameCount(), 1, 10000);
+        servos.clear(); // the pty's other end closes, as a pulled adapter hangs up
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 4);
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        QVERIFY2(QRegularExpression("the frame was sent, .*may already hold the new settings; its "
+                                    "settings before are in ([^ ]+), and  tessaro-cli restore \\1 ")
+                     .match(err)
+                     .hasMatch(),
+                 qPrintable(err));
     }
 
     void fileSavedFromOneServoKeepsTheOthersNameAndTail() {

@@ -29,6 +29,7 @@ int programAndVerify(ServoPort &port, const Options &options, const settings::Bl
         message(QStringLiteral("dry run: nothing was sent"));
         return Exit::Ok;
     }
+    QString backupPath;
     if (!options.noBackup) {
         const settings::BackupResult backup =
             settings::saveBackup(port.settings(), QDateTime::currentDateTimeUtc());
@@ -37,8 +38,9 @@ int programAndVerify(ServoPort &port, const Options &options, const settings::Bl
                 Exit::BackupFailed,
                 QStringLiteral("backup failed, nothing was sent: %1").arg(backup.failure.text()));
         message(QStringLiteral("backed up the servo's settings to %1").arg(backup.path));
+        backupPath = backup.path;
     }
-    const int sent = port.program(block);
+    const int sent = port.program(block, backupPath);
     if (sent != Exit::Ok && sent != Exit::WrongAck)
         return sent;
     // Read back even after a wrong acknowledgement, as the window does, to show what took.
