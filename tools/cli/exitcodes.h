@@ -14,9 +14,8 @@ struct Exit {
         WrongAck = 5,     // the servo did not acknowledge the programming frame
         ReadBackDiffers = 6,
         BackupFailed = 7,
-        OtherServo = 8,    // restore: the backup is of another servo
-        OutputFailed = 9,  // standard output could not be written
-        Interrupted = 128, // plus the signal: 130 for SIGINT, 143 for SIGTERM
+        OtherServo = 8,   // restore: the backup is of another servo
+        OutputFailed = 9, // standard output could not be written
     };
 };
 
@@ -32,7 +31,6 @@ inline constexpr const char *ExitCodeDescriptions[] = {
     "7  the backup could not be written (nothing was sent)",
     "8  the backup is of another servo (restore without --force)",
     "9  standard output could not be written",
-    "130, 143  interrupted by SIGINT or SIGTERM (the port is closed, nothing more is sent)",
 };
 
 } // namespace tessaro::cli
