@@ -4,7 +4,6 @@
 #include "support/ptyservo.h"
 
 #include <QProcess>
-#include <QSerialPort>
 #include <QTemporaryDir>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -37,14 +36,6 @@ private slots:
         const QString text = connectText(empty.path());
         QVERIFY2(text.contains(QLatin1String("No USB serial adapter")), qPrintable(text));
         QVERIFY(text.contains(QLatin1String("dmesg")));
-    }
-
-    void heldAdapterNamesItsHolder() {
-        QSerialPort holder(m_folder.filePath(QStringLiteral("COM1")));
-        QVERIFY(holder.open(QIODevice::ReadWrite));
-        const QString text = connectText(m_folder.path());
-        QVERIFY2(text.contains(QLatin1String("held by another program")), qPrintable(text));
-        QVERIFY2(text.contains(QStringLiteral("(pid %1)").arg(getpid())), qPrintable(text));
     }
 
     // Another program's lock file, as it writes it: a live holder's makes the port busy
