@@ -4,16 +4,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <grp.h>
 #include <sys/stat.h>
 
 namespace tessaro::link {
 
 namespace {
-
-// Where serial lock files are kept on Linux, QSerialPort's among them.
-const QStringList LockFolders = {QStringLiteral("/var/lock"), QStringLiteral("/run/lock"),
-                                 QStringLiteral("/tmp"), QStringLiteral("/var/spool/locks")};
 
 QString processName(qint64 pid) {
     QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
@@ -40,18 +39,6 @@ QString permissionText(const QString &device) {
         .arg(device, group);
 }
 
-QString busyText(const QString &device) {
-    const QString holder = lockHolder(device);
-    if (!holder.isEmpty())
-        return QStringLiteral("The adapter %1 is held by another program: %2. Close it and "
-                              "press Connect again.")
-            .arg(device, holder);
-    return QStringLiteral("The adapter %1 is held by another program. The usual holders are "
-                          "ModemManager and brltty; stop them or install the udev rule "
-                          "60-tessaro.rules, which keeps ModemManager away.")
-        .arg(device);
-}
-
 // QSerialPort's lock file name: the path without /dev/, slashes made underscores.
 QString lockName(QString path) {
     if (path.startsWith(QLatin1String("/dev/")))
@@ -59,35 +46,88 @@ QString lockName(QString path) {
     return path.replace(QLatin1Char('/'), QLatin1Char('_'));
 }
 
+// The pid a lock file names: QLockFile's form ("4242\nminicom\nhost\n"), the UUCP
+// form ("      4242 minicom user\n", as minicom and picocom write it) or the old
+// binary one (a 4-byte int). 0 when it names none.
+qint64 lockPid(const QByteArray &content) {
+    const QByteArray first = content.left(content.indexOf('\n')).simplified();
+    bool ok = false;
+    const qint64 pid = first.split(' ').first().toLongLong(&ok);
+    if (ok)
+        return pid > 0 ? pid : 0;
+    if (content.size() == 4) {
+        qint32 binary = 0;
+        std::memcpy(&binary, content.constData(), 4);
+        return binary > 0 ? binary : 0;
+    }
+    return 0;
+}
+
+bool processAlive(qint64 pid) {
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
 } // namespace
 
-QString lockHolder(const QString &device) {
+const QStringList &systemLockFolders() {
+    // Where serial lock files are kept on Linux, QSerialPort's among them.
+    static const QStringList folders = {QStringLiteral("/var/lock"), QStringLiteral("/run/lock"),
+                                        QStringLiteral("/tmp"), QStringLiteral("/var/spool/locks"),
+                                        QStringLiteral("/var/spool/uucp")};
+    return folders;
+}
+
+QString liveLockHolder(const QString &device, const QStringList &folders) {
     QStringList names = {lockName(device)};
     const QString target = QFileInfo(device).canonicalFilePath();
     if (!target.isEmpty())
         names << lockName(target);
-    for (const QString &folder : LockFolders) {
+    for (const QString &folder : folders) {
         for (const QString &name : names) {
-            const QString path = folder + QStringLiteral("/LCK..") + name;
-            if (!QFileInfo::exists(path))
+            QFile lock(folder + QStringLiteral("/LCK..") + name);
+            if (!lock.open(QIODevice::ReadOnly))
                 continue;
-            qint64 pid = 0;
-            QString host, app;
-            if (!QLockFile(path).getLockInfo(&pid, &host, &app) || pid <= 0)
+            // Only a process that is gone leaves a stale lock; a live one's is its own.
+            const qint64 pid = lockPid(lock.read(256));
+            if (pid <= 0 || !processAlive(pid))
                 continue;
-            const QString shown = processName(pid).isEmpty() ? app : processName(pid);
-            return QStringLiteral("%1 (pid %2)").arg(shown).arg(pid);
+            QString shown = processName(pid);
+            if (shown.isEmpty()) {
+                QString host, app;
+                qint64 ignored = 0;
+                QLockFile(lock.fileName()).getLockInfo(&ignored, &host, &app);
+                shown = app;
+            }
+            return shown.isEmpty() ? QStringLiteral("pid %1").arg(pid)
+                                   : QStringLiteral("%1 (pid %2)").arg(shown).arg(pid);
         }
     }
     return {};
 }
 
-QString openFailureText(OpenFailure failure, const QString &device) {
+QString busyText(const QString &device, const QStringList &lockFolders) {
+    QStringList folders = lockFolders;
+    for (const QString &f : systemLockFolders())
+        if (!folders.contains(f))
+            folders << f;
+    const QString holder = liveLockHolder(device, folders);
+    if (!holder.isEmpty())
+        return QStringLiteral("The adapter %1 is held by another program: %2. Close that "
+                              "program, then try again.")
+            .arg(device, holder);
+    return QStringLiteral("The adapter %1 is held by another program. The usual holders are "
+                          "ModemManager and brltty; stop them or install the udev rule "
+                          "60-tessaro.rules, which keeps ModemManager away.")
+        .arg(device);
+}
+
+QString openFailureText(OpenFailure failure, const QString &device,
+                        const QStringList &lockFolders) {
     switch (failure) {
     case OpenFailure::Permission:
         return permissionText(device);
     case OpenFailure::Busy:
-        return busyText(device);
+        return busyText(device, lockFolders);
     case OpenFailure::None:
     case OpenFailure::NotFound:
     case OpenFailure::Other:
@@ -101,7 +141,8 @@ QString noUsablePortText(const std::vector<PortProbe> &refused) {
     for (OpenFailure kind : {OpenFailure::Permission, OpenFailure::Busy}) {
         for (const PortProbe &p : refused)
             if (p.failure.cause == kind)
-                return openFailureText(kind, p.device());
+                return p.failure.words.isEmpty() ? openFailureText(kind, p.device())
+                                                 : p.failure.words;
     }
     return QStringLiteral("No USB serial adapter is present. Check the cable between the "
                           "adapter and the computer; the command  sudo dmesg  shows whether "

@@ -5,18 +5,28 @@
 #include "link/failure.h"
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace tessaro::link {
 
-// The program holding a serial device, from its lock file ("minicom (pid 4242)");
-// empty when no lock file names one.
-QString lockHolder(const QString &device);
+// The folders other programs keep serial lock files in.
+const QStringList &systemLockFolders();
+
+// The live process holding a serial device by a lock file "LCK..<name>" in one
+// of the folders ("minicom (pid 4242)"); empty when none does. A lock of a
+// process that is gone does not count.
+QString liveLockHolder(const QString &device, const QStringList &folders);
+
+// "The adapter ... is held by another program", naming the holder where a lock
+// file in lockFolders or the system's folders tells it.
+QString busyText(const QString &device, const QStringList &lockFolders);
 
 // The text for a Connect that found no usable port.
 QString noUsablePortText(const std::vector<PortProbe> &refused);
 
 // The text for one port that could not be opened.
-QString openFailureText(OpenFailure failure, const QString &device);
+QString openFailureText(OpenFailure failure, const QString &device,
+                        const QStringList &lockFolders = {});
 
 } // namespace tessaro::link

@@ -56,6 +56,7 @@ PortLocator PortLocator::system(const QString &devFolder) {
 PortLocator PortLocator::onlyFolder(const QString &folder) {
     PortLocator ports;
     ports.virtualFolder = folder;
+    ports.lockFolders = {folder};
     return ports;
 }
 

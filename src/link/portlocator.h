@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace tessaro::link {
 
@@ -18,6 +19,8 @@ struct PortLocator {
     QString fallbackPattern;
     // An adapter at any path, taken as COM1.
     QString com1Path;
+    // Folders, besides the system's, where other programs' lock files are looked for.
+    QStringList lockFolders;
 
     // The device path behind port n; empty when the port has none.
     QString devicePath(int n) const;
@@ -26,6 +29,7 @@ struct PortLocator {
     // <devFolder>/ttyUSB(n-1). devFolder is /dev but for the tests that plant an adapter.
     static PortLocator system(const QString &devFolder = QStringLiteral("/dev"));
     // Only COMn in the given folder, published or not; nothing else can be opened.
+    // Lock files are looked for in that folder too.
     static PortLocator onlyFolder(const QString &folder);
 };
 

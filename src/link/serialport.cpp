@@ -4,6 +4,8 @@
 #include "link/serialerror.h"
 #include "link/trace.h"
 
+#include <cerrno>
+
 namespace tessaro::link {
 
 SerialPortControl::SerialPortControl(PortLocator ports, std::unique_ptr<Transport> transport)
@@ -77,9 +79,13 @@ void SerialPortControl::setPortOpen(bool open) {
         throw SerialError({0, {}, OpenFailure::None, 0, {}, QStringLiteral("Port already open")});
     m_lost = false;
     m_device = m_ports.devicePath(m_commPort);
+    // A live program's lock file makes the port busy: the serial layer would take
+    // a lock file it cannot parse for a stale one and delete it.
     LinkFailure f =
         m_device.isEmpty()
             ? LinkFailure{0, {}, OpenFailure::NotFound, 0, QStringLiteral("no such device"), {}}
+        : !liveLockHolder(m_device, m_ports.lockFolders + systemLockFolders()).isEmpty()
+            ? LinkFailure{0, {}, OpenFailure::Busy, EBUSY, QStringLiteral("locked"), {}}
             : m_transport->open(m_device, m_baud);
     if (!f) {
         TESSARO_TRACE(*this) << m_device << " opened, " << m_settings;
@@ -87,7 +93,7 @@ void SerialPortControl::setPortOpen(bool open) {
     }
     f.port = m_commPort;
     f.device = m_device;
-    f.words = openFailureText(f.cause, m_device);
+    f.words = openFailureText(f.cause, m_device, m_ports.lockFolders);
     if (f.words.isEmpty())
         f.words = f.systemText;
     TESSARO_TRACE(*this) << m_device << " not opened: " << openFailureName(f.cause) << " ("

@@ -2,6 +2,7 @@
 // in the test's own port folder, its backups in the test's own data folder.
 #include "link/portlocator.h"
 #include "link/protocol.h"
+#include "settings/backups.h"
 #include "settings/rounding.h"
 #include "settings/settingsfile.h"
 #include "support/ptyservo.h"
@@ -71,9 +72,12 @@ class CliTest : public QObject {
     }
 
     // Runs it to the end; inChild runs in the child before the program starts.
-    Run cli(const QString &line, const std::function<void()> &inChild = {}) {
+    Run cli(const QString &line, const std::function<void()> &inChild = {},
+            const QString &out = {}) {
         QProcess p;
         p.setChildProcessModifier(inChild);
+        if (!out.isEmpty())
+            p.setStandardOutputFile(out);
         start(p, line);
         p.waitForFinished(30000);
         return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
@@ -150,6 +154,9 @@ private slots:
             << "read --port COM4" << own << int(F::None) << false << 4 << "no adapter" << 0;
         QTest::newRow("wrong acknowledgement") << "set --speed 50" << own << int(F::WrongAck)
                                                << false << 5 << "wrong acknowledgement" << 1;
+        QTest::newRow("three-byte acknowledgement")
+            << "set --speed 50" << own << int(F::LongAck) << false << 5
+            << "wrong acknowledgement: expected \"A6\", got 3 bytes" << 1;
         QTest::newRow("backup cannot be written")
             << "set --speed 50 --port COM1" << own << int(F::None) << true << 7
             << "backup failed, nothing was sent" << 0;
@@ -337,6 +344,23 @@ private slots:
         QVERIFY2(!err.contains(QStringLiteral("throw:")), qPrintable(err));
     }
 
+    void cablePulledAfterTheFrameNamesTheBackup() {
+        auto *s = servo(1, {}, servoemu::Fault::NoAck);
+        QVERIFY(s);
+        QProcess p;
+        start(p, QStringLiteral("set --speed 40"));
+        QTRY_COMPARE_WITH_TIMEOUT(s->storedFrameCount(), 1, 10000);
+        servos.clear(); // the pty's other end closes, as a pulled adapter hangs up
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 4);
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        QVERIFY2(QRegularExpression("the frame was sent, .*may already hold the new settings; its "
+                                    "settings before are in ([^ ]+), and  tessaro-cli restore \\1 ")
+                     .match(err)
+                     .hasMatch(),
+                 qPrintable(err));
+    }
+
     void fileSavedFromOneServoKeepsTheOthersNameAndTail() {
         auto *first = servo(1, OddBlock);
         auto *second = servo(2);
@@ -348,6 +372,65 @@ private slots:
         QCOMPARE(programmingFrame(second), windowFrame(own, fieldsOf(OddBlock)));
         QCOMPARE(second->block().left(settings::NameLen), own.left(settings::NameLen));
         QCOMPARE(second->block().right(settings::TailLen), own.right(settings::TailLen));
+    }
+
+    // Output that cannot be written, bad option values and other programs' locks: each
+    // said in the words of its cause, with nothing sent.
+    void edgesOfTheCommandLine_data() {
+        QTest::addColumn<QString>("args");
+        QTest::addColumn<QString>("out"); // standard output's file; empty: a pipe
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("said"); // a pattern for standard output and error
+        const QString full = QStringLiteral("/dev/full");
+        const QString noSpace = "^tessaro-cli: cannot write to standard output: No space left";
+        for (const char *args :
+             {"read", "read --json", "ports", "backups", "write %D/own.json --dry-run"})
+            QTest::newRow(args) << args << full << 9 << noSpace;
+        QTest::newRow("empty value")
+            << "read --port " << QString() << 1 << "^tessaro-cli: --port is given an empty value$";
+        QTest::newRow("given twice") << "set --throw 50 --throw 60" << QString() << 1
+                                     << "^tessaro-cli: --throw is given more than once$";
+        QTest::newRow("not a number") << "set --throw abc" << QString() << 1
+                                      << "^tessaro-cli: --throw \"abc\" is not a whole number$";
+        QTest::newRow("live lock, ports")
+            << "ports --lock" << QString() << 4 << "COM1 .*busy: .*held by another program: sleep";
+        QTest::newRow("live lock, read")
+            << "read --lock" << QString() << 4
+            << "busy: .*held by another program: sleep \\(pid \\d+\\)\\. Close that program";
+    }
+    void edgesOfTheCommandLine() {
+        QFETCH(QString, args);
+        QFETCH(QString, out);
+        QFETCH(QString, said);
+        auto *s = servo(1);
+        QVERIFY(s);
+        settingsFile(QStringLiteral("own.json"), s->block());
+        QVERIFY(!settings::saveBackup(*settings::settingsFromBlock(s->block()),
+                                      QDateTime::currentDateTimeUtc(),
+                                      path(QStringLiteral("data/tessaro/backups")))
+                     .failure);
+        QProcess holder;
+        QFile lock(portFolder() + "/LCK.." + s->slavePath().mid(5).replace('/', '_'));
+        const bool locked = args.endsWith(QLatin1String(" --lock"));
+        if (locked) {
+            args.chop(7);
+            holder.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+            QVERIFY(holder.waitForStarted());
+            const QByteArray pid = QByteArray::number(holder.processId()).rightJustified(10);
+            QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write(pid + " sleep user\n") == 22);
+            lock.close();
+        }
+        const Run r = cli(args, {}, out);
+        holder.kill();
+        holder.waitForFinished();
+        QTEST(r.code, "code");
+        QVERIFY2(QRegularExpression(said, QRegularExpression::MultilineOption)
+                     .match(r.out + r.err)
+                     .hasMatch(),
+                 qPrintable(r.out + r.err));
+        QVERIFY(!r.err.contains(QLatin1String("QSerialPort")));
+        QCOMPARE(s->programmingFrameCount(), 0);
+        QCOMPARE(lock.exists(), locked);
     }
 
     void portsListsUsableAndGonePorts() {

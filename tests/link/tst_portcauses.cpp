@@ -3,7 +3,7 @@
 // virtual servos' pseudo-terminals linked into the test's own folder.
 #include "support/ptyservo.h"
 
-#include <QSerialPort>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,12 +38,46 @@ private slots:
         QVERIFY(text.contains(QLatin1String("dmesg")));
     }
 
-    void heldAdapterNamesItsHolder() {
-        QSerialPort holder(m_folder.filePath(QStringLiteral("COM1")));
-        QVERIFY(holder.open(QIODevice::ReadWrite));
+    // Another program's lock file, as it writes it: a live holder's makes the port busy
+    // and is kept; a gone process's is stale.
+    void lockFilesOfOtherPrograms_data() {
+        QTest::addColumn<QByteArray>("form");
+        QTest::addColumn<bool>("onTarget");
+        QTest::addColumn<bool>("live");
+        QTest::newRow("uucp, live") << QByteArray("%1 sleep user\n") << true << true;
+        QTest::newRow("qlockfile, live") << QByteArray("%1\nsleep\nhost\n") << false << true;
+        QTest::newRow("binary, live") << QByteArray() << true << true;
+        QTest::newRow("uucp, gone") << QByteArray("%1\n") << true << false;
+        QTest::newRow("qlockfile, gone") << QByteArray("%1\nsleep\nhost\n") << false << false;
+    }
+    void lockFilesOfOtherPrograms() {
+        QFETCH(QByteArray, form);
+        QFETCH(bool, onTarget);
+        QFETCH(bool, live);
+        QProcess child;
+        child.start(QStringLiteral("sleep"), {live ? QStringLiteral("30") : QStringLiteral("0")});
+        QVERIFY(child.waitForStarted());
+        const qint32 pid = static_cast<qint32>(child.processId());
+        if (!live)
+            QVERIFY(child.waitForFinished());
+        const QByteArray content = form.isEmpty()
+                                       ? QByteArray(reinterpret_cast<const char *>(&pid), 4)
+                                       : QString::fromLatin1(form).arg(pid, 10).toLatin1();
+        QString name = onTarget ? m_pty->slavePath().mid(5) : m_folder.filePath("COM1");
+        QFile lock(m_folder.filePath(QStringLiteral("LCK..") + name.replace('/', '_')));
+        QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write(content) == content.size());
+        lock.close();
         const QString text = connectText(m_folder.path());
-        QVERIFY2(text.contains(QLatin1String("held by another program")), qPrintable(text));
-        QVERIFY2(text.contains(QStringLiteral("(pid %1)").arg(getpid())), qPrintable(text));
+        QVERIFY(lock.exists());
+        QVERIFY(lock.remove());
+        if (!live) {
+            QVERIFY2(text.isEmpty(), qPrintable(text));
+            return;
+        }
+        child.kill();
+        child.waitForFinished();
+        QVERIFY2(text.contains(QStringLiteral("held by another program: sleep (pid %1)").arg(pid)),
+                 qPrintable(text));
     }
 
     void connectListsAgainWhenPortsAppear() {

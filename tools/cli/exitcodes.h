@@ -16,7 +16,8 @@ struct Exit {
         WrongAck = 5,     // the servo did not acknowledge the programming frame
         ReadBackDiffers = 6,
         BackupFailed = 7,
-        OtherServo = 8, // restore: the backup is of another servo
+        OtherServo = 8,   // restore: the backup is of another servo
+        OutputFailed = 9, // standard output could not be written
     };
 };
 
@@ -32,6 +33,7 @@ inline constexpr const char *ExitCodeDescriptions[] = {
     QT_TRANSLATE_NOOP("cli", "6  the settings read back differ from those written"),
     QT_TRANSLATE_NOOP("cli", "7  the backup could not be written (nothing was sent)"),
     QT_TRANSLATE_NOOP("cli", "8  the backup is of another servo (restore without --force)"),
+    QT_TRANSLATE_NOOP("cli", "9  standard output could not be written"),
 };
 
 } // namespace tessaro::cli

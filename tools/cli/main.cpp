@@ -20,12 +20,12 @@ int main(int argc, char *argv[]) {
 
     const CommandLine line = parseCommandLine(QCoreApplication::arguments());
     if (line.exitCode)
-        return *line.exitCode;
+        return finishOutput(*line.exitCode);
     const Options &options = line.options;
     if (options.verbose || !options.trace.isEmpty()) {
         if (const QString problem = link::startTrace(options.trace); !problem.isEmpty())
             return fail(Exit::Usage,
                         QCoreApplication::translate("main", "--trace: %1").arg(problem));
     }
-    return options.command->run(options);
+    return finishOutput(options.command->run(options));
 }

@@ -116,7 +116,20 @@ CommandLine parseCommandLine(const QStringList &argv) {
         return exit(Exit::Usage);
     }
     const QStringList everywhere{QStringLiteral("verbose"), QStringLiteral("trace")};
-    for (const QString &option : parser.optionNames()) {
+    const QStringList given = parser.optionNames();
+    for (const QString &option : given) {
+        // As a duplicate key in a file is refused: which of the two was meant is unknown.
+        if (given.count(option) > 1) {
+            message(
+                QCoreApplication::translate("Options", "--%1 is given more than once").arg(option));
+            return exit(Exit::Usage);
+        }
+        const QStringList values = parser.values(option);
+        if (!values.isEmpty() && values.first().isEmpty()) {
+            message(
+                QCoreApplication::translate("Options", "--%1 is given an empty value").arg(option));
+            return exit(Exit::Usage);
+        }
         if (!options.command->options.contains(option) && !everywhere.contains(option)) {
             message(QCoreApplication::translate("cli", "option --%1 does not apply to %2")
                         .arg(option, name));
@@ -127,10 +140,6 @@ CommandLine parseCommandLine(const QStringList &argv) {
     options.trace = parser.value(QStringLiteral("trace"));
     if (options.verbose && parser.isSet(QStringLiteral("trace"))) {
         message(QCoreApplication::translate("Options", "give --verbose or --trace, not both"));
-        return exit(Exit::Usage);
-    }
-    if (parser.isSet(QStringLiteral("trace")) && options.trace.isEmpty()) {
-        message(QCoreApplication::translate("Options", "--trace needs the name of a file"));
         return exit(Exit::Usage);
     }
     options.arguments = positional;

@@ -1,20 +1,27 @@
 #include "output.h"
 
+#include "exitcodes.h"
 #include "settings/codepage.h"
 #include "settings/editorranges.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace tessaro::cli {
 
 namespace {
 
-void print(FILE *stream, const QString &text) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fputc('\n', stream);
-    std::fflush(stream);
+// The first error writing standard output, 0 while none.
+int outputError = 0;
+
+bool print(FILE *stream, const QString &text) {
+    const bool ok = std::fputs(text.toLocal8Bit().constData(), stream) >= 0 &&
+                    std::fputc('\n', stream) != EOF && std::fflush(stream) == 0;
+    return ok;
 }
 
 } // namespace
@@ -29,7 +36,18 @@ int fail(int code, const QString &text) {
 }
 
 void data(const QString &text) {
-    print(stdout, text);
+    if (!print(stdout, text) && !outputError)
+        outputError = errno ? errno : EIO;
+}
+
+int finishOutput(int code) {
+    if (!outputError && std::fflush(stdout) != 0)
+        outputError = errno ? errno : EIO;
+    if (!outputError)
+        return code;
+    message(QCoreApplication::translate("Output", "cannot write to standard output: %1")
+                .arg(QString::fromLocal8Bit(std::strerror(outputError))));
+    return code == Exit::Ok ? Exit::OutputFailed : code;
 }
 
 QString quoted(const QByteArray &bytes) {

@@ -16,6 +16,9 @@ void message(const QString &text);
 int fail(int code, const QString &text);
 // One line (or several joined by newlines) on standard output.
 void data(const QString &text);
+// The exit code once all is printed: a failed write on standard output is
+// reported and turns success into Exit::OutputFailed.
+int finishOutput(int code);
 
 // Servo bytes in quotes, as settings::printableText() shows them.
 QString quoted(const QByteArray &bytes);

@@ -178,8 +178,26 @@ int ServoPort::readResult(const link::ReadOutcome &outcome) {
     return fail(Exit::PortUnusable, describe(outcome.failure));
 }
 
-int ServoPort::program(const QByteArray &block) {
+QString interruptedText(const QString &backup) {
+    const QString sent = QCoreApplication::translate(
+        "ServoPort", "the frame was sent, but the servo's acknowledgement never came, so the "
+                     "servo may already hold the new settings");
+    if (backup.isEmpty())
+        return sent + QCoreApplication::translate("ServoPort", "; no backup was taken");
+    return sent + QCoreApplication::translate("ServoPort", "; its settings before are in %1, and  "
+                                                           "tessaro-cli restore %1  puts them back")
+                      .arg(backup);
+}
+
+int ServoPort::program(const QByteArray &block, const QString &backup) {
     const link::ProgramOutcome sent = m_session.programPort(m_index, block);
+    const auto got = [&sent] {
+        if (sent.replyBytes == 0)
+            return QStringLiteral("none");
+        if (sent.replyBytes != link::AckLength)
+            return QStringLiteral("%1 bytes").arg(sent.replyBytes);
+        return quoted(sent.reply);
+    };
     switch (sent.status) {
     case link::ProgramStatus::Acknowledged:
         return Exit::Ok;
@@ -187,13 +205,13 @@ int ServoPort::program(const QByteArray &block) {
         return fail(
             Exit::WrongAck,
             QCoreApplication::translate("cli", "%1: wrong acknowledgement: expected \"%2\", got %3")
-                .arg(portName(), QString::fromLatin1(link::frameChecksum(block)),
-                     sent.reply.count('\0') == sent.reply.size()
-                         ? QCoreApplication::translate("cli", "none")
-                         : quoted(sent.reply)));
+                .arg(portName(), QString::fromLatin1(link::frameChecksum(block)), got()));
     case link::ProgramStatus::Error:
         break;
     }
+    if (sent.frameSent)
+        return fail(Exit::PortUnusable,
+                    describe(sent.failure) + QStringLiteral(": ") + interruptedText(backup));
     return fail(Exit::PortUnusable, describe(sent.failure));
 }
 

@@ -30,7 +30,9 @@ public:
     // Reads the servo again on the port where it answered.
     int readAgain();
     // Sends a programming frame and checks the acknowledgement.
-    int program(const QByteArray &block);
+    // backup: the file holding the servo's settings before, for the message when the
+    // frame went out but its acknowledgement never came; empty when none was taken.
+    int program(const QByteArray &block, const QString &backup = {});
 
     // Reports why no port is listed after FindComPorts: each one there but
     // refused, or where ports were looked for.

@@ -29,6 +29,7 @@ int programAndVerify(ServoPort &port, const Options &options, const settings::Bl
         message(QCoreApplication::translate("cli", "dry run: nothing was sent"));
         return Exit::Ok;
     }
+    QString backupPath;
     if (!options.noBackup) {
         const settings::BackupResult backup =
             settings::saveBackup(port.settings(), QDateTime::currentDateTimeUtc());
@@ -38,8 +39,9 @@ int programAndVerify(ServoPort &port, const Options &options, const settings::Bl
                             .arg(backup.failure.text()));
         message(QCoreApplication::translate("cli", "backed up the servo's settings to %1")
                     .arg(backup.path));
+        backupPath = backup.path;
     }
-    const int sent = port.program(block);
+    const int sent = port.program(block, backupPath);
     if (sent != Exit::Ok && sent != Exit::WrongAck)
         return sent;
     // Read back even after a wrong acknowledgement, as the window does, to show what took.
@@ -107,7 +109,11 @@ int runSet(const Options &options) {
         const settings::Field *f = settings::fieldWithOption(name);
         bool ok = false;
         const int v = text.toInt(&ok);
-        if (!ok || !f->settable.contains(v))
+        if (!ok)
+            return fail(Exit::Usage,
+                        QCoreApplication::translate("cli", "--%1 %2 is not a whole number")
+                            .arg(name, quoted(text.toUtf8().left(40))));
+        if (!f->settable.contains(v))
             return fail(Exit::Usage,
                         QCoreApplication::translate("cli", "--%1 %2 is outside %3 to %4")
                             .arg(name, text)
