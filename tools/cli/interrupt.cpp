@@ -20,8 +20,6 @@ bool reported = false;
 extern "C" void onInterrupt(int signo) {
     const int saved = errno;
     caught = signo;
-    // Async-signal-safe only: the next one of this kind is not waited for.
-    ::signal(signo, SIG_DFL);
     const char byte = 1;
     [[maybe_unused]] const auto n = ::write(wakePipe[1], &byte, 1);
     errno = saved;
@@ -35,7 +33,8 @@ bool catchInterrupts() {
     struct sigaction sa {};
     sa.sa_handler = onInterrupt;
     sigemptyset(&sa.sa_mask);
-    sa.sa_flags = SA_RESTART;
+    // Async-signal-safe work only in the handler; a second signal of a kind ends the program.
+    sa.sa_flags = SA_RESTART | SA_RESETHAND;
     return ::sigaction(SIGINT, &sa, nullptr) == 0 && ::sigaction(SIGTERM, &sa, nullptr) == 0;
 }
 
