@@ -1,5 +1,6 @@
 #include "link/portcauses.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -121,15 +122,19 @@ QString busyText(const QString &device, const QStringList &lockFolders) {
         .arg(device);
 }
 
-QString openFailureText(OpenFailure failure, const QString &device,
-                        const QStringList &lockFolders) {
+QString openFailureText(OpenFailure failure, const QString &device, const QStringList &lockFolders,
+                        int systemError) {
     switch (failure) {
     case OpenFailure::Permission:
         return permissionText(device);
     case OpenFailure::Busy:
         return busyText(device, lockFolders);
-    case OpenFailure::None:
     case OpenFailure::NotFound:
+        // A COMn link made to point at itself, or at a link back to it.
+        if (systemError == ELOOP)
+            return QCoreApplication::translate("Link", "the link loops back on itself");
+        break;
+    case OpenFailure::None:
     case OpenFailure::Other:
         break;
     }

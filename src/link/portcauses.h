@@ -25,8 +25,8 @@ QString busyText(const QString &device, const QStringList &lockFolders);
 // The text for a Connect that found no usable port.
 QString noUsablePortText(const std::vector<PortProbe> &refused);
 
-// The text for one port that could not be opened.
+// The text for one port that could not be opened; systemError: the open's errno.
 QString openFailureText(OpenFailure failure, const QString &device,
-                        const QStringList &lockFolders = {});
+                        const QStringList &lockFolders = {}, int systemError = 0);
 
 } // namespace tessaro::link

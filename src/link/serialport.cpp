@@ -93,7 +93,7 @@ void SerialPortControl::setPortOpen(bool open) {
     }
     f.port = m_commPort;
     f.device = m_device;
-    f.words = openFailureText(f.cause, m_device, m_ports.lockFolders);
+    f.words = openFailureText(f.cause, m_device, m_ports.lockFolders, f.systemError);
     if (f.words.isEmpty())
         f.words = f.systemText;
     TESSARO_TRACE(*this) << m_device << " not opened: " << openFailureName(f.cause) << " ("

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tessaro::link {
@@ -30,8 +31,10 @@ public:
     LinkFailure open(const QString &path, qint32 baud) override {
         // Most of the 21 port numbers have no device; saying so here spares the
         // serial layer's lock file for each, which the port listing would pay for.
-        if (!QFileInfo::exists(path))
-            return systemFailure(OpenFailure::NotFound, ENOENT);
+        // stat's errno tells a link that loops (ELOOP) from one that leads nowhere.
+        struct stat st {};
+        if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+            return systemFailure(OpenFailure::NotFound, errno);
         m_port.setPortName(path);
         if (!m_port.open(QIODevice::ReadWrite))
             return failure(path);

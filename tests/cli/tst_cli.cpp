@@ -68,7 +68,7 @@ class CliTest : public QObject {
         if (args.first() != QLatin1String("backups"))
             args << QStringLiteral("--port-folder") << portFolder();
         p.setWorkingDirectory(data->path()); // a relative path the program takes stays in it
-        p.start(program(), args);
+        p.start(QStringLiteral(TESSARO_CLI), args);
     }
 
     // Runs it to the end; inChild runs in the child before the program starts.
@@ -83,13 +83,6 @@ class CliTest : public QObject {
         return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
                 QString::fromUtf8(p.readAllStandardOutput()),
                 QString::fromUtf8(p.readAllStandardError())};
-    }
-
-    // The build puts the tests in tests/ or a folder below it.
-    static QString program() {
-        const QString up = QCoreApplication::applicationDirPath() + QStringLiteral("/..");
-        const QString cli = QStringLiteral("/tools/cli/tessaro-cli");
-        return QFile::exists(up + cli) ? up + cli : up + QStringLiteral("/..") + cli;
     }
 
     servoemu::ServoEmulator *servo(int com, const QByteArray &block = {},
@@ -115,114 +108,183 @@ private slots:
         qputenv("XDG_DATA_HOME", QFile::encodeName(path(QStringLiteral("data"))));
     }
 
-    void readShowsEveryFieldAsTextAndJson() {
-        QVERIFY(servo(1, OddBlock));
-        const Run text = cli(QStringLiteral("read"));
-        QCOMPARE(text.code, 0);
-        for (const char *line : {"port      COM1", "name      AB\u00B0CDEFG", "throw     90",
-                                 "centre    -5 (1495 us)", "reverse   1", "tail      TAIL1234"})
-            QVERIFY2(text.out.contains(QString::fromUtf8(line)), qPrintable(text.out));
-        const Run json = cli(QStringLiteral("read --json"));
-        const QJsonObject o = QJsonDocument::fromJson(json.out.toUtf8()).object();
-        QCOMPARE(o.value(QStringLiteral("name")).toString(), QStringLiteral("AB\u00B0CDEFG"));
-        QCOMPARE(o.value(QStringLiteral("pulse")).toInt(), 1495);
-        QCOMPARE(o.value(QStringLiteral("block")).toString().toLatin1(),
-                 OddBlock.toHex().toUpper());
-    }
-
-    void eachOutcomeHasItsOwnExitCode_data() {
+    // Each outcome has its exit code and the words of its cause. Nothing is sent but
+    // to a servo whose acknowledgement was wrong.
+    void eachOutcomeHasItsCodeAndWords_data() {
         QTest::addColumn<QString>("args");
-        QTest::addColumn<QByteArray>("block");
         QTest::addColumn<int>("fault");
-        QTest::addColumn<bool>("dataHomeIsAFile"); // so the backup folder cannot be made
+        QTest::addColumn<QString>("setup"); // "odd", "refused": the servo's block; "lock"; "full":
+                                            // standard output is /dev/full; "data home is a file"
         QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("said");
-        QTest::addColumn<int>("frames"); // programming frames the servo received
-        using F = servoemu::Fault;
-        const QByteArray own; // the servo's default block
-        QTest::newRow("bad file") << "write %D/bad.json" << own << int(F::None) << false << 1
-                                  << "bad.json: field \"throw\": 150 is outside 30 to 140" << 0;
-        QTest::newRow("set out of range") << "set --deadband 17" << own << int(F::None) << false
-                                          << 1 << "--deadband 17 is outside 0 to 16" << 0;
-        QTest::newRow("set grey reverse") << "set --reverse 2" << own << int(F::None) << false << 1
-                                          << "--reverse 2 is outside 0 to 1" << 0;
-        QTest::newRow("no servo answers")
-            << "read" << own << int(F::Silent) << false << 2 << "no servo answered on COM1" << 0;
-        QTest::newRow("refused block")
-            << "read" << RefusedBlock << int(F::None) << false << 3 << "centre field: -128" << 0;
-        QTest::newRow("no adapter")
-            << "read --port COM4" << own << int(F::None) << false << 4 << "no adapter" << 0;
-        QTest::newRow("wrong acknowledgement") << "set --speed 50" << own << int(F::WrongAck)
-                                               << false << 5 << "wrong acknowledgement" << 1;
+        QTest::addColumn<QString>("said"); // a pattern for standard output and error
+        const int none = int(servoemu::Fault::None);
+        QTest::newRow("read")
+            << "read" << none << "odd" << 0
+            << "^port      COM1\nname      AB\u00B0CDEFG\nthrow     90\nspeed     100\n"
+               "centre    -5 \\(1495 us\\)\nreverse   1\ndeadband  2\nreset     0\n"
+               "tail      TAIL1234\n";
+        QTest::newRow("read --json")
+            << "read --json" << none << "odd" << 0
+            << "^\\{\"block\":\"" + QString::fromLatin1(OddBlock.toHex().toUpper()) +
+                   "\",\"centre\":-5,\"deadband\":2,\"name\":\"AB\u00B0CDEFG\",\"port\":\"COM1\","
+                   "\"pulse\":1495,\"reset\":0,\"reverse\":1,\"speed\":100,\"tail\":\"TAIL1234\","
+                   "\"throw\":90\\}$";
+        QTest::newRow("bad file") << "write %D/bad.json" << none << "" << 1
+                                  << "bad.json: field \"throw\": 150 is outside 30 to 140";
+        QTest::newRow("set grey reverse")
+            << "set --reverse 2" << none << "" << 1 << "--reverse 2 is outside 0 to 1";
+        QTest::newRow("no servo answers") << "read" << int(servoemu::Fault::Silent) << "" << 2
+                                          << "^tessaro-cli: no servo answered on COM1$";
+        QTest::newRow("checksums never pass")
+            << "read" << int(servoemu::Fault::WrongChecksum) << "" << 2
+            << "^tessaro-cli: COM1: the servo's replies never passed the checksum$";
+        QTest::newRow("refused block") << "read" << none << "refused" << 3 << "centre field: -128";
+        QTest::newRow("no adapter") << "read --port COM4" << none << "" << 4 << "no adapter";
+        QTest::newRow("ports")
+            << "ports" << none << "" << 0
+            << "\\ACOM1  [^ ]+/COM1  can be used\nCOM3  [^ ]+/COM3  gone: [^\n]+\n"
+               "COM5  [^ ]+/COM5  the link loops back on itself\n\\z";
+        QTest::newRow("link loop")
+            << "read --port COM5" << none << "" << 4
+            << "^tessaro-cli: COM5 \\([^ ]+/COM5\\): the link loops back on itself$";
         QTest::newRow("three-byte acknowledgement")
-            << "set --speed 50" << own << int(F::LongAck) << false << 5
-            << "wrong acknowledgement: expected \"A6\", got 3 bytes" << 1;
+            << "set --speed 50" << int(servoemu::Fault::LongAck) << "" << 5
+            << "wrong acknowledgement: expected \"A6\", got 3 bytes";
         QTest::newRow("backup cannot be written")
-            << "set --speed 50 --port COM1" << own << int(F::None) << true << 7
-            << "backup failed, nothing was sent" << 0;
-        QTest::newRow("dry run") << "write %D/other.json --dry-run" << own << int(F::None) << false
-                                 << 0 << "frame hex   0C 4F 53 32 34 30 33 41 31 30 35 44 43 35 41"
-                                 << 0;
+            << "set --speed 50 --port COM1" << none << "data home is a file" << 7
+            << "backup failed, nothing was sent";
+        QTest::newRow("dry run") << "write %D/other.json --dry-run" << none << "" << 0
+                                 << "frame hex   0C 4F 53 32 34 30 33 41 31 30 35 44 43 35 41";
         QTest::newRow("backup of another servo")
-            << "restore %D/other.json" << own << int(F::None) << false << 8 << "--force" << 0;
+            << "restore %D/other.json" << none << "" << 8 << "--force";
+        const QString noSpace = "^tessaro-cli: cannot write to standard output: No space left";
+        for (const char *args :
+             {"read", "read --json", "ports", "backups", "write %D/own.json --dry-run"})
+            QTest::newRow(qPrintable(args + QStringLiteral(", /dev/full")))
+                << args << none << "full" << 9 << noSpace;
+        QTest::newRow("empty value")
+            << "read --port " << none << "" << 1 << "^tessaro-cli: --port is given an empty value$";
+        QTest::newRow("given twice") << "set --throw 50 --throw 60" << none << "" << 1
+                                     << "^tessaro-cli: --throw is given more than once$";
+        QTest::newRow("not a number") << "set --throw abc" << none << "" << 1
+                                      << "^tessaro-cli: --throw \"abc\" is not a whole number$";
+        QTest::newRow("live lock, ports")
+            << "ports" << none << "lock" << 4 << "COM1 .*busy: .*held by another program: sleep";
+        QTest::newRow("live lock, read")
+            << "read" << none << "lock" << 4
+            << "busy: .*held by another program: sleep \\(pid \\d+\\)\\. Close that program";
     }
-    void eachOutcomeHasItsOwnExitCode() {
+    void eachOutcomeHasItsCodeAndWords() {
         QFETCH(QString, args);
-        QFETCH(QByteArray, block);
         QFETCH(int, fault);
-        QFETCH(bool, dataHomeIsAFile);
+        QFETCH(QString, setup);
         QFETCH(QString, said);
+        const QByteArray block = setup == "odd" ? OddBlock : setup == "refused" ? RefusedBlock : "";
         auto *s = servo(1, block, servoemu::Fault(fault));
         QVERIFY(s);
         settingsFile(QStringLiteral("bad.json"), ExampleBlock, "\"throw\": 90", "\"throw\": 150");
         settingsFile(QStringLiteral("other.json"), ExampleBlock);
-        if (dataHomeIsAFile)
+        settingsFile(QStringLiteral("own.json"), s->block());
+        // COM3 leads nowhere, COM5 to itself.
+        QVERIFY(QFile::link(path(QStringLiteral("gone")), portFolder() + QStringLiteral("/COM3")) &&
+                QFile::link(portFolder() + "/COM5", portFolder() + "/COM5"));
+        QVERIFY(!settings::saveBackup(*settings::settingsFromBlock(s->block()),
+                                      QDateTime::currentDateTimeUtc(),
+                                      path(QStringLiteral("data/tessaro/backups")))
+                     .failure);
+        if (setup == "data home is a file")
             qputenv("XDG_DATA_HOME", QFile::encodeName(settingsFile("not-a-folder", ExampleBlock)));
-        const Run r = cli(args);
+        QProcess holder;
+        QFile lock(portFolder() + "/LCK.." + s->slavePath().mid(5).replace('/', '_'));
+        if (setup == "lock") {
+            holder.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+            QVERIFY(holder.waitForStarted());
+            const QByteArray pid = QByteArray::number(holder.processId()).rightJustified(10);
+            QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write(pid + " sleep user\n") == 22);
+            lock.close();
+        }
+        const Run r = cli(args, {}, setup == "full" ? QStringLiteral("/dev/full") : QString());
+        holder.kill();
+        holder.waitForFinished();
         QTEST(r.code, "code");
-        QVERIFY2((r.out + r.err).contains(said), qPrintable(r.out + r.err));
-        QTEST(s->programmingFrameCount(), "frames");
+        QVERIFY2(QRegularExpression(said, QRegularExpression::MultilineOption)
+                     .match(r.out + r.err)
+                     .hasMatch(),
+                 qPrintable(r.out + r.err));
+        QVERIFY(!r.err.contains(QLatin1String("QSerialPort")));
+        QCOMPARE(s->programmingFrameCount(), r.code == 5 ? 1 : 0);
+        QCOMPARE(lock.exists(), setup == "lock");
     }
 
-    // Files and backups under faults: each refused with its reason, the file kept, nothing sent.
-    void filesAtTheEdgesAreRefused_data() {
+    // Files, backups and the wire trace under faults: each refused with its reason, the
+    // files there kept, nothing sent; the trace where each switch sends it.
+    void filesAndTraceAtTheEdges_data() {
         QTest::addColumn<QString>("args");
         QTest::addColumn<int>("fileSizeLimit"); // 0: none
-        QTest::addColumn<QByteArray>("env");    // "open": backup folder 0770; "HOME=": no home
+        QTest::addColumn<QByteArray>("env");    // "open": backup folder 0770; "HOME=": no home; or
+                                                // QT_LOGGING_RULES
         QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("err"); // a pattern for standard error's first line
+        QTest::addColumn<QString>("err");  // matched once on standard error; empty: no trace there
+        QTest::addColumn<QString>("file"); // matches trace.txt; "^old$": left as it was
         const QByteArray none;
-        QTest::newRow("backup, disk full") << "set --speed 50" << 100 << none << 7
-                                           << "backup failed, nothing was sent: .*File too large";
-        QTest::newRow("save, disk full") << "save %D/kept.json" << 100 << none << 1
-                                         << "kept.json: .*File too large; it was left as it was";
-        QTest::newRow("save to a FIFO") << "save %D/fifo" << 0 << none << 1
-                                        << "fifo: is a FIFO, not a settings file; it was left";
-        QTest::newRow("endless") << "write /dev/zero" << 0 << none << 1 << "/dev/zero: is a device";
-        QTest::newRow("FIFO") << "write %D/fifo" << 0 << none << 1 << "fifo: is a FIFO";
-        QTest::newRow("huge") << "write %D/sparse" << 0 << none << 1 << "larger than 65536 bytes";
-        QTest::newRow("no name") << "write " << 0 << none << 1 << "no file name was given; nothing";
-        QTest::newRow("escape in a key") << "write %D/esc.json" << 0 << none << 1
-                                         << "field \"\\\\u001b\\[31m\" is not a settings field";
+        const QString first = "\\Atessaro-cli: [^\n]*", old = "^old$";
+        QTest::newRow("backup, disk full")
+            << "set --speed 50" << 100 << none << 7
+            << first + "backup failed, nothing was sent: .*File too large" << old;
+        QTest::newRow("save, disk full")
+            << "save %D/kept.json" << 100 << none << 1
+            << first + "kept.json: .*File too large; it was left as it" << old;
+        QTest::newRow("save to a FIFO")
+            << "save %D/fifo" << 0 << none << 1
+            << first + "fifo: is a FIFO, not a settings file; it was left" << old;
+        QTest::newRow("endless") << "write /dev/zero" << 0 << none << 1
+                                 << first + "/dev/zero: is a device" << old;
+        QTest::newRow("FIFO") << "write %D/fifo" << 0 << none << 1 << first + "fifo: is a FIFO"
+                              << old;
+        QTest::newRow("huge") << "write %D/sparse" << 0 << none << 1
+                              << first + "larger than 65536 bytes" << old;
+        QTest::newRow("no name") << "write " << 0 << none << 1
+                                 << first + "no file name was given; nothing" << old;
+        QTest::newRow("escape in a key")
+            << "write %D/esc.json" << 0 << none << 1
+            << first + "field \"\\\\u001b\\[31m\" is not a settings field" << old;
         QTest::newRow("folder others can write")
             << "set --speed 50" << 0 << QByteArray("open") << 7
-            << "backups: others can write to the backup folder";
+            << first + "backups: others can write to the backup folder" << old;
         QTest::newRow("no home") << "set --speed 50" << 0 << QByteArray("HOME=") << 7
-                                 << "there is no home folder for backups";
+                                 << first + "there is no home folder for backups" << old;
+        const QString valid = R"(COM1  read +[\d.]+ ms  reply valid, checksum AB$)";
+        QTest::newRow("--verbose")
+            << "read --verbose" << 0 << none << 0 << "^tessaro.link: " + valid << old;
+        QTest::newRow("QT_LOGGING_RULES") << "read" << 0 << QByteArray("tessaro.link.debug=true")
+                                          << 0 << "^tessaro.link: " + valid << old;
+        QTest::newRow("--trace") << "read --trace %D/trace.txt" << 0 << none << 0 << ""
+                                 << "(?s)^tessaro-cli .*\n" + valid;
+        QTest::newRow("--trace, disk full") << "read --trace %D/trace.txt" << 200 << none << 0
+                                            << "trace could not be written to [^\n]*/trace.txt: "
+                                            << "^tessaro-cli ";
+        QTest::newRow("--trace, a FIFO") << "read --trace %D/fifo" << 0 << none << 1
+                                         << "--trace: [^\n]+/fifo is not a regular file$" << old;
     }
-    void filesAtTheEdgesAreRefused() {
+    void filesAndTraceAtTheEdges() {
         QFETCH(QString, args);
         QFETCH(int, fileSizeLimit);
         QFETCH(QByteArray, env);
         QFETCH(QString, err);
+        QFETCH(QString, file);
         auto *s = servo(1);
         const QString kept = settingsFile(QStringLiteral("kept.json"), ExampleBlock);
         settingsFile(QStringLiteral("esc.json"), ExampleBlock, "{", "{\"\\u001b[31m\": 1,");
         QFile sparse(path(QStringLiteral("sparse")));
         const QString backups = path(QStringLiteral("data/tessaro/backups"));
+        // Longer than any trace here, so one written over it without emptying it first shows.
+        const QByteArray old = QByteArray("old\n").repeated(5000);
+        QFile trace(path(QStringLiteral("trace.txt")));
         QVERIFY(s && ::mkfifo(qPrintable(path(QStringLiteral("fifo"))), 0600) == 0 &&
                 QDir().mkpath(backups) && sparse.open(QIODevice::WriteOnly) &&
-                sparse.resize(qint64(1) << 30));
+                sparse.resize(qint64(1) << 30) && trace.open(QIODevice::WriteOnly) &&
+                trace.write(old) == old.size());
+        trace.close();
         if (env == "open")
             QVERIFY(QFile::setPermissions(backups, QFile::Permissions(0x7770)));
         const QByteArray home = qgetenv("HOME");
@@ -230,59 +292,10 @@ private slots:
             qunsetenv("HOME");
             qputenv("XDG_DATA_HOME", "relative");
         }
+        if (env.startsWith("tessaro"))
+            qputenv("QT_LOGGING_RULES", env);
         const Run r = cli(args, limitFileSize(fileSizeLimit));
         qputenv("HOME", home);
-        QTEST(r.code, "code");
-        QVERIFY2(QRegularExpression("^tessaro-cli: [^\n]*" + err).match(r.err).hasMatch() &&
-                     !r.err.contains(QChar(0x1b)),
-                 qPrintable(r.err));
-        QCOMPARE(s->programmingFrameCount(), 0);
-        QCOMPARE(QDir(backups).entryList(QDir::Files | QDir::Hidden), QStringList());
-        QVERIFY(QFileInfo(path(QStringLiteral("fifo"))).isFile() == false);
-        QFile file(kept);
-        QVERIFY(file.open(QIODevice::ReadOnly) &&
-                file.readAll() ==
-                    settings::settingsJson(*settings::settingsFromBlock(ExampleBlock)));
-    }
-
-    // The wire trace: where each switch sends it, and a trace file that cannot be written.
-    void traceGoesWhereAsked_data() {
-        QTest::addColumn<QString>("args");
-        QTest::addColumn<QByteArray>("rules");  // QT_LOGGING_RULES
-        QTest::addColumn<int>("fileSizeLimit"); // 0: none
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("err");  // matched once on standard error; empty: no trace there
-        QTest::addColumn<QString>("file"); // matches trace.txt; "^old$": left as it was
-        const QString valid = R"(COM1  read +[\d.]+ ms  reply valid, checksum AB$)";
-        QTest::newRow("--verbose")
-            << "read --verbose" << QByteArray() << 0 << 0 << "^tessaro.link: " + valid << "^old$";
-        QTest::newRow("QT_LOGGING_RULES") << "read" << QByteArray("tessaro.link.debug=true") << 0
-                                          << 0 << "^tessaro.link: " + valid << "^old$";
-        QTest::newRow("--trace") << "read --trace %D/trace.txt" << QByteArray() << 0 << 0 << ""
-                                 << "(?s)^tessaro-cli .*\n" + valid;
-        QTest::newRow("--trace, disk full")
-            << "read --trace %D/trace.txt" << QByteArray() << 200 << 0
-            << "trace could not be written to [^\n]*/trace.txt: "
-            << "^tessaro-cli ";
-        QTest::newRow("--trace, a FIFO") << "read --trace %D/fifo" << QByteArray() << 0 << 1
-                                         << "--trace: [^\n]+/fifo is not a regular file$"
-                                         << "^old$";
-    }
-    void traceGoesWhereAsked() {
-        QFETCH(QString, args);
-        QFETCH(QByteArray, rules);
-        QFETCH(int, fileSizeLimit);
-        QFETCH(QString, err);
-        QFETCH(QString, file);
-        QVERIFY(servo(1));
-        // Longer than any trace here, so one written over it without emptying it first shows.
-        const QByteArray old = QByteArray("old\n").repeated(5000);
-        QFile trace(path(QStringLiteral("trace.txt")));
-        QVERIFY(trace.open(QIODevice::WriteOnly) && trace.write(old) == old.size());
-        trace.close();
-        QVERIFY(::mkfifo(QFile::encodeName(path(QStringLiteral("fifo"))).constData(), 0600) == 0);
-        qputenv("QT_LOGGING_RULES", rules);
-        const Run r = cli(args, limitFileSize(fileSizeLimit));
         qunsetenv("QT_LOGGING_RULES");
         QTEST(r.code, "code");
         const QRegularExpression::PatternOption lines = QRegularExpression::MultilineOption;
@@ -290,6 +303,14 @@ private slots:
             QVERIFY2(!r.err.contains(QStringLiteral("tessaro.link")), qPrintable(r.err));
         else
             QVERIFY2(r.err.count(QRegularExpression(err, lines)) == 1, qPrintable(r.err));
+        QVERIFY2(!r.err.contains(QChar(0x1b)), qPrintable(r.err));
+        QCOMPARE(s->programmingFrameCount(), 0);
+        QCOMPARE(QDir(backups).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QVERIFY(QFileInfo(path(QStringLiteral("fifo"))).isFile() == false);
+        QFile keptFile(kept);
+        QVERIFY(keptFile.open(QIODevice::ReadOnly) &&
+                keptFile.readAll() ==
+                    settings::settingsJson(*settings::settingsFromBlock(ExampleBlock)));
         QVERIFY(trace.open(QIODevice::ReadOnly));
         const QString held = QString::fromLatin1(trace.readAll());
         QVERIFY2(held.contains(QRegularExpression(file, lines)), qPrintable(held.left(200)));
@@ -301,6 +322,8 @@ private slots:
         QTest::addColumn<QByteArray>("fields"); // a block holding the fields the frame carries
         const QByteArray ownName("OS2403A105DC7828EC00100000000000");
         QTest::newRow("write") << "write %D/odd.json" << OddBlock;
+        // Saved from another servo, on COM2: COM1 keeps its own name and tail.
+        QTest::newRow("write what save wrote") << "write %D/saved.json --port COM1" << OddBlock;
         QTest::newRow("set") << "set --speed 40 --centre -7 --reverse 1"
                              << QByteArray("OS2403A105D75A28F901020000000000");
         QTest::newRow("restore") << "restore %D/own.json" << ownName;
@@ -315,6 +338,9 @@ private slots:
         const QByteArray own = s->block();
         settingsFile(QStringLiteral("odd.json"), OddBlock);
         settingsFile(QStringLiteral("own.json"), "OS2403A105DC7828EC00100000000000");
+        if (args.contains(QLatin1String("saved.json")))
+            QVERIFY(servo(2, OddBlock) &&
+                    cli(QStringLiteral("save %D/saved.json --port COM2")).code == 0);
         const Run r = cli(args);
         QVERIFY2(r.code == 0, qPrintable(r.err));
         const QByteArray frame = programmingFrame(s);
@@ -328,119 +354,59 @@ private slots:
         QVERIFY2(listed.out.contains(QStringLiteral("\"OS2403A1\"")), qPrintable(listed.out));
     }
 
-    void readBackThatDiffersNamesEachField() {
-        auto *s = servo(1);
-        QVERIFY(s);
-        QProcess p;
-        start(p, QStringLiteral("set --speed 40"));
-        // The servo takes the frame, then holds other settings by the time it is read back.
-        QTRY_COMPARE_WITH_TIMEOUT(s->storedFrameCount(), 1, 10000);
-        s->setBlock("OS2403A105DC5A3C0000030000000000");
-        QVERIFY(p.waitForFinished(30000));
-        QCOMPARE(p.exitCode(), 6);
-        const QString err = QString::fromUtf8(p.readAllStandardError());
-        QVERIFY2(err.contains(QStringLiteral("speed: sent 40, read back 60")), qPrintable(err));
-        QVERIFY2(err.contains(QStringLiteral("deadband: sent 2, read back 3")), qPrintable(err));
-        QVERIFY2(!err.contains(QStringLiteral("throw:")), qPrintable(err));
-    }
-
-    void cablePulledAfterTheFrameNamesTheBackup() {
-        auto *s = servo(1, {}, servoemu::Fault::NoAck);
-        QVERIFY(s);
-        QProcess p;
-        start(p, QStringLiteral("set --speed 40"));
-        QTRY_COMPARE_WITH_TIMEOUT(s->storedFrameCount(), 1, 10000);
-        servos.clear(); // the pty's other end closes, as a pulled adapter hangs up
-        QVERIFY(p.waitForFinished(30000));
-        QCOMPARE(p.exitCode(), 4);
-        const QString err = QString::fromUtf8(p.readAllStandardError());
-        QVERIFY2(QRegularExpression("the frame was sent, .*may already hold the new settings; its "
-                                    "settings before are in ([^ ]+), and  tessaro-cli restore \\1 ")
-                     .match(err)
-                     .hasMatch(),
-                 qPrintable(err));
-    }
-
-    void fileSavedFromOneServoKeepsTheOthersNameAndTail() {
-        auto *first = servo(1, OddBlock);
-        auto *second = servo(2);
-        QVERIFY(first && second);
-        const QByteArray own = second->block();
-        QCOMPARE(cli(QStringLiteral("save %D/saved.json --port COM1")).code, 0);
-        const Run r = cli(QStringLiteral("write %D/saved.json --port COM2"));
-        QVERIFY2(r.code == 0, qPrintable(r.err));
-        QCOMPARE(programmingFrame(second), windowFrame(own, fieldsOf(OddBlock)));
-        QCOMPARE(second->block().left(settings::NameLen), own.left(settings::NameLen));
-        QCOMPARE(second->block().right(settings::TailLen), own.right(settings::TailLen));
-    }
-
-    // Output that cannot be written, bad option values and other programs' locks: each
-    // said in the words of its cause, with nothing sent.
-    void edgesOfTheCommandLine_data() {
+    // Something happens once the servo holds the read request or the frame: the
+    // servo takes on other settings, the cable is pulled, or a signal comes.
+    void cutShortMidway_data() {
         QTest::addColumn<QString>("args");
-        QTest::addColumn<QString>("out"); // standard output's file; empty: a pipe
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("event"); // a signal, or 0: the cable is pulled, -1: other settings
         QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("said"); // a pattern for standard output and error
-        const QString full = QStringLiteral("/dev/full");
-        const QString noSpace = "^tessaro-cli: cannot write to standard output: No space left";
-        for (const char *args :
-             {"read", "read --json", "ports", "backups", "write %D/own.json --dry-run"})
-            QTest::newRow(args) << args << full << 9 << noSpace;
-        QTest::newRow("empty value")
-            << "read --port " << QString() << 1 << "^tessaro-cli: --port is given an empty value$";
-        QTest::newRow("given twice") << "set --throw 50 --throw 60" << QString() << 1
-                                     << "^tessaro-cli: --throw is given more than once$";
-        QTest::newRow("not a number") << "set --throw abc" << QString() << 1
-                                      << "^tessaro-cli: --throw \"abc\" is not a whole number$";
-        QTest::newRow("live lock, ports")
-            << "ports --lock" << QString() << 4 << "COM1 .*busy: .*held by another program: sleep";
-        QTest::newRow("live lock, read")
-            << "read --lock" << QString() << 4
-            << "busy: .*held by another program: sleep \\(pid \\d+\\)\\. Close that program";
+        QTest::addColumn<QString>("err");  // a pattern
+        QTest::addColumn<int>("received"); // bytes the servo got in all: nothing more after it
+        using F = servoemu::Fault;
+        const QString sent = "the frame was sent, .*may already hold the new settings; its "
+                             "settings before are in ([^ ]+), and  tessaro-cli restore \\1 ";
+        QTest::newRow("other settings read back")
+            << "set --speed 40" << int(F::None) << -1 << 6
+            << "backups/[^\n]+\ntessaro-cli: speed: sent 40, read back 60\ntessaro-cli: "
+               "deadband: sent 2, read back 3\n"
+            << 2 + link::FrameLength;
+        QTest::newRow("cable pulled after the frame")
+            << "set --speed 40" << int(F::NoAck) << 0 << 4 << sent << 1 + link::FrameLength;
+        QTest::newRow("SIGTERM after the frame")
+            << "set --speed 40" << int(F::NoAck) << SIGTERM << 143
+            << "^tessaro-cli: COM1: interrupted by SIGTERM: " + sent << 1 + link::FrameLength;
+        QTest::newRow("SIGINT while reading") << "read" << int(F::WrongChecksum) << SIGINT << 130
+                                              << "^tessaro-cli: COM1: interrupted by SIGINT; "
+                                                 "nothing more was sent$"
+                                              << 1;
     }
-    void edgesOfTheCommandLine() {
+    void cutShortMidway() {
         QFETCH(QString, args);
-        QFETCH(QString, out);
-        QFETCH(QString, said);
-        auto *s = servo(1);
+        QFETCH(int, fault);
+        QFETCH(int, event);
+        QFETCH(QString, err);
+        auto *s = servo(1, {}, servoemu::Fault(fault));
         QVERIFY(s);
-        settingsFile(QStringLiteral("own.json"), s->block());
-        QVERIFY(!settings::saveBackup(*settings::settingsFromBlock(s->block()),
-                                      QDateTime::currentDateTimeUtc(),
-                                      path(QStringLiteral("data/tessaro/backups")))
-                     .failure);
-        QProcess holder;
-        QFile lock(portFolder() + "/LCK.." + s->slavePath().mid(5).replace('/', '_'));
-        const bool locked = args.endsWith(QLatin1String(" --lock"));
-        if (locked) {
-            args.chop(7);
-            holder.start(QStringLiteral("sleep"), {QStringLiteral("30")});
-            QVERIFY(holder.waitForStarted());
-            const QByteArray pid = QByteArray::number(holder.processId()).rightJustified(10);
-            QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write(pid + " sleep user\n") == 22);
-            lock.close();
-        }
-        const Run r = cli(args, {}, out);
-        holder.kill();
-        holder.waitForFinished();
-        QTEST(r.code, "code");
-        QVERIFY2(QRegularExpression(said, QRegularExpression::MultilineOption)
-                     .match(r.out + r.err)
-                     .hasMatch(),
-                 qPrintable(r.out + r.err));
-        QVERIFY(!r.err.contains(QLatin1String("QSerialPort")));
-        QCOMPARE(s->programmingFrameCount(), 0);
-        QCOMPARE(lock.exists(), locked);
-    }
-
-    void portsListsUsableAndGonePorts() {
-        QVERIFY(servo(1));
-        QVERIFY(QFile::link(path(QStringLiteral("gone")), portFolder() + QStringLiteral("/COM3")));
-        const Run r = cli(QStringLiteral("ports"));
-        QCOMPARE(r.code, 0);
-        static const QRegularExpression listing(
-            QStringLiteral("^COM1  [^ ]+/COM1  can be used\nCOM3  [^ ]+/COM3  gone: [^\n]+\n$"));
-        QVERIFY2(listing.match(r.out).hasMatch(), qPrintable(r.out));
+        s->setReplyDelayMs(400); // well inside the reply wait, and time enough to act before it
+        QProcess p;
+        start(p, args);
+        const bool reading = args.startsWith(QLatin1String("read"));
+        QTRY_VERIFY_WITH_TIMEOUT(reading ? s->readRequestCount() > 0 : s->storedFrameCount() > 0,
+                                 10000);
+        if (event > 0)
+            QVERIFY(::kill(static_cast<pid_t>(p.processId()), event) == 0);
+        else if (event == 0)
+            s->pullCable(); // the pty's other end closes, as a pulled adapter hangs up
+        else
+            s->setBlock("OS2403A105DC5A3C0000030000000000");
+        QVERIFY(p.waitForFinished(30000));
+        QTEST(p.exitCode(), "code");
+        const QString said = QString::fromUtf8(p.readAllStandardError());
+        QVERIFY2(
+            QRegularExpression(err, QRegularExpression::MultilineOption).match(said).hasMatch(),
+            qPrintable(said));
+        QTEST(int(s->received().size()), "received");
     }
 };
 

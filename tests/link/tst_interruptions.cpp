@@ -1,4 +1,4 @@
-// Exchanges cut short: a pulled cable, a cancel, a second exchange.
+// Exchanges cut short: a pulled cable, a cancel; the next exchange runs as ever.
 #include "support/servotransport.h"
 
 #include <QTest>
@@ -13,15 +13,9 @@ class TestInterruptions : public QObject {
     Q_OBJECT
 
 private slots:
-    void pulledCableIsAnErrorUntilPluggedBack_data() { cutShort(); }
-    void pulledCableIsAnErrorUntilPluggedBack();
-    void cancelEndsTheWaitAndSendsNothingMore_data() { cutShort(); }
-    void cancelEndsTheWaitAndSendsNothingMore();
-    void oneExchangeAtATime();
+    void cutShortEndsTheWaitAndSendsNothingMore_data();
+    void cutShortEndsTheWaitAndSendsNothingMore();
     void tickCountSaturatesInsteadOfOverflowing();
-
-private:
-    static void cutShort();
 };
 
 // The failure the exchange ended with.
@@ -29,70 +23,58 @@ static link::LinkFailure exchange(link::Session &session, bool programming) {
     return programming ? session.programPort(0, ExampleBlock).failure : session.readPort(0).failure;
 }
 
-void TestInterruptions::cutShort() {
+void TestInterruptions::cutShortEndsTheWaitAndSendsNothingMore_data() {
     QTest::addColumn<Fault>("fault"); // what the servo would do but for the interruption
     QTest::addColumn<bool>("programming");
-    QTest::newRow("reading, silent servo") << Fault::Silent << false;
-    QTest::newRow("reading, checksum never matches") << Fault::WrongChecksum << false;
-    QTest::newRow("programming, no acknowledgement") << Fault::NoAck << true;
+    QTest::addColumn<bool>("pulled"); // the cable is pulled; else the exchange is cancelled
+    for (const bool pulled : {true, false}) {
+        const char *how = pulled ? "pulled cable" : "cancel";
+        QTest::addRow("%s, reading, silent servo", how) << Fault::Silent << false << pulled;
+        QTest::addRow("%s, reading, checksum never matches", how)
+            << Fault::WrongChecksum << false << pulled;
+        QTest::addRow("%s, programming, no acknowledgement", how) << Fault::NoAck << true << pulled;
+    }
 }
 
-void TestInterruptions::pulledCableIsAnErrorUntilPluggedBack() {
+void TestInterruptions::cutShortEndsTheWaitAndSendsNothingMore() {
     QFETCH(Fault, fault);
     QFETCH(bool, programming);
-    LinkRig link;
-    link.servos->add(1).setFault(fault);
-    link.session.FindComPorts();
-    // Pulled at the discard step, so the port is lost in the reply wait.
-    link.servos->onRead = [&] { link.servos->pullCable(1); };
-    const link::LinkFailure failure = exchange(link.session, programming);
-    QCOMPARE(QList<QVariant>({failure.port, failure.device, int(failure.cause), failure.words}),
-             QList<QVariant>({1, link.servos->path(1), int(link::OpenFailure::None),
-                              "the device was disconnected"}));
-    QVERIFY(!link.session.port().portOpen() && !link.session.clock().running());
-    QCOMPARE(link.session.clock().ticks(), 0);
-    QCOMPARE(link.session.clock().intervalMs(), link::TickMs);
-    QVERIFY(link.session.listedPortsGone());
-    link.servos->plugBack(1);
-    QVERIFY(!link.session.listedPortsGone());
-    link.servos->at(1).setFault(Fault::None);
-    link.session.FindComPorts();
-    QCOMPARE(link.session.readPort(0).status, ReadStatus::Read);
-}
-
-void TestInterruptions::cancelEndsTheWaitAndSendsNothingMore() {
-    QFETCH(Fault, fault);
-    QFETCH(bool, programming);
+    QFETCH(bool, pulled);
     LinkRig link;
     link.servos->add(1).setFault(fault);
     link.session.FindComPorts();
     {
         link::Session::Exchange held(link.session);
-        QTimer::singleShot(0, [&] { link.session.cancel(); }); // in the first settle wait
+        // Pulled at the discard step, so the port is lost in the reply wait; cancelled in
+        // the first settle wait.
+        if (pulled)
+            link.servos->onRead = [&] { link.servos->pullCable(1); };
+        else
+            QTimer::singleShot(0, [&] { link.session.cancel(); });
         // A wait left to run would outlast the reply time-out.
         QTimer timeOut;
         timeOut.setSingleShot(true);
         timeOut.start(link::ReplyTimeoutTicks * link::TickMs);
-        exchange(link.session, programming);
+        const link::LinkFailure failure = exchange(link.session, programming);
         QVERIFY(timeOut.isActive());
         QCOMPARE(link.servos->at(1).received(),
                  programming ? link::buildFrame(ExampleBlock) : QByteArray("U"));
+        QCOMPARE(QList<QVariant>({failure.port, failure.device, int(failure.cause), failure.words}),
+                 pulled ? QList<QVariant>({1, link.servos->path(1), int(link::OpenFailure::None),
+                                           "the device was disconnected"})
+                        : QList<QVariant>({0, QString(), int(link::OpenFailure::None), QString()}));
     }
+    QVERIFY(!link.session.port().portOpen() && !link.session.clock().running());
+    QCOMPARE(link.session.clock().ticks(), 0);
+    QCOMPARE(link.session.clock().intervalMs(), link::TickMs);
+    QCOMPARE(link.session.listedPortsGone(), pulled);
+    link.servos->plugBack(1);
+    QVERIFY(!link.session.listedPortsGone());
     // The next exchange is not cancelled: it repeats the request after a mismatch.
     link.servos->at(1).setFault(Fault::WrongChecksum, 1);
+    link.session.FindComPorts();
     link::Session::Exchange next(link.session);
     QCOMPARE(link.session.readPort(0).status, ReadStatus::Read);
-}
-
-void TestInterruptions::oneExchangeAtATime() {
-    LinkRig link;
-    {
-        link::Session::Exchange first(link.session);
-        QVERIFY(first && link.session.busy());
-        QVERIFY(!link::Session::Exchange(link.session));
-    }
-    QVERIFY(!link.session.busy());
-    QVERIFY(link::Session::Exchange(link.session));
 }
 
 void TestInterruptions::tickCountSaturatesInsteadOfOverflowing() {

@@ -22,38 +22,32 @@ private slots:
         QVERIFY(QFile::link(m_adapter->slavePath(), m_dev->filePath(QStringLiteral("ttyUSB0"))));
     }
 
-    void systemLocatorFindsThePlantedAdapter() {
-        link::Session session(link::PortLocator::system(m_dev->path()));
-        session.FindComPorts();
-        QCOMPARE(session.portTable(), std::vector<int>{1});
-        QCOMPARE(session.readPort(0).status, link::ReadStatus::Read);
-        QCOMPARE(m_adapter->received(), QByteArray(1, link::ReadRequest));
+    // The system's locator finds it, and so does one given its path as COM1 (--port
+    // PATH), which changes no other port; a test's locator never opens it.
+    void onlyTheSystemOrItsPathOpensIt_data() {
+        QTest::addColumn<QString>("locator");
+        QTest::addColumn<std::vector<int>>("listed");
+        QTest::newRow("system") << "system" << std::vector<int>{1};
+        QTest::newRow("path as COM1") << "path" << std::vector<int>{1};
+        QTest::newRow("test folder") << "folder" << std::vector<int>{};
     }
-
-    void testLocatorNeverOpensIt() {
-        const auto ports = link::PortLocator::onlyFolder(m_dev->path());
-        for (int n = link::FirstPort; n <= link::LastPort; ++n)
-            QCOMPARE(ports.devicePath(n), m_dev->filePath(QStringLiteral("COM%1").arg(n)));
-        link::Session session(ports);
-        session.FindComPorts();
-        QVERIFY(session.portTable().empty());
-        QCOMPARE(session.readPort(0).status, link::ReadStatus::Error);
-        QCOMPARE(session.programPort(0, ExampleBlock).status, link::ProgramStatus::Error);
-        QVERIFY(m_adapter->waitForIdle(1000));
-        QCOMPARE(m_adapter->received(), QByteArray());
-    }
-
-    // --port PATH: the planted adapter under another name serves as COM1, and
-    // nothing else changes.
-    void adapterAtAnyPathIsCom1() {
+    void onlyTheSystemOrItsPathOpensIt() {
+        QFETCH(QString, locator);
+        QFETCH(std::vector<int>, listed);
         const QTemporaryDir empty;
-        auto ports = link::PortLocator::onlyFolder(empty.path());
-        ports.com1Path = m_dev->filePath(QStringLiteral("ttyUSB0"));
-        QCOMPARE(ports.devicePath(2), empty.filePath(QStringLiteral("COM2")));
+        auto ports = locator == "system" ? link::PortLocator::system(m_dev->path())
+                                         : link::PortLocator::onlyFolder(m_dev->path());
+        if (locator == "path") {
+            ports = link::PortLocator::onlyFolder(empty.path());
+            ports.com1Path = m_dev->filePath(QStringLiteral("ttyUSB0"));
+        }
         link::Session session(ports);
         session.FindComPorts();
-        QCOMPARE(session.portTable(), std::vector<int>{1});
-        QCOMPARE(session.readPort(0).status, link::ReadStatus::Read);
+        QCOMPARE(session.portTable(), listed);
+        QCOMPARE(session.readPort(0).status,
+                 listed.empty() ? link::ReadStatus::Error : link::ReadStatus::Read);
+        QVERIFY(m_adapter->waitForIdle(1000));
+        QCOMPARE(m_adapter->received(), QByteArray(qsizetype(listed.size()), link::ReadRequest));
     }
 };
 

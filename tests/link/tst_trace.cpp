@@ -43,61 +43,57 @@ private slots:
 
     void exchangeRecords_data() {
         QTest::addColumn<QByteArray>("block");
-        QTest::addColumn<Fault>("fault"); // on the first answer only
-        QTest::addColumn<bool>("programming");
+        QTest::addColumn<Fault>("fault");      // on the first answer only
+        QTest::addColumn<QString>("exchange"); // "probe": the port listing, COM1 busy
         QTest::addColumn<QStringList>("expected");
         const QString text = QStringLiteral("\"\\x0c1234567805DC5A640000020000000000");
         // clang-format off
-        QTest::newRow("checksum wrong once") << ExampleBlock << Fault::WrongChecksum << false << QStringList{
+        QTest::newRow("checksum wrong once") << ExampleBlock << Fault::WrongChecksum << "read" << QStringList{
             "/COM1 opened, 19200,N,8,1", "sent 1 byte: 55  \"U\"",
             "received 36 bytes: 0C 31 32 33 34 35 36 37 38 30 35 44 43 35 41", "37 33 0D  " + text + "73\\x0d\"",
             "checksum mismatch: expected 72, got \"73\"", "asking again, repeat 1 of 5", "sent 1 byte: 55",
             "reply valid, checksum 72", "closed"};
-        QTest::newRow("37 bytes") << ExampleBlock << Fault::Long37 << false << QStringList{
+        QTest::newRow("37 bytes") << ExampleBlock << Fault::Long37 << "read" << QStringList{
             "no reply: 37 of 36 bytes", "received 37 bytes: 0C", "0D 00  " + text + "72\\x0d\\x00\", left unread", "closed"};
-        QTest::newRow("early") << ExampleBlock << Fault::EarlyReply << false << QStringList{
+        QTest::newRow("early") << ExampleBlock << Fault::EarlyReply << "read" << QStringList{
             "received 36 bytes: 0C", "discarded: they came within the first settle wait", "no reply: 0 of 36 bytes"};
         QTest::newRow("bytes above 0x7F") << QByteArray("\xC9l\xE8ve\x80\x99!05DC5A640000020000000000") << Fault::None
-            << false << QStringList{"\"\\x0c\\xc9l\\xe8ve\\x80\\x99!05DC5A64"};
-        QTest::newRow("wrong acknowledgement") << ExampleBlock << Fault::WrongAck << true << QStringList{
+            << "read" << QStringList{"\"\\x0c\\xc9l\\xe8ve\\x80\\x99!05DC5A64"};
+        QTest::newRow("wrong acknowledgement") << ExampleBlock << Fault::WrongAck << "program" << QStringList{
             "sent 1 byte: 0C  \"\\x0c\"", "sent 34 bytes: 31 32", "sent 1 byte: 0D  \"\\x0d\"",
             "received 2 bytes: 37 33  \"73\"", "acknowledgement wrong: expected 72, got 2 bytes: 37 33", "closed"};
-        QTest::newRow("no acknowledgement") << ExampleBlock << Fault::NoAck << true << QStringList{
+        QTest::newRow("no acknowledgement") << ExampleBlock << Fault::NoAck << "program" << QStringList{
             "no reply: 0 of 2 bytes", "acknowledgement wrong: expected 72, got no reply (0 bytes waiting)"};
+        QTest::newRow("port listing") << ExampleBlock << Fault::None << "probe" << QStringList{
+            "COM1  probe ", "/COM1 not opened: busy (cannot open ", "COM2  probe ", "/COM2 opened", "COM2  probe ",
+            "closed", "COM3  probe ", "/COM3 not opened: not found", "COM21 probe "};
         // clang-format on
     }
     void exchangeRecords() {
         QFETCH(QByteArray, block);
         QFETCH(Fault, fault);
-        QFETCH(bool, programming);
+        QFETCH(QString, exchange);
         QFETCH(QStringList, expected);
         LinkRig link;
         link.servos->add(1, block).setFault(fault, 1);
-        link.session.FindComPorts();
+        if (exchange == "probe") {
+            link.servos->refuse(1, link::OpenFailure::Busy);
+            link.servos->add(2);
+        } else {
+            link.session.FindComPorts();
+        }
         records.clear();
-        if (programming)
+        if (exchange == "program")
             link.session.programPort(0, ExampleBlock);
-        else
+        else if (exchange == "read")
             link.session.readPort(0);
+        else
+            link.session.FindComPorts();
         QCOMPARE(missing(expected), QString());
         // Every record names the port and the exchange, is timed in it, and is plain ASCII.
-        static const QRegularExpression head(
-            QStringLiteral("^COM1  (read|program) +\\d+\\.\\d ms  [\\x20-\\x7e]+$"));
+        const QRegularExpression head("^COM\\d+ +" + exchange + " +\\d+\\.\\d ms  [\\x20-\\x7e]+$");
         for (const QString &record : records)
             QVERIFY2(head.match(record).hasMatch(), qPrintable(record));
-    }
-
-    void listingRecordsEachPortsCause() {
-        LinkRig link;
-        link.servos->add(1);
-        link.servos->refuse(1, link::OpenFailure::Busy);
-        link.servos->add(2);
-        records.clear();
-        link.session.FindComPorts();
-        QCOMPARE(missing({"COM1  probe ", "/COM1 not opened: busy (cannot open ", "COM2  probe ",
-                          "/COM2 opened", "COM2  probe ", "closed", "COM3  probe ",
-                          "/COM3 not opened: not found", "COM21 probe "}),
-                 QString());
     }
 };
 

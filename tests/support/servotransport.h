@@ -39,6 +39,8 @@ public:
 
     QList<QByteArray> writes;     // every write, as written
     std::function<void()> onRead; // called as readAll() starts
+    // When set, an answer due arrives once it holds, looked at each time the link looks.
+    std::function<bool()> arrives;
 
     tessaro::link::LinkFailure open(const QString &path, qint32) override {
         const OpenFailure cause = !exists(path)           ? OpenFailure::NotFound
@@ -59,11 +61,15 @@ public:
             (a.early ? m_readable : m_due) += a.bytes;
         return true;
     }
-    qint64 bytesAvailable() const override { return m_readable.size(); }
+    qint64 bytesAvailable() const override {
+        if (arrives && arrives())
+            m_readable += std::exchange(m_due, {});
+        return m_readable.size();
+    }
     QByteArray readAll() override {
         if (onRead)
             std::exchange(onRead, nullptr)();
-        return std::exchange(m_readable, std::exchange(m_due, {}));
+        return std::exchange(m_readable, arrives ? QByteArray() : std::exchange(m_due, {}));
     }
     QByteArray peek() override { return m_readable; }
     QString errorString() const override { return {}; }
@@ -79,7 +85,7 @@ private:
     std::map<QString, OpenFailure> m_refused;
     tessaro::servoemu::Responder *m_open = nullptr;
     QString m_openPath;
-    QByteArray m_readable, m_due;
+    mutable QByteArray m_readable, m_due;
 };
 
 // A session over in-process servos; nothing outside its folder exists for it.

@@ -2,6 +2,7 @@
 // same link code as the window, so its frames are the window's.
 #include "commands.h"
 #include "exitcodes.h"
+#include "interrupt.h"
 #include "link/trace.h"
 #include "output.h"
 #include "platform/translation.h"
@@ -18,6 +19,9 @@ int main(int argc, char *argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("tessaro-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(platform::VersionText));
 
+    if (!catchInterrupts())
+        message(QCoreApplication::translate("main", "Ctrl+C will end the program without a word: "
+                                                    "its signal pipe cannot be made"));
     const CommandLine line = parseCommandLine(QCoreApplication::arguments());
     if (line.exitCode)
         return finishOutput(*line.exitCode);
@@ -27,5 +31,7 @@ int main(int argc, char *argv[]) {
             return fail(Exit::Usage,
                         QCoreApplication::translate("main", "--trace: %1").arg(problem));
     }
-    return finishOutput(options.command->run(options));
+    const int code = options.command->run(options);
+    // A signal that came outside an exchange still ends the program as one.
+    return finishOutput(interruptSignal() ? reportInterrupt() : code);
 }

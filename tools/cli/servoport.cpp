@@ -1,6 +1,7 @@
 #include "servoport.h"
 
 #include "exitcodes.h"
+#include "interrupt.h"
 #include "link/messages.h"
 #include "link/portcauses.h"
 #include "output.h"
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
+#include <cerrno>
 
 namespace tessaro::cli {
 
@@ -72,7 +74,7 @@ ServoPort::Opened ServoPort::connected(const Options &options) {
 }
 
 ServoPort::ServoPort(link::PortLocator locator, int wanted)
-    : m_session(std::move(locator)), m_wanted(wanted) {}
+    : m_session(std::move(locator)), m_watch(m_session), m_wanted(wanted) {}
 
 QString ServoPort::portName() const {
     const auto &table = m_session.portTable();
@@ -83,7 +85,14 @@ settings::ServoSettings ServoPort::settings() const {
     return *settings::settingsFromBlock(m_session.settingsBlock());
 }
 
+// A link that loops back on itself is said in the link's words alone: "gone" would mislead.
+static bool loops(const link::LinkFailure &failure) {
+    return failure.cause == OpenFailure::NotFound && failure.systemError == ELOOP;
+}
+
 QString refusal(const link::LinkFailure &failure) {
+    if (loops(failure))
+        return failure.words;
     return failureWords(failure.cause, failure.device) + QStringLiteral(": ") + failure.words;
 }
 
@@ -91,7 +100,7 @@ QString describe(const link::LinkFailure &failure) {
     if (failure.port == 0)
         return failure.words;
     const QString port = QStringLiteral("COM%1 (%2)").arg(failure.port).arg(failure.device);
-    if (failure.cause == OpenFailure::None)
+    if (failure.cause == OpenFailure::None || loops(failure))
         return port + QStringLiteral(": ") + failure.words;
     return port + QLatin1Char(' ') + refusal(failure);
 }
@@ -122,6 +131,8 @@ int ServoPort::noPortListed() {
 
 int ServoPort::connect() {
     m_session.FindComPorts();
+    if (interruptSignal())
+        return reportInterrupt();
     const auto &table = m_session.portTable();
     if (m_wanted > 0) {
         const auto it = std::find(table.begin(), table.end(), m_wanted);
@@ -138,12 +149,21 @@ int ServoPort::connect() {
     if (table.empty())
         return noPortListed();
     const link::SearchOutcome search = m_session.search();
+    if (interruptSignal() && !search.tried.empty())
+        return reportInterrupt(QStringLiteral("COM%1").arg(table[search.tried.size() - 1]));
     int errors = 0;
-    for (const link::ReadOutcome &tried : search.tried) {
-        if (tried.status != ReadStatus::Error)
-            continue;
-        message(describe(tried.failure));
-        ++errors;
+    QStringList silent;
+    for (std::size_t i = 0; i < search.tried.size(); ++i) {
+        const link::ReadOutcome &tried = search.tried[i];
+        const QString name = QStringLiteral("COM%1").arg(table[i]);
+        if (tried.status == ReadStatus::Error) {
+            message(describe(tried.failure));
+            ++errors;
+        } else if (tried.lastVerdict == link::ReplyCheck::ChecksumMismatch) {
+            message(checksumText(name));
+        } else {
+            silent << name;
+        }
     }
     m_index = search.found;
     if (m_index >= 0)
@@ -151,11 +171,15 @@ int ServoPort::connect() {
     // Some port opened and stayed silent: no servo; every one failing: the ports are the trouble.
     if (errors == static_cast<int>(table.size()))
         return Exit::PortUnusable;
-    QStringList tried;
-    for (int n : table)
-        tried << QStringLiteral("COM%1").arg(n);
-    return fail(Exit::NoServo, QCoreApplication::translate("cli", "no servo answered on %1")
-                                   .arg(tried.join(QStringLiteral(", "))));
+    if (!silent.isEmpty())
+        message(QCoreApplication::translate("cli", "no servo answered on %1")
+                    .arg(silent.join(QStringLiteral(", "))));
+    return Exit::NoServo;
+}
+
+QString ServoPort::checksumText(const QString &port) {
+    return QCoreApplication::translate("cli", "%1: the servo's replies never passed the checksum")
+        .arg(port);
 }
 
 int ServoPort::readAgain() {
@@ -163,6 +187,8 @@ int ServoPort::readAgain() {
 }
 
 int ServoPort::readResult(const link::ReadOutcome &outcome) {
+    if (interruptSignal())
+        return reportInterrupt(portName());
     switch (outcome.status) {
     case ReadStatus::Read:
         return Exit::Ok;
@@ -170,6 +196,8 @@ int ServoPort::readResult(const link::ReadOutcome &outcome) {
         return fail(Exit::Refused, QStringLiteral("%1: %2").arg(
                                        portName(), link::unshowableSettingsText(outcome.refusal)));
     case ReadStatus::NoReply:
+        if (outcome.lastVerdict == link::ReplyCheck::ChecksumMismatch)
+            return fail(Exit::NoServo, checksumText(portName()));
         return fail(Exit::NoServo,
                     QCoreApplication::translate("cli", "no servo answered on %1").arg(portName()));
     case ReadStatus::Error:
@@ -190,7 +218,19 @@ QString interruptedText(const QString &backup) {
 }
 
 int ServoPort::program(const QByteArray &block, const QString &backup) {
+    if (interruptSignal())
+        return reportInterrupt(portName());
     const link::ProgramOutcome sent = m_session.programPort(m_index, block);
+    if (interruptSignal()) {
+        if (!sent.frameSent)
+            return reportInterrupt(portName());
+        if (sent.status == link::ProgramStatus::Acknowledged)
+            return reportInterrupt(
+                portName(), QCoreApplication::translate(
+                                "ServoPort", "the servo acknowledged the new settings, but they "
+                                             "were not read back"));
+        return reportInterrupt(portName(), interruptedText(backup));
+    }
     const auto got = [&sent] {
         if (sent.replyBytes == 0)
             return QStringLiteral("none");

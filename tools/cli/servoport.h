@@ -4,6 +4,7 @@
 #pragma once
 
 #include "exitcodes.h"
+#include "interrupt.h"
 #include "link/session.h"
 #include "options.h"
 #include "settings/settingsfile.h"
@@ -46,9 +47,11 @@ public:
 private:
     ServoPort(link::PortLocator locator, int wanted);
     int readResult(const link::ReadOutcome &outcome);
+    static QString checksumText(const QString &port);
 
     link::Session m_session;
-    int m_wanted; // port number asked for; 0: search
+    InterruptWatch m_watch; // after m_session, which it cancels
+    int m_wanted;           // port number asked for; 0: search
     int m_index = -1;
 };
 
