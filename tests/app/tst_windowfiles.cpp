@@ -82,9 +82,10 @@ private slots:
         rig.get("CkReset")->setProperty("checked", true);
         rig.click("CProgram");
         rig.get<QAction>("Frm_RestoreBackup")->trigger();
-        const QString time = settings::listBackups().at(0).time.toLocalTime().toString(Qt::ISODate);
-        QCOMPARE(m_listed,
-                 QStringList(time + ": throw 120, speed 80, centre 0, reverse 0, deadband 2"));
+        const std::vector<settings::BackupEntry> kept = settings::listBackups();
+        QCOMPARE(kept.size(), 1u);
+        QCOMPARE(m_listed, QStringList(kept[0].time.toLocalTime().toString(Qt::ISODate) +
+                                       ": throw 120, speed 80, centre 0, reverse 0, deadband 2"));
         QVERIFY(rig.value("ScrollThrow") == 120 && rig.value("ScrollSpeed") == 80);
         QVERIFY(rig.form().gaugeInputs().RefSpeed == 100 && rig.staleGauge().isEmpty());
         rig.servos().at(1).clearReceived();
@@ -97,9 +98,8 @@ private slots:
         QVERIFY(rig.boxes.texts.isEmpty());
     }
 
-    // tessaro-cli saves its servo (on a pty in a folder of its own), the window opens
-    // the file and saves it changed, tessaro-cli accepts that one. A field out of range
-    // changes nothing and is named.
+    // tessaro-cli saves its servo (on a pty of its own), the window opens the file and saves
+    // it changed, tessaro-cli takes that; a field out of range changes nothing and is named.
     void commandLineBothWays() {
         WindowRig rig;
         QVERIFY(rig.openConnected());
