@@ -109,8 +109,8 @@ private slots:
         const auto cli = [&](QStringList args) {
             QProcess p;
             p.start(TESSARO_CLI, args << "--port-folder" << ports.path());
-            return p.waitForFinished(30000) && p.exitCode() == 0 ? p.readAll()
-                                                                 : "failed: " + p.readAll();
+            const bool ok = p.waitForFinished(30000) && p.exitCode() == 0;
+            return ok ? p.readAll() : "failed: " + p.readAllStandardError();
         };
         m_typed = rig.folder() + "/cli.json";
         QCOMPARE(cli({"save", m_typed}), QByteArray());
