@@ -1,6 +1,5 @@
 // PROGRAM and Connect in a connected window: the programming look, what the
 // window tells, the read-back, and clicks that come while an exchange waits.
-#include "settings/backups.h"
 #include "support/windowrig.h"
 
 #include <QAction>
@@ -10,22 +9,139 @@ using namespace tessaro;
 
 using servoemu::Fault;
 
-namespace {
 const QByteArray Frame = link::buildFrame(ExampleBlock);
-} // namespace
 
 class TestWindowExchanges : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void lookWhileProgrammingAndAfter_data();
-    void lookWhileProgrammingAndAfter();
-    void resetEndsWithStandard();
-    void closeWaitsForTheExchange_data();
-    void closeWaitsForTheExchange();
-    void secondExchangeIsRefused_data();
-    void secondExchangeIsRefused();
+    void init() {
+        m_rig = std::make_unique<WindowRig>();
+        QVERIFY(m_rig->openConnected());
+        m_rig->servos().at(1).clearReceived();
+    }
+
+    void lookWhileProgrammingAndAfter_data() {
+        QTest::addColumn<Fault>("fault"); // Silent: the cable is pulled during the wait
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QByteArray>("readBack");
+        QTest::addColumn<QString>("box"); // %1: COM1's device
+        QTest::newRow("acknowledged") << Fault::None << "Idle 00011111" << QByteArray("UU") << "";
+        QTest::newRow("wrong acknowledgement")
+            << Fault::WrongAck << "Idle 00011111" << QByteArray("UU") << "Error Programming";
+        // Nothing is programming any more; the editors stay off until Connect finds the servo.
+        QTest::newRow("cable pulled") << Fault::Silent << "Idle 00000000" << QByteArray()
+                                      << "COM1 (%1): the device was disconnected";
+    }
+
+    void lookWhileProgrammingAndAfter() {
+        QFETCH(Fault, fault);
+        QFETCH(QString, box);
+        QFETCH(QString, after);
+        QFETCH(QByteArray, readBack);
+        m_rig->servos().at(1).setFault(fault, 1);
+        m_rig->setValue("ScrollPosition", 45);
+        QString during;
+        QTimer::singleShot(0, [&] {
+            during = look();
+            if (fault == Fault::Silent)
+                m_rig->servos().pullCable(1);
+        });
+        m_rig->click("CProgram");
+        QCOMPARE(during, QStringLiteral("Programming 11100000"));
+        QCOMPARE(look(), after);
+        const QString shown = m_rig->boxes.texts.join('|'); // then the backup taken before
+        QCOMPARE(shown.section("\n\n", 0, 0), box.replace("%1", m_rig->servos().path(1)));
+        QVERIFY(box.isEmpty() || shown.contains(m_rig->folder() + "/data/tessaro/backups/1234"));
+        QVERIFY(m_rig->boxes.plain);
+        const QByteArray received = m_rig->servos().at(1).received();
+        QCOMPARE(received.mid(9, 4), QByteArray("079E")); // test position 45: 1950 us
+        QCOMPARE(received.mid(link::FrameLength), readBack);
+    }
+
+    void resetEndsWithStandard() {
+        m_rig->setValue("ScrollCentre", -5);
+        m_rig->get("Check1")->setProperty("checked", true);
+        m_rig->get("CkReset")->setProperty("checked", true);
+        m_rig->click("CProgram");
+        QCOMPARE(m_rig->servos().at(1).received().left(link::FrameLength),
+                 link::buildFrame("1234567805D75A64FB01020100000000"));
+        QCOMPARE(m_rig->text("CmbServo"), QStringLiteral("Standard"));
+        QCOMPARE(QList({m_rig->value("ScrollThrow"), m_rig->value("ScrollCentre")}),
+                 QList({90, 0}));
+        QCOMPARE(m_rig->text("CProgram"), QStringLiteral("PROGRAM"));
+        QVERIFY(m_rig->boxes.texts.isEmpty());
+    }
+
+    void closeWaitsForTheExchange_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("how");
+        for (const char *button : {"Connect", "CProgram"}) {
+            QTest::addRow("%s, Exit", button) << button << 0;
+            QTest::addRow("%s, Ctrl+Q", button) << button << 4;
+            QTest::addRow("%s, CLOSE", button) << button << 1;
+            QTest::addRow("%s, close box, cable pulled", button) << button << 3;
+        }
+    }
+
+    void closeWaitsForTheExchange() {
+        QFETCH(QString, button);
+        QFETCH(int, how);
+        m_rig->servos().at(1).setFault(Fault::Silent);
+        bool openAfterClose = false;
+        QString name;
+        QTimer::singleShot(0, [&] {
+            name = m_rig->text("LServoName");
+            if (how == 0)
+                m_rig->get<QAction>("Frm_Exit")->trigger();
+            else if (how == 1)
+                m_rig->click("Close");
+            else if (how == 4)
+                QTest::keyClick(&m_rig->form(), Qt::Key_Q, Qt::ControlModifier);
+            else
+                m_rig->form().close();
+            if (how == 3) // the error that follows is no news to a user who is leaving
+                m_rig->servos().pullCable(1);
+            openAfterClose = m_rig->form().isVisible();
+        });
+        const bool connect = button == QLatin1String("Connect");
+        m_rig->click(qPrintable(button));
+        QVERIFY(openAfterClose);
+        QVERIFY(m_rig->boxes.texts.isEmpty());
+        QCOMPARE(m_rig->servos().at(1).received(), connect ? QByteArray("U") : Frame);
+        QCOMPARE(name, connect ? QStringLiteral("..Searching") : QStringLiteral("12345678"));
+        QTRY_VERIFY(!m_rig->form().isVisible());
+    }
+
+    void secondExchangeIsRefused_data() {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QByteArray>("sent");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("Connect during Connect") << "Connect" << QByteArray("UU") << "Connect";
+        QTest::newRow("PROGRAM during Connect") << "Connect" << QByteArray("UU") << "CProgram";
+        QTest::newRow("Connect during PROGRAM") << "CProgram" << Frame + "UU"
+                                                << "Connect";
+        QTest::newRow("preset during PROGRAM") << "CProgram" << Frame + "UU"
+                                               << "CmbServo";
+    }
+
+    void secondExchangeIsRefused() {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(QByteArray, sent);
+        auto *presets = m_rig->get<QComboBox>("CmbServo");
+        QTimer::singleShot(0, [&] {
+            if (second == presets->objectName())
+                m_rig->chooseTransmitter(2);
+            else
+                m_rig->click(qPrintable(second));
+        });
+        m_rig->click(qPrintable(first));
+        QCOMPARE(m_rig->servos().at(1).received(), sent);
+        QVERIFY(m_rig->boxes.texts.isEmpty());
+        QCOMPARE(presets->currentIndex(), -1);
+        QVERIFY(m_rig->editorsEnabled());
+    }
 
 private:
     // LProg's text, then whether LProg, Fr_Prog, LED_Prog and the editor frames are on.
@@ -37,140 +153,6 @@ private:
 
     std::unique_ptr<WindowRig> m_rig;
 };
-
-void TestWindowExchanges::init() {
-    m_rig = std::make_unique<WindowRig>();
-    QVERIFY(m_rig->openConnected());
-    m_rig->servos().at(1).clearReceived();
-}
-
-void TestWindowExchanges::lookWhileProgrammingAndAfter_data() {
-    QTest::addColumn<Fault>("fault"); // Silent: the cable is pulled during the wait
-    QTest::addColumn<QString>("box"); // %1: COM1's device
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<QByteArray>("readBack");
-    QTest::newRow("acknowledged") << Fault::None << ""
-                                  << "Idle 00011111" << QByteArray("UU");
-    QTest::newRow("wrong acknowledgement") << Fault::WrongAck << "Error Programming"
-                                           << "Idle 00011111" << QByteArray("UU");
-    // Nothing is programming any more; the editors stay off until Connect finds the servo.
-    QTest::newRow("cable pulled") << Fault::Silent << "COM1 (%1): the device was disconnected"
-                                  << "Idle 00000000" << QByteArray();
-}
-
-void TestWindowExchanges::lookWhileProgrammingAndAfter() {
-    QFETCH(Fault, fault);
-    QFETCH(QString, box);
-    QFETCH(QString, after);
-    QFETCH(QByteArray, readBack);
-    m_rig->servos().at(1).setFault(fault, 1);
-    m_rig->setValue("ScrollPosition", 45);
-    QString during;
-    QTimer::singleShot(0, [&] {
-        during = look();
-        if (fault == Fault::Silent)
-            m_rig->servos().pullCable(1);
-    });
-    m_rig->click("CProgram");
-    QCOMPARE(during, QStringLiteral("Programming 11100000"));
-    QCOMPARE(look(), after);
-    const QString shown = m_rig->boxes.texts.join('|'); // then the backup taken before
-    QCOMPARE(shown.section("\n\n", 0, 0), box.replace("%1", m_rig->servos().path(1)));
-    QVERIFY(box.isEmpty() || shown.contains(m_rig->folder() + "/data/tessaro/backups/1234"));
-    QVERIFY(m_rig->boxes.plain);
-    const QByteArray received = m_rig->servos().at(1).received();
-    QCOMPARE(received.mid(9, 4), QByteArray("079E")); // test position 45: 1950 us
-    QCOMPARE(received.mid(link::FrameLength), readBack);
-}
-
-void TestWindowExchanges::resetEndsWithStandard() {
-    m_rig->setValue("ScrollCentre", -5);
-    m_rig->get("Check1")->setProperty("checked", true);
-    m_rig->get("CkReset")->setProperty("checked", true);
-    m_rig->click("CProgram");
-    QCOMPARE(m_rig->servos().at(1).received().left(link::FrameLength),
-             link::buildFrame("1234567805D75A64FB01020100000000"));
-    QCOMPARE(m_rig->text("CmbServo"), QStringLiteral("Standard"));
-    // What the servo held before the reset is kept.
-    const auto kept = settings::listBackups();
-    QCOMPARE(kept.size(), 1u);
-    QCOMPARE(settings::loadSettings(kept.front().path).settings->block, ExampleBlock);
-    QCOMPARE(QList({m_rig->value("ScrollThrow"), m_rig->value("ScrollCentre")}), QList({90, 0}));
-    QCOMPARE(m_rig->text("CProgram"), QStringLiteral("PROGRAM"));
-    QVERIFY(m_rig->boxes.texts.isEmpty());
-}
-
-void TestWindowExchanges::closeWaitsForTheExchange_data() {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("how");
-    for (const char *button : {"Connect", "CProgram"}) {
-        QTest::addRow("%s, Exit", button) << button << 0;
-        QTest::addRow("%s, CLOSE", button) << button << 1;
-        QTest::addRow("%s, close box", button) << button << 2;
-        QTest::addRow("%s, close box, cable pulled", button) << button << 3;
-    }
-}
-
-void TestWindowExchanges::closeWaitsForTheExchange() {
-    QFETCH(QString, button);
-    QFETCH(int, how);
-    m_rig->servos().at(1).setFault(Fault::Silent);
-    bool openAfterClose = false;
-    QString name;
-    QTimer::singleShot(0, [&] {
-        name = m_rig->text("LServoName");
-        if (how == 0)
-            m_rig->get<QAction>("Frm_Exit")->trigger();
-        else if (how == 1)
-            m_rig->click("Close");
-        else
-            m_rig->form().close();
-        if (how == 3) // the error that follows is no news to a user who is leaving
-            m_rig->servos().pullCable(1);
-        openAfterClose = m_rig->form().isVisible();
-    });
-    const bool connect = button == QLatin1String("Connect");
-    m_rig->click(qPrintable(button));
-    QVERIFY(openAfterClose);
-    QVERIFY(m_rig->boxes.texts.isEmpty());
-    QCOMPARE(m_rig->servos().at(1).received(), connect ? QByteArray("U") : Frame);
-    QCOMPARE(name, connect ? QStringLiteral("..Searching") : QStringLiteral("12345678"));
-    QTRY_VERIFY(!m_rig->form().isVisible());
-}
-
-void TestWindowExchanges::secondExchangeIsRefused_data() {
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("second");
-    QTest::addColumn<QByteArray>("sent");
-    QTest::newRow("Connect during Connect") << "Connect"
-                                            << "Connect" << QByteArray("UU");
-    QTest::newRow("PROGRAM during Connect") << "Connect"
-                                            << "CProgram" << QByteArray("UU");
-    QTest::newRow("Connect during PROGRAM") << "CProgram"
-                                            << "Connect" << Frame + "UU";
-    QTest::newRow("preset during PROGRAM") << "CProgram"
-                                           << "CmbServo" << Frame + "UU";
-}
-
-void TestWindowExchanges::secondExchangeIsRefused() {
-    QFETCH(QString, first);
-    QFETCH(QString, second);
-    QFETCH(QByteArray, sent);
-    auto *presets = m_rig->get<QComboBox>("CmbServo");
-    QTimer::singleShot(0, [&] {
-        if (second == presets->objectName()) {
-            presets->setCurrentIndex(2);
-            emit presets->activated(2);
-        } else {
-            m_rig->click(qPrintable(second));
-        }
-    });
-    m_rig->click(qPrintable(first));
-    QCOMPARE(m_rig->servos().at(1).received(), sent);
-    QVERIFY(m_rig->boxes.texts.isEmpty());
-    QCOMPARE(presets->currentIndex(), -1);
-    QVERIFY(m_rig->editorsEnabled());
-}
 
 QTEST_MAIN(TestWindowExchanges)
 #include "tst_windowexchanges.moc"

@@ -1,16 +1,43 @@
-// The File menu over an in-process servo: the question before programming
-// without a backup, the entries off during an exchange, and restoring with none.
-#include "settings/settingsfile.h"
+// The File menu over an in-process servo: files both ways through the built
+// tessaro-cli, a backup restored (or none, then the question before programming
+// without one), the entries off during an exchange, the backups folder opened.
+#include "settings/backups.h"
+#include "settings/codepage.h"
 #include "support/windowrig.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMenu>
+#include <QProcess>
 
 using namespace tessaro;
 
 class TestWindowFiles : public QObject {
     Q_OBJECT
+
+    // File and list dialogs are answered as they come: the file typed, the first entry.
+    QTimer m_answer;
+    QString m_typed;
+    QStringList m_listed;
+    QList<QUrl> m_opened;
+
+public:
+    TestWindowFiles() {
+        connect(&m_answer, &QTimer::timeout, this, [this] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (auto *files = qobject_cast<QFileDialog *>(dialog))
+                files->selectFile(m_typed);
+            else if (auto *list = qobject_cast<QInputDialog *>(dialog))
+                m_listed = list->comboBoxItems();
+            else
+                return;
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        m_answer.start(5);
+    }
+    Q_INVOKABLE void openUrl(const QUrl &url) { m_opened << url; }
 
 private slots:
     // With no backups Restore says so; then a file where the backups folder would
@@ -25,9 +52,8 @@ private slots:
         WindowRig rig;
         QVERIFY(rig.openConnected());
         rig.get<QAction>("Frm_RestoreBackup")->trigger();
-        QDir(rig.folder()).mkpath("data");
-        QFile blocker(rig.folder() + "/data/tessaro");
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        QVERIFY(QDir(rig.folder()).mkpath("data") &&
+                QFile(rig.folder() + "/data/tessaro").open(QIODevice::WriteOnly));
         QString during;
         rig.boxes.witness = [&] {
             for (auto *e : rig.form().findChild<QMenu *>("mnuFile")->actions())
@@ -47,35 +73,66 @@ private slots:
         QVERIFY(rig.value("ScrollSpeed") == 90 && rig.editorsEnabled());
     }
 
-    // Saved, then opened again; a field out of range changes nothing and is named.
-    void saveThenOpen() {
+    // The backup RESET took comes back: the editors take it, the gauges mark what
+    // differs from the servo's defaults, PROGRAM sends it. Its folder goes to the desktop.
+    void restoreOneBackup() {
+        const QByteArray held("1234567805DC78500000020000000000"); // throw 120, speed 80
+        WindowRig rig;
+        QVERIFY(rig.openConnected(held));
+        rig.get("CkReset")->setProperty("checked", true);
+        rig.click("CProgram");
+        rig.get<QAction>("Frm_RestoreBackup")->trigger();
+        const std::vector<settings::BackupEntry> kept = settings::listBackups();
+        QCOMPARE(kept.size(), 1u);
+        QCOMPARE(m_listed, QStringList(kept[0].time.toLocalTime().toString(Qt::ISODate) +
+                                       ": throw 120, speed 80, centre 0, reverse 0, deadband 2"));
+        QVERIFY(rig.value("ScrollThrow") == 120 && rig.value("ScrollSpeed") == 80);
+        QVERIFY(rig.form().gaugeInputs().RefSpeed == 100 && rig.staleGauge().isEmpty());
+        rig.servos().at(1).clearReceived();
+        rig.click("CProgram");
+        QCOMPARE(rig.servos().at(1).received().left(link::FrameLength), link::buildFrame(held));
+        QDesktopServices::setUrlHandler("file", this, "openUrl");
+        rig.get<QAction>("Frm_BackupFolder")->trigger();
+        QDesktopServices::unsetUrlHandler("file");
+        QCOMPARE(m_opened, QList({QUrl::fromLocalFile(rig.folder() + "/data/tessaro/backups")}));
+        QVERIFY(rig.boxes.texts.isEmpty());
+    }
+
+    // tessaro-cli saves its servo (on a pty of its own), the window opens the file and saves
+    // it changed, tessaro-cli takes that; a field out of range changes nothing and is named.
+    void commandLineBothWays() {
         WindowRig rig;
         QVERIFY(rig.openConnected());
-        const QString path = rig.folder() + "/wing.json", bad = rig.folder() + "/bad.json";
-        QTimer answer;
-        QString typed;
-        connect(&answer, &QTimer::timeout, [&] {
-            if (auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
-                d->selectFile(typed);
-                QMetaObject::invokeMethod(d, "accept");
-            }
-        });
-        answer.start(5);
+        QTemporaryDir ports;
+        const auto servo = startPtyServo(ports.path(), 1, "OTHERSRV05DC78320A00100000000000");
+        QVERIFY(servo);
+        const auto cli = [&](QStringList args) {
+            QProcess p;
+            p.start(TESSARO_CLI, args << "--port-folder" << ports.path());
+            const bool ok = p.waitForFinished(30000) && p.exitCode() == 0;
+            return ok ? p.readAll() : "failed: " + p.readAllStandardError();
+        };
+        m_typed = rig.folder() + "/cli.json";
+        QCOMPARE(cli({"save", m_typed}), QByteArray());
+        rig.get<QAction>("Frm_OpenSettings")->trigger();
+        QCOMPARE(rig.values({"ScrollThrow", "ScrollSpeed", "ScrollCentre", "ScrollDeadband"}),
+                 QList({120, 50, 10, 16}));
         rig.setValue("ScrollThrow", 70);
-        typed = path;
+        m_typed = rig.folder() + "/window.json";
         rig.get<QAction>("Frm_SaveSettings")->trigger();
-        const auto saved = settings::loadSettings(path).settings;
-        QVERIFY(saved && saved->name() == "12345678" && saved->values.throwDeg == 70);
-        QFile f(bad);
-        QVERIFY(f.open(QIODevice::WriteOnly) &&
-                f.write(settings::settingsJson(*saved).replace("70", "999")) && f.flush());
-        rig.setValue("ScrollThrow", 100);
-        typed = bad;
+        const QByteArray sent = link::buildFrame("OTHERSRV05E646320A00100000000000");
+        const QByteArray out = cli({"write", m_typed, "--dry-run"});
+        QVERIFY2(out.contains("frame text  " + settings::printableText(sent).toLatin1()), out);
+        // Saved around the servo's own name; with the throw out of range it is refused.
+        QFile saved(m_typed), bad(rig.folder() + "/bad.json");
+        QVERIFY(saved.open(QIODevice::ReadOnly) && bad.open(QIODevice::WriteOnly));
+        const QByteArray json = saved.readAll();
+        QVERIFY(json.contains("\"12345678\"") && bad.write(QByteArray(json).replace("70", "999")) &&
+                bad.flush());
+        m_typed = bad.fileName();
         rig.get<QAction>("Frm_OpenSettings")->trigger();
-        QVERIFY(rig.boxes.texts.value(0).startsWith(bad) && rig.value("ScrollThrow") == 100);
-        typed = path;
-        rig.get<QAction>("Frm_OpenSettings")->trigger();
-        QVERIFY(rig.value("ScrollThrow") == 70 && rig.form().gaugeInputs().RefThrow == 90);
+        QVERIFY(rig.boxes.texts.value(0).startsWith(m_typed) && rig.value("ScrollThrow") == 70);
+        QVERIFY(rig.text("LServoName") == "12345678" && rig.form().gaugeInputs().RefThrow == 90);
     }
 };
 

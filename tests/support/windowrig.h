@@ -33,12 +33,12 @@ public:
     }
     // Opens the window on a servo at COM1 (added here unless on real ports) and
     // connects; true when the window shows the servo.
-    bool openConnected() {
+    bool openConnected(const QByteArray &block = ExampleBlock) {
         if (!m_realPorts)
-            servos().add(1);
+            servos().add(1, block);
         open();
         click("Connect");
-        return editorsEnabled() && m_form->session().settingsBlock() == ExampleBlock;
+        return editorsEnabled() && m_form->session().settingsBlock() == block;
     }
     tessaro::app::Form1 &form() { return *m_form; }
 
@@ -53,6 +53,16 @@ public:
             .toString();
     }
     int value(const char *bar) const { return get(bar)->property("value").toInt(); }
+    QList<int> values(std::initializer_list<const char *> bars) const {
+        QList<int> result;
+        for (const char *bar : bars)
+            result << value(bar);
+        return result;
+    }
+    QString range(const char *bar) const {
+        return get(bar)->property("minimum").toString() + ".." +
+               get(bar)->property("maximum").toString();
+    }
     void setValue(const char *bar, int value) { get(bar)->setProperty("value", value); }
     // 1 for each control that is shown and enabled, else 0.
     QString onOff(std::initializer_list<const char *> names) const {
