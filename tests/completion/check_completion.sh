@@ -35,7 +35,6 @@ expect "--deadband${nl}--dry-run" --port COM1 set --d
 expect "--port${nl}--port-folder" --po
 expect "--json" read --j
 expect "" read --f
-expect "" write --f
 expect "COM2${nl}COM20${nl}COM21" --port COM2
 expect "set dir/rudder.json${nl}set dir/sub" write "set dir/"
 expect "" write "set dir/rudder.json" "set"
