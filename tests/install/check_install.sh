@@ -107,10 +107,8 @@ for f in /usr/share/tessaro/servop.gif /usr/share/fonts/truetype/liberation2/Lib
     /usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf; do
     grep -q "openat(.*\"$f\", O_RDONLY.*) = [0-9]" "$work/opened" || fail "the program did not read $f"
 done
-if ! command -v weston >/dev/null; then
-    echo "install_package: weston is not installed; the window was not tried under Wayland"
-elif ! dpkg-query -W -f='${Status}' qt6-wayland 2>/dev/null | grep -q 'ok installed'; then
-    echo "install_package: qt6-wayland is not installed; the window was not tried under Wayland"
+if ! command -v weston >/dev/null || ! dpkg-query -W -f='${Status}' qt6-wayland 2>/dev/null | grep -q 'ok installed'; then
+    echo "install_package: weston or qt6-wayland is not installed; the window was not tried under Wayland"
 else
     wl=$work/wayland.log
     XDG_RUNTIME_DIR="$work/rt" weston --backend=headless-backend.so --socket=tessaro --idle-time=0 \
