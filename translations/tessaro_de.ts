@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>Gauges</name>
+    <message>
+        <source>Throw</source>
+        <translation>Servoweg</translation>
+    </message>
+    <message>
+        <source>deg.</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>uS</source>
+        <translation>µs</translation>
+    </message>
+    <message>
+        <source>Deadband</source>
+        <translation>Totzone</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+</context>
+<context>
     <name>Link</name>
     <message>
         <source>SERVO NOT DETECTED!</source>
@@ -87,8 +122,19 @@
         <translation>--verbose oder --trace angeben, nicht beides</translation>
     </message>
     <message>
-        <source>--trace needs the name of a file</source>
-        <translation>--trace braucht einen Dateinamen</translation>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 ist mehrfach angegeben</translation>
+    </message>
+    <message>
+        <source>--%1 is given an empty value</source>
+        <translation>--%1 hat einen leeren Wert</translation>
+    </message>
+</context>
+<context>
+    <name>Output</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>die Standardausgabe lässt sich nicht schreiben: %1</translation>
     </message>
 </context>
 <context>
@@ -96,6 +142,29 @@
     <message>
         <source>Pulse width for %1 degrees</source>
         <translation>Impulsbreite für %1 Grad</translation>
+    </message>
+    <message>
+        <source>%1 uS</source>
+        <translation>%1 µs</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+</context>
+<context>
+    <name>ServoPort</name>
+    <message>
+        <source>the frame was sent, but the servo&apos;s acknowledgement never came, so the servo may already hold the new settings</source>
+        <translation>der Datenrahmen wurde gesendet, aber die Bestätigung des Servos kam nie an; das Servo hat die neuen Einstellungen womöglich schon übernommen</translation>
+    </message>
+    <message>
+        <source>; no backup was taken</source>
+        <translation>; es wurde keine Sicherung angelegt</translation>
+    </message>
+    <message>
+        <source>; its settings before are in %1, and  tessaro-cli restore %1  puts them back</source>
+        <translation>; seine vorherigen Einstellungen liegen in %1, und  tessaro-cli restore %1  stellt sie wieder her</translation>
     </message>
 </context>
 <context>
@@ -332,10 +401,6 @@ Rückgabewerte:
         <translation>%1: falsche Bestätigung: „%2“ erwartet, %3 erhalten</translation>
     </message>
     <message>
-        <source>none</source>
-        <translation>keine</translation>
-    </message>
-    <message>
         <source>dry run: nothing was sent</source>
         <translation>Probelauf: nichts gesendet</translation>
     </message>
@@ -390,6 +455,14 @@ Rückgabewerte:
     <message>
         <source>(unreadable: %1)</source>
         <translation>(unlesbar: %1)</translation>
+    </message>
+    <message>
+        <source>9  standard output could not be written</source>
+        <translation>9  die Standardausgabe konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>--%1 %2 is not a whole number</source>
+        <translation>--%1 %2 ist keine ganze Zahl</translation>
     </message>
 </context>
 <context>
@@ -625,8 +698,94 @@ NUTZUNG AUF EIGENE GEFAHR</translation>
         <translation>es wurden keine Einstellungen vom Servo gelesen</translation>
     </message>
     <message>
-        <source>no backup was made before programming: %1</source>
-        <translation>vor dem Programmieren wurde keine Sicherung angelegt: %1</translation>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open settings…</source>
+        <translation>Einstellungen ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>&amp;Save settings…</source>
+        <translation>Einstellungen &amp;speichern…</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>&amp;Restore a backup…</source>
+        <translation>Sicherung &amp;wiederherstellen…</translation>
+    </message>
+    <message>
+        <source>Open the &amp;backups folder</source>
+        <translation>Sicherungs&amp;ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>Settings files (*.json)</source>
+        <translation>Einstellungsdateien (*.json)</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Einstellungen speichern</translation>
+    </message>
+    <message>
+        <source>Open settings</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>The settings shown cannot be saved.</source>
+        <translation>Die angezeigten Einstellungen lassen sich nicht speichern.</translation>
+    </message>
+    <message>
+        <source>%1: throw %2, speed %3, centre %4, reverse %5, deadband %6</source>
+        <translation>%1: Servoweg %2, Geschwindigkeit %3, Mitte %4, Umkehr %5, Totzone %6</translation>
+    </message>
+    <message>
+        <source>There are no backups of this servo in %1.</source>
+        <translation>In %1 gibt es keine Sicherungen dieses Servos.</translation>
+    </message>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Backups, newest first:</source>
+        <translation>Sicherungen, neueste zuerst:</translation>
+    </message>
+    <message>
+        <source>The backups folder %1 cannot be opened.</source>
+        <translation>Der Sicherungsordner %1 lässt sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>No backup of the servo&apos;s settings could be written to %1.
+%2
+
+Program the servo without a backup?</source>
+        <translation>Die Einstellungen des Servos konnten nicht nach %1 gesichert werden.
+%2
+
+Das Servo ohne Sicherung programmieren?</translation>
+    </message>
+    <message>
+        <source>The servo may hold the new settings.</source>
+        <translation>Das Servo hat die neuen Einstellungen womöglich schon übernommen.</translation>
+    </message>
+    <message>
+        <source>No backup was taken before programming.</source>
+        <translation>Vor dem Programmieren wurde keine Sicherung angelegt.</translation>
+    </message>
+    <message>
+        <source>What it held before is in the backup %1; File, Restore a backup… loads it into the editors.</source>
+        <translation>Die vorherigen Einstellungen liegen in der Sicherung %1; Datei, Sicherung wiederherstellen… lädt sie in die Regler.</translation>
     </message>
 </context>
 <context>

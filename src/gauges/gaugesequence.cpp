@@ -5,6 +5,7 @@
 #include "settings/presets.h"
 #include "settings/readouts.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <stdexcept>
 #include <utility>
@@ -87,8 +88,12 @@ std::pair<double, double> zoneEnds(const ZoneSpec &zone, const GaugeInputs &in) 
     return {zone.start, zone.end};
 }
 
-void addLabel(platform::AngularMeter &m, int y, const char *text) {
-    m.addText(CentreX, y, QString::fromLatin1(text), QString::fromLatin1(LabelFont), LabelSize,
+QString faceText(const char *english) {
+    return QCoreApplication::translate("Gauges", english);
+}
+
+void addLabel(platform::AngularMeter &m, int y, const char *english) {
+    m.addText(CentreX, y, faceText(english), QString::fromLatin1(LabelFont), LabelSize,
               platform::TextColor, platform::Center, 0, false);
 }
 
@@ -134,11 +139,11 @@ QString gaugeReadout(const GaugeParams &gauge, qint16 v, const GaugeInputs &in) 
 }
 
 QString gaugeValueText(const GaugeParams &gauge, qint16 v, const GaugeInputs &in) {
-    return gaugeReadout(gauge, v, in) + QLatin1Char(' ') + QString::fromLatin1(gauge.unit);
+    return gaugeReadout(gauge, v, in) + QLatin1Char(' ') + faceText(gauge.unit);
 }
 
 QString gaugeDescription(const GaugeParams &gauge, qint16 v, const GaugeInputs &in) {
-    return QString::fromLatin1(gauge.name) + QLatin1Char(' ') + gaugeValueText(gauge, v, in);
+    return faceText(gauge.name) + QLatin1Char(' ') + gaugeValueText(gauge, v, in);
 }
 
 } // namespace tessaro::gauges

@@ -26,16 +26,22 @@ constexpr std::array<ZoneSpec, 1> PositionZones{{{0, 0, Green, ZoneEnds::Positio
 constexpr std::array<double, 2> BothSides{1, -1};
 constexpr std::array<double, 1> OneNeedle{1};
 
+// Names and units are English here; the drawing translates them in the "Gauges" context.
+// clang-format off
 constexpr std::array<GaugeParams, 5> Table{{
-    {"Throw", "deg.", -90, 90, 30, 20, 10, ThrowZones, 120, Reference::Throw, 0, true, BothSides},
-    {"Speed", "%", 0, 100, 30, 20, 10, {}, 120, Reference::Speed, 0, false, OneNeedle},
-    {"Center", "uS", 1000, 2000, 200, 100, 50, CentreZones, 115, Reference::Centre,
-     settings::CentrePulse, false, OneNeedle},
-    {"Deadband", "uS", 0, 16, 4, 2, 1, DeadbandZones, 120, Reference::Deadband, 0, false,
+    {QT_TRANSLATE_NOOP("Gauges", "Throw"), QT_TRANSLATE_NOOP("Gauges", "deg."),
+     -90, 90, 30, 20, 10, ThrowZones, 120, Reference::Throw, 0, true, BothSides},
+    {QT_TRANSLATE_NOOP("Gauges", "Speed"), QT_TRANSLATE_NOOP("Gauges", "%"),
+     0, 100, 30, 20, 10, {}, 120, Reference::Speed, 0, false, OneNeedle},
+    {QT_TRANSLATE_NOOP("Gauges", "Center"), QT_TRANSLATE_NOOP("Gauges", "uS"),
+     1000, 2000, 200, 100, 50, CentreZones, 115, Reference::Centre, settings::CentrePulse, false,
      OneNeedle},
-    {"Position", "deg.", -90, 90, 30, 20, 10, PositionZones, 120, Reference::None, 0, false,
-     OneNeedle},
+    {QT_TRANSLATE_NOOP("Gauges", "Deadband"), QT_TRANSLATE_NOOP("Gauges", "uS"),
+     0, 16, 4, 2, 1, DeadbandZones, 120, Reference::Deadband, 0, false, OneNeedle},
+    {QT_TRANSLATE_NOOP("Gauges", "Position"), QT_TRANSLATE_NOOP("Gauges", "deg."),
+     -90, 90, 30, 20, 10, PositionZones, 120, Reference::None, 0, false, OneNeedle},
 }};
+// clang-format on
 
 } // namespace
 

@@ -38,12 +38,13 @@ QString widthCaption(int position) {
 }
 
 QString widthText(qint16 pulse) {
-    return QStringLiteral("%1 uS").arg(pulse);
+    return QCoreApplication::translate("Readouts", "%1 uS").arg(pulse);
 }
 
 QString percentText(double percent) {
     // Through an integer, so that no "-0" can appear.
-    return QStringLiteral("%1 %").arg(static_cast<qint64>(halfAway(percent)));
+    return QCoreApplication::translate("Readouts", "%1 %")
+        .arg(static_cast<qint64>(halfAway(percent)));
 }
 
 ReadoutTexts readoutsFor(int position, int halfThrow, double throwScale, int centre) {

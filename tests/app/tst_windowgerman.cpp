@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QLineEdit>
 
 using namespace tessaro;
 
@@ -42,7 +43,10 @@ private slots:
         QTemporaryDir ports;
         app::Form1 w(link::PortLocator::onlyFolder(ports.path()));
         w.show();
-        QCOMPARE(w.findChild<QAbstractButton *>("Connect")->text(), QString("Verbinden"));
+        QCOMPARE(QStringList({w.findChild<QAbstractButton *>("Connect")->text(),
+                              w.findChild<QLineEdit *>("TWidth")->text(),
+                              w.findChild<QWidget *>("ChartCentre")->accessibleDescription()}),
+                 QStringList({"Verbinden", "1500 µs", "Mitte 1500 µs"}));
         checkWhole(w);
         about::frmAbout d;
         d.Form_Load();

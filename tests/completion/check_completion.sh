@@ -20,10 +20,8 @@ offers() { # what bash offers for the words given, sorted, one a line
              printf "%s\n" "${COMPREPLY[@]}" | sort' "$bash_file" tessaro-cli "$@"
 }
 expect() { # expect "WANTED LINES" WORDS...
-    want=$1
-    shift
-    got=$(offers "$@")
-    [ "$got" = "$want" ] || fail "bash, for '$*': offered '$got', expected '$want'"
+    want=$1 && shift && got=$(offers "$@") && [ "$got" = "$want" ] ||
+        fail "bash, for '$*': offered '$got', expected '$want'"
 }
 nl='
 '
@@ -35,7 +33,6 @@ expect "--deadband${nl}--dry-run" --port COM1 set --d
 expect "--port${nl}--port-folder" --po
 expect "--json" read --j
 expect "" read --f
-expect "" write --f
 expect "COM2${nl}COM20${nl}COM21" --port COM2
 expect "set dir/rudder.json${nl}set dir/sub" write "set dir/"
 expect "" write "set dir/rudder.json" "set"
@@ -50,9 +47,9 @@ zoffers() { # what zsh offers; the completion system's two calls print their arg
              _files() { print -r -- "files $*" }
              words=("$@"); CURRENT=$#; PREFIX=$words[CURRENT]; . "$0"' "$zsh_file" tessaro-cli "$@" | sort
 }
-[ "$(zoffers "")" = "backups${nl}ports${nl}read${nl}reset${nl}restore${nl}save${nl}set${nl}write" ] ||
-    fail "zsh offers commands: $(zoffers "")"
-[ "$(zoffers restore "")" = "$backup" ] || fail "zsh offers for restore: $(zoffers restore "")"
-[ "$(zoffers write "")" = "files -g *.json" ] || fail "zsh offers for write: $(zoffers write "")"
+zexpect() { want=$1 && shift && [ "$(zoffers "$@")" = "$want" ] || fail "zsh, for '$*': offered '$(zoffers "$@")'"; }
+zexpect "backups${nl}ports${nl}read${nl}reset${nl}restore${nl}save${nl}set${nl}write" ""
+zexpect "$backup" restore ""
+zexpect "files -g *.json" write ""
 zoffers read -- | grep -qx -- --json || fail "zsh offers no --json for read"
 echo "completion: bash and zsh offer commands, options, settings files and backups"
