@@ -13,17 +13,6 @@ using namespace tessaro;
 class TestWindowGerman : public QObject {
     Q_OBJECT
 
-    static void checkWhole(QWidget &top) {
-        for (QLabel *l : top.findChildren<QLabel *>()) {
-            const QRect room = l->contentsRect();
-            QVERIFY2(l->wordWrap() ? l->heightForWidth(room.width()) <= room.height()
-                                   : l->fontMetrics().horizontalAdvance(l->text()) <= room.width(),
-                     qPrintable(l->text()));
-        }
-        for (QAbstractButton *b : top.findChildren<QAbstractButton *>())
-            QVERIFY2(b->sizeHint().width() <= b->width(), qPrintable(b->text()));
-    }
-
 private slots:
     void languageFromTheDesktop_data() {
         QTest::addColumn<QByteArrayList>("env"); // LC_ALL, LANG, LANGUAGE
@@ -47,12 +36,12 @@ private slots:
                               w.findChild<QLineEdit *>("TWidth")->text(),
                               w.findChild<QWidget *>("ChartCentre")->accessibleDescription()}),
                  QStringList({"Verbinden", "1500 µs", "Mitte 1500 µs"}));
-        checkWhole(w);
+        QCOMPARE(clippedText(w), QString());
         about::frmAbout d;
         d.Form_Load();
         d.show();
         QCOMPARE(d.windowTitle(), QString("Über Tessaro"));
-        checkWhole(d);
+        QCOMPARE(clippedText(d), QString());
         QFile ts(QStringLiteral(TESSARO_SOURCE_DIR "/translations/tessaro_de.ts"));
         QVERIFY(ts.open(QIODevice::ReadOnly));
         QCOMPARE(ts.readAll().count("type=\"unfinished\""), 0);

@@ -131,13 +131,7 @@ private slots:
 
     void textsFitTheirControls() {
         m_rig.get<QLabel>("LServoName")->setText(QStringLiteral("WWWWWWWW"));
-        for (QWidget *w : m_form->centralWidget()->findChildren<QWidget *>()) {
-            auto *label = qobject_cast<QLabel *>(w);
-            if (label && (label->wordWrap() || label->text().isEmpty()))
-                continue;
-            if (label || qobject_cast<QAbstractButton *>(w))
-                QVERIFY2(w->sizeHint().width() <= w->width(), qPrintable(w->objectName()));
-        }
+        QCOMPARE(clippedText(*m_form), QString());
     }
 };
 

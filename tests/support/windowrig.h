@@ -11,6 +11,20 @@
 #include <QLabel>
 #include <QTest>
 
+// The name and text of the first label or button under top that does not show
+// its text whole; empty when every one does.
+inline QString clippedText(const QWidget &top) {
+    for (const QWidget *w : top.findChildren<QWidget *>()) {
+        const auto *l = qobject_cast<const QLabel *>(w);
+        const QRect room = w->contentsRect();
+        if (l ? (l->wordWrap() ? l->heightForWidth(room.width()) > room.height()
+                               : l->fontMetrics().horizontalAdvance(l->text()) > room.width())
+              : w->inherits("QAbstractButton") && w->sizeHint().width() > w->width())
+            return w->objectName() + QLatin1Char(' ') + w->property("text").toString();
+    }
+    return {};
+}
+
 class WindowRig {
 public:
     // Real ports: the window opens <folder>/COMn through the serial port itself.
