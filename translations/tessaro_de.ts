@@ -102,6 +102,10 @@
         <source>Subscript out of range: no port is selected</source>
         <translation>Index außerhalb des Bereichs: kein Port gewählt</translation>
     </message>
+    <message>
+        <source>the link loops back on itself</source>
+        <translation>der Link verweist im Kreis auf sich selbst</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -165,6 +169,10 @@
     <message>
         <source>; its settings before are in %1, and  tessaro-cli restore %1  puts them back</source>
         <translation>; seine vorherigen Einstellungen liegen in %1, und  tessaro-cli restore %1  stellt sie wieder her</translation>
+    </message>
+    <message>
+        <source>the servo acknowledged the new settings, but they were not read back</source>
+        <translation>das Servo hat die neuen Einstellungen bestätigt, aber sie wurden nicht zurückgelesen</translation>
     </message>
 </context>
 <context>
@@ -464,6 +472,26 @@ Rückgabewerte:
         <source>--%1 %2 is not a whole number</source>
         <translation>--%1 %2 ist keine ganze Zahl</translation>
     </message>
+    <message>
+        <source>130  interrupted by SIGINT (Ctrl+C); nothing more was sent</source>
+        <translation>130  durch SIGINT (Ctrl+C) abgebrochen; nichts weiter gesendet</translation>
+    </message>
+    <message>
+        <source>143  ended by SIGTERM; nothing more was sent</source>
+        <translation>143  durch SIGTERM beendet; nichts weiter gesendet</translation>
+    </message>
+    <message>
+        <source>interrupted by %1</source>
+        <translation>durch %1 abgebrochen</translation>
+    </message>
+    <message>
+        <source>; nothing more was sent</source>
+        <translation>; nichts weiter gesendet</translation>
+    </message>
+    <message>
+        <source>%1: the servo&apos;s replies never passed the checksum</source>
+        <translation>%1: keine Antwort des Servos hatte eine gültige Prüfsumme</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -502,6 +530,10 @@ Rückgabewerte:
     <message>
         <source>--trace: %1</source>
         <translation>--trace: %1</translation>
+    </message>
+    <message>
+        <source>Ctrl+C will end the program without a word: its signal pipe cannot be made</source>
+        <translation>Ctrl+C beendet das Programm ohne jede Meldung: seine Signal-Pipe lässt sich nicht anlegen</translation>
     </message>
 </context>
 <context>
@@ -869,6 +901,54 @@ Das Servo ohne Sicherung programmieren?</translation>
     <message>
         <source>cannot be read: %1</source>
         <translation>lässt sich nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>not JSON: %1 at offset %2</source>
+        <translation>kein JSON: %1 an Stelle %2</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>field %1 appears more than once</source>
+        <translation>Feld %1 kommt mehrfach vor</translation>
+    </message>
+    <message>
+        <source>field %1 is not a settings field</source>
+        <translation>Feld %1 ist kein Einstellungsfeld</translation>
+    </message>
+    <message>
+        <source>field %1 is missing</source>
+        <translation>Feld %1 fehlt</translation>
+    </message>
+    <message>
+        <source>field %1: %2 is not %3, the format this program reads</source>
+        <translation>Feld %1: %2 ist nicht %3, das Format, das dieses Programm liest</translation>
+    </message>
+    <message>
+        <source>field %1: %2 is not %3 hex digits</source>
+        <translation>Feld %1: %2 besteht nicht aus %3 Hex-Ziffern</translation>
+    </message>
+    <message>
+        <source>field %1: %2 differs from the name in the block, %3</source>
+        <translation>Feld %1: %2 weicht vom Namen %3 im Block ab</translation>
+    </message>
+    <message>
+        <source>field %1: %2 is outside %3 to %4</source>
+        <translation>Feld %1: %2 liegt außerhalb von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>field %1: %2 is not a whole number from %3 to %4</source>
+        <translation>Feld %1: %2 ist keine ganze Zahl von %3 bis %4</translation>
     </message>
 </context>
 </TS>

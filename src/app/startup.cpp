@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -37,7 +38,10 @@ void Form1::Form_Load() {
     LProg->setEnabled(false);
     Fr_Prog->setEnabled(false);
     CmbServo->setEnabled(false);
-    CmbServo->addItems(settings::TxEntryNames);
+    // Shown translated; the list is read by index, never by its text.
+    for (const QString &name : settings::TxEntryNames)
+        CmbServo->addItem(
+            QCoreApplication::translate("tessaro::settings", name.toUtf8().constData()));
     CmbServo->setCurrentIndex(-1);
     // 14. and 15. The link starts with eight blanks for a name.
     LServoName->clear();

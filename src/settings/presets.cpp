@@ -19,9 +19,14 @@ constexpr std::array<TxPreset, TxEntryCount - 1> Makes = {{
 
 } // namespace
 
-const QStringList TxEntryNames = {QStringLiteral("Unknown"), QStringLiteral("Standard"),
-                                  QStringLiteral("Futaba"),  QStringLiteral("Hitec"),
-                                  QStringLiteral("JR"),      QStringLiteral("Multiplex")};
+// The window shows the first two in the user's language; makes are names.
+const QStringList TxEntryNames = {
+    QStringLiteral(QT_TRANSLATE_NOOP("tessaro::settings", "Unknown")),
+    QStringLiteral(QT_TRANSLATE_NOOP("tessaro::settings", "Standard")),
+    QStringLiteral("Futaba"),
+    QStringLiteral("Hitec"),
+    QStringLiteral("JR"),
+    QStringLiteral("Multiplex")};
 
 std::optional<TxPreset> txPreset(int index) {
     if (index <= UnknownIndex || index >= TxEntryCount)

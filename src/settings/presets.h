@@ -10,7 +10,7 @@ namespace tessaro::settings {
 inline constexpr int UnknownIndex = 0;
 inline constexpr int TxEntryCount = 6;
 inline constexpr int StandardIndex = 1;
-// The list's entries, in list order.
+// The list's entries, in list order, in English; "tessaro::settings" translates them.
 extern const QStringList TxEntryNames;
 
 // A make's pulse-width swing at full travel, as a share of the 450 uS that

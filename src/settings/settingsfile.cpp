@@ -3,6 +3,7 @@
 #include "settings/codepage.h"
 #include "settings/wholefile.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -16,6 +17,10 @@ namespace {
 const char *const FormatKey = "format";
 const char *const NameKey = "name";
 const char *const BlockKey = "block";
+
+QString tr(const char *text) {
+    return QCoreApplication::translate("tessaro::settings", text);
+}
 
 // One JSON value as compact text, escaped the way the file would hold it.
 QByteArray jsonText(const QJsonValue &v) {
@@ -120,20 +125,20 @@ LoadResult parseSettings(const QByteArray &json, const QString &fileName) {
     const auto fail = [&fileName](const QString &problem, const QString &field = {}) {
         return LoadResult{std::nullopt, {fileName, field, 0, problem}};
     };
-    // problem follows the quoted name: " is missing", ": 150 is outside 30 to 140".
-    // Every arg() below substitutes in one pass: file text may hold "%2".
-    const auto fieldFail = [&fail](const QString &key, const QString &problem) {
-        return fail(QStringLiteral("field %1%2").arg(shownJson(key), problem), key);
+    // Whole sentences, so that a translation can order them its own way; %1 is
+    // the quoted field name. Every arg() substitutes in one pass: file text may hold "%2".
+    const auto fieldFail = [&fail](const QString &key, const char *sentence, const auto &...args) {
+        return fail(tr(sentence).arg(shownJson(key), args...), key);
     };
 
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
     if (doc.isNull())
-        return fail(QStringLiteral("not JSON: %1 at offset %2")
-                        .arg(parseError.errorString())
-                        .arg(std::max(parseError.offset - 1, 0)));
+        return fail(tr("not JSON: %1 at offset %2")
+                        .arg(parseError.errorString(),
+                             QString::number(std::max(parseError.offset - 1, 0))));
     if (!doc.isObject())
-        return fail(QStringLiteral("not a JSON object"));
+        return fail(tr("not a JSON object"));
     const QJsonObject obj = doc.object();
 
     QStringList known{QLatin1String(FormatKey), QLatin1String(NameKey), QLatin1String(BlockKey)};
@@ -142,27 +147,31 @@ LoadResult parseSettings(const QByteArray &json, const QString &fileName) {
     QStringList seen;
     for (const QString &key : topLevelKeys(json)) {
         if (seen.contains(key))
-            return fieldFail(key, QStringLiteral(" appears more than once"));
+            return fieldFail(
+                key, QT_TRANSLATE_NOOP("tessaro::settings", "field %1 appears more than once"));
         if (!known.contains(key))
-            return fieldFail(key, QStringLiteral(" is not a settings field"));
+            return fieldFail(
+                key, QT_TRANSLATE_NOOP("tessaro::settings", "field %1 is not a settings field"));
         seen << key;
     }
     for (const QString &key : known)
         if (!obj.contains(key))
-            return fieldFail(key, QStringLiteral(" is missing"));
+            return fieldFail(key, QT_TRANSLATE_NOOP("tessaro::settings", "field %1 is missing"));
 
     const QJsonValue format = obj.value(QLatin1String(FormatKey));
     if (wholeNumber(format) != FileFormat)
         return fieldFail(QLatin1String(FormatKey),
-                         QStringLiteral(": %1 is not %2, the format this program reads")
-                             .arg(shownJson(format), QString::number(FileFormat)));
+                         QT_TRANSLATE_NOOP("tessaro::settings",
+                                           "field %1: %2 is not %3, the format this program reads"),
+                         shownJson(format), QString::number(FileFormat));
 
     const QJsonValue hex = obj.value(QLatin1String(BlockKey));
     const auto bytes = blockFromHex(hex);
     if (!bytes)
-        return fieldFail(QLatin1String(BlockKey),
-                         QStringLiteral(": %1 is not %2 hex digits")
-                             .arg(shownJson(hex), QString::number(2 * BlockLength)));
+        return fieldFail(
+            QLatin1String(BlockKey),
+            QT_TRANSLATE_NOOP("tessaro::settings", "field %1: %2 is not %3 hex digits"),
+            shownJson(hex), QString::number(2 * BlockLength));
     ServoSettings s{*bytes, {}};
 
     // The block is where the name bytes come from; a name edited in the file
@@ -171,8 +180,9 @@ LoadResult parseSettings(const QByteArray &json, const QString &fileName) {
     const QString blockName = fromWindows1252(s.name());
     if (name != QJsonValue(blockName))
         return fieldFail(QLatin1String(NameKey),
-                         QStringLiteral(": %1 differs from the name in the block, %2")
-                             .arg(shownJson(name), shownJson(blockName)));
+                         QT_TRANSLATE_NOOP("tessaro::settings",
+                                           "field %1: %2 differs from the name in the block, %3"),
+                         shownJson(name), shownJson(blockName));
 
     for (const Field &f : Fields) {
         const QJsonValue v = obj.value(QLatin1String(f.key));
@@ -180,10 +190,10 @@ LoadResult parseSettings(const QByteArray &json, const QString &fileName) {
         if (!n || !f.range.contains(*n))
             return fieldFail(
                 QLatin1String(f.key),
-                QStringLiteral(": %1 is %2 %3 to %4")
-                    .arg(shownJson(v),
-                         n ? QStringLiteral("outside") : QStringLiteral("not a whole number from"),
-                         QString::number(f.range.min), QString::number(f.range.max)));
+                n ? QT_TRANSLATE_NOOP("tessaro::settings", "field %1: %2 is outside %3 to %4")
+                  : QT_TRANSLATE_NOOP("tessaro::settings",
+                                      "field %1: %2 is not a whole number from %3 to %4"),
+                shownJson(v), QString::number(f.range.min), QString::number(f.range.max));
         s.values.*f.member = *n;
     }
     return {s, {}};
