@@ -184,12 +184,15 @@ private slots:
         QVERIFY(s);
         settingsFile(QStringLiteral("bad.json"), ExampleBlock, "\"throw\": 90", "\"throw\": 150");
         settingsFile(QStringLiteral("other.json"), ExampleBlock);
-        settingsFile(QStringLiteral("own.json"), s->block());
+        // The servo's own settings; for a block no editor can show, the example's.
+        const settings::ServoSettings own =
+            settings::settingsFromBlock(s->block())
+                .value_or(*settings::settingsFromBlock(ExampleBlock));
+        settingsFile(QStringLiteral("own.json"), own.block);
         // COM3 leads nowhere, COM5 to itself.
         QVERIFY(QFile::link(path(QStringLiteral("gone")), portFolder() + QStringLiteral("/COM3")) &&
                 QFile::link(portFolder() + "/COM5", portFolder() + "/COM5"));
-        QVERIFY(!settings::saveBackup(*settings::settingsFromBlock(s->block()),
-                                      QDateTime::currentDateTimeUtc(),
+        QVERIFY(!settings::saveBackup(own, QDateTime::currentDateTimeUtc(),
                                       path(QStringLiteral("data/tessaro/backups")))
                      .failure);
         if (setup == "data home is a file")
