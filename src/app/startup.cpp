@@ -5,7 +5,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -38,10 +37,8 @@ void Form1::Form_Load() {
     LProg->setEnabled(false);
     Fr_Prog->setEnabled(false);
     CmbServo->setEnabled(false);
-    // Shown translated; the list is read by index, never by its text.
-    for (const QString &name : settings::TxEntryNames)
-        CmbServo->addItem(
-            QCoreApplication::translate("tessaro::settings", name.toUtf8().constData()));
+    // The list is read by index, never by its text.
+    CmbServo->addItems(settings::shownTxEntryNames());
     CmbServo->setCurrentIndex(-1);
     // 14. and 15. The link starts with eight blanks for a name.
     LServoName->clear();

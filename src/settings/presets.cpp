@@ -1,5 +1,6 @@
 #include "settings/presets.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace tessaro::settings {
@@ -27,6 +28,13 @@ const QStringList TxEntryNames = {
     QStringLiteral("Hitec"),
     QStringLiteral("JR"),
     QStringLiteral("Multiplex")};
+
+QStringList shownTxEntryNames() {
+    QStringList shown;
+    for (const QString &name : TxEntryNames)
+        shown << QCoreApplication::translate("tessaro::settings", name.toUtf8().constData());
+    return shown;
+}
 
 std::optional<TxPreset> txPreset(int index) {
     if (index <= UnknownIndex || index >= TxEntryCount)

@@ -10,8 +10,10 @@ namespace tessaro::settings {
 inline constexpr int UnknownIndex = 0;
 inline constexpr int TxEntryCount = 6;
 inline constexpr int StandardIndex = 1;
-// The list's entries, in list order, in English; "tessaro::settings" translates them.
+// The list's entries, in list order, in English.
 extern const QStringList TxEntryNames;
+// The same entries as the window shows them, in the user's language.
+QStringList shownTxEntryNames();
 
 // A make's pulse-width swing at full travel, as a share of the 450 uS that
 // a test position of HalfThrow degrees adds.

@@ -172,9 +172,12 @@ int ServoPort::connect() {
     if (errors == static_cast<int>(table.size()))
         return Exit::PortUnusable;
     if (!silent.isEmpty())
-        message(QCoreApplication::translate("cli", "no servo answered on %1")
-                    .arg(silent.join(QStringLiteral(", "))));
+        message(noReplyText(silent.join(QStringLiteral(", "))));
     return Exit::NoServo;
+}
+
+QString ServoPort::noReplyText(const QString &ports) {
+    return QCoreApplication::translate("cli", "no servo answered on %1").arg(ports);
 }
 
 QString ServoPort::checksumText(const QString &port) {
@@ -198,8 +201,7 @@ int ServoPort::readResult(const link::ReadOutcome &outcome) {
     case ReadStatus::NoReply:
         if (outcome.lastVerdict == link::ReplyCheck::ChecksumMismatch)
             return fail(Exit::NoServo, checksumText(portName()));
-        return fail(Exit::NoServo,
-                    QCoreApplication::translate("cli", "no servo answered on %1").arg(portName()));
+        return fail(Exit::NoServo, noReplyText(portName()));
     case ReadStatus::Error:
         break;
     }

@@ -47,6 +47,7 @@ public:
 private:
     ServoPort(link::PortLocator locator, int wanted);
     int readResult(const link::ReadOutcome &outcome);
+    static QString noReplyText(const QString &ports);
     static QString checksumText(const QString &port);
 
     link::Session m_session;
