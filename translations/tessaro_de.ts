@@ -106,6 +106,22 @@
         <source>the link loops back on itself</source>
         <translation>der Link verweist im Kreis auf sich selbst</translation>
     </message>
+    <message>
+        <source>The adapter %1 is present, but this user may not open it. It belongs to the group &apos;%2&apos;: join it with  sudo adduser $USER %2  and log in again (a new login is needed), or install the udev rule 60-tessaro.rules that comes with the package, which lets the desktop user open the adapter.</source>
+        <translation>Der Adapter %1 ist vorhanden, aber dieser Benutzer darf ihn nicht öffnen. Er gehört der Gruppe &apos;%2&apos;: ihr mit  sudo adduser $USER %2  beitreten und neu anmelden (eine neue Anmeldung ist nötig), oder die udev-Regel 60-tessaro.rules aus dem Paket installieren, mit der der Desktop-Benutzer den Adapter öffnen darf.</translation>
+    </message>
+    <message>
+        <source>The adapter %1 is held by another program: %2. Close that program, then try again.</source>
+        <translation>Der Adapter %1 wird von einem anderen Programm belegt: %2. Dieses Programm schließen, dann erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>The adapter %1 is held by another program. The usual holders are ModemManager and brltty; stop them or install the udev rule 60-tessaro.rules, which keeps ModemManager away.</source>
+        <translation>Der Adapter %1 wird von einem anderen Programm belegt. Meist sind es ModemManager und brltty; diese beenden oder die udev-Regel 60-tessaro.rules installieren, die ModemManager fernhält.</translation>
+    </message>
+    <message>
+        <source>No USB serial adapter is present. Check the cable between the adapter and the computer; the command  sudo dmesg  shows whether the system saw the adapter when it was plugged in.</source>
+        <translation>Es ist kein USB-Seriell-Adapter angeschlossen. Das Kabel zwischen Adapter und Computer prüfen; der Befehl  sudo dmesg  zeigt, ob das System den Adapter beim Einstecken erkannt hat.</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

@@ -32,7 +32,8 @@ QString ownerGroup(const QString &device) {
 
 QString permissionText(const QString &device) {
     const QString group = ownerGroup(device);
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "Link",
                "The adapter %1 is present, but this user may not open it. It belongs to the "
                "group '%2': join it with  sudo adduser $USER %2  and log in again (a new login "
                "is needed), or install the udev rule 60-tessaro.rules that comes with the "
@@ -113,12 +114,14 @@ QString busyText(const QString &device, const QStringList &lockFolders) {
             folders << f;
     const QString holder = liveLockHolder(device, folders);
     if (!holder.isEmpty())
-        return QStringLiteral("The adapter %1 is held by another program: %2. Close that "
-                              "program, then try again.")
+        return QCoreApplication::translate(
+                   "Link", "The adapter %1 is held by another program: %2. Close that "
+                           "program, then try again.")
             .arg(device, holder);
-    return QStringLiteral("The adapter %1 is held by another program. The usual holders are "
-                          "ModemManager and brltty; stop them or install the udev rule "
-                          "60-tessaro.rules, which keeps ModemManager away.")
+    return QCoreApplication::translate(
+               "Link", "The adapter %1 is held by another program. The usual holders are "
+                       "ModemManager and brltty; stop them or install the udev rule "
+                       "60-tessaro.rules, which keeps ModemManager away.")
         .arg(device);
 }
 
@@ -149,9 +152,10 @@ QString noUsablePortText(const std::vector<PortProbe> &refused) {
                 return p.failure.words.isEmpty() ? openFailureText(kind, p.device())
                                                  : p.failure.words;
     }
-    return QStringLiteral("No USB serial adapter is present. Check the cable between the "
-                          "adapter and the computer; the command  sudo dmesg  shows whether "
-                          "the system saw the adapter when it was plugged in.");
+    return QCoreApplication::translate(
+        "Link", "No USB serial adapter is present. Check the cable between the "
+                "adapter and the computer; the command  sudo dmesg  shows whether "
+                "the system saw the adapter when it was plugged in.");
 }
 
 } // namespace tessaro::link
