@@ -6,7 +6,32 @@
 
 namespace tessaro::settings {
 
+// Built by name only: FileFailure::at(path).saying(words), with inField and
+// withSystemError where they apply. Its three texts could swap in braces.
 struct FileFailure {
+    FileFailure() = default; // no failure; declared, so braces cannot fill the slots in order
+
+    static FileFailure at(const QString &file) {
+        FileFailure f;
+        f.path = file;
+        return f;
+    }
+    FileFailure saying(const QString &what) const {
+        FileFailure f = *this;
+        f.words = what;
+        return f;
+    }
+    FileFailure inField(const QString &key) const {
+        FileFailure f = *this;
+        f.field = key;
+        return f;
+    }
+    FileFailure withSystemError(int error) const {
+        FileFailure f = *this;
+        f.systemError = error;
+        return f;
+    }
+
     QString path;        // the file, or the folder, at fault
     QString field;       // the settings field at fault; empty when the file as a whole is
     int systemError = 0; // errno, 0 when unknown

@@ -123,7 +123,7 @@ QByteArray settingsJson(const ServoSettings &s) {
 
 LoadResult parseSettings(const QByteArray &json, const QString &fileName) {
     const auto fail = [&fileName](const QString &problem, const QString &field = {}) {
-        return LoadResult{std::nullopt, {fileName, field, 0, problem}};
+        return LoadResult{std::nullopt, FileFailure::at(fileName).saying(problem).inField(field)};
     };
     // Whole sentences, so that a translation can order them its own way; %1 is
     // the quoted field name. Every arg() substitutes in one pass: file text may hold "%2".
