@@ -1,8 +1,8 @@
 #include "settings/backups.h"
 
+#include "settings/translate.h"
 #include "settings/wholefile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,10 +39,6 @@ QString safeName(QByteArray name) {
     if (name.startsWith('.'))
         name[0] = '_';
     return name.isEmpty() ? QStringLiteral("servo") : QString::fromLatin1(name);
-}
-
-QString tr(const char *text) {
-    return QCoreApplication::translate("tessaro::settings", text);
 }
 
 // Anyone else able to write here could plant or replace a backup that restore then programs.

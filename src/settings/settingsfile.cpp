@@ -1,9 +1,9 @@
 #include "settings/settingsfile.h"
 
 #include "settings/codepage.h"
+#include "settings/translate.h"
 #include "settings/wholefile.h"
 
-#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -17,10 +17,6 @@ namespace {
 const char *const FormatKey = "format";
 const char *const NameKey = "name";
 const char *const BlockKey = "block";
-
-QString tr(const char *text) {
-    return QCoreApplication::translate("tessaro::settings", text);
-}
 
 // One JSON value as compact text, escaped the way the file would hold it.
 QByteArray jsonText(const QJsonValue &v) {

@@ -1,6 +1,7 @@
 #include "settings/wholefile.h"
 
-#include <QCoreApplication>
+#include "settings/translate.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -13,10 +14,6 @@
 namespace tessaro::settings {
 
 namespace {
-
-QString tr(const char *text) {
-    return QCoreApplication::translate("tessaro::settings", text);
-}
 
 FileFailure systemFailure(const QString &path, int error, const char *what) {
     return FileFailure::at(path)

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "link/session.h"
-#include "responder.h"
+#include "servoemu/responder.h"
 
 #include <QTemporaryDir>
 #include <functional>

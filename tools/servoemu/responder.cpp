@@ -1,4 +1,4 @@
-#include "responder.h"
+#include "servoemu/responder.h"
 
 #include "link/protocol.h"
 #include "settings/codepage.h"
