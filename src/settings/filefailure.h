@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <utility>
 
 namespace tessaro::settings {
 
@@ -12,24 +13,16 @@ struct FileFailure {
     FileFailure() = default; // no failure; declared, so braces cannot fill the slots in order
 
     static FileFailure at(const QString &file) {
-        FileFailure f;
-        f.path = file;
-        return f;
+        return FileFailure().set(&FileFailure::path, file);
     }
-    FileFailure saying(const QString &what) const {
-        FileFailure f = *this;
-        f.words = what;
-        return f;
+    FileFailure saying(const QString &what) && {
+        return std::move(*this).set(&FileFailure::words, what);
     }
-    FileFailure inField(const QString &key) const {
-        FileFailure f = *this;
-        f.field = key;
-        return f;
+    FileFailure inField(const QString &key) && {
+        return std::move(*this).set(&FileFailure::field, key);
     }
-    FileFailure withSystemError(int error) const {
-        FileFailure f = *this;
-        f.systemError = error;
-        return f;
+    FileFailure withSystemError(int error) && {
+        return std::move(*this).set(&FileFailure::systemError, error);
     }
 
     QString path;        // the file, or the folder, at fault
@@ -40,6 +33,12 @@ struct FileFailure {
     explicit operator bool() const { return !words.isEmpty(); }
     // "path: words", or the words alone when no file is at fault.
     QString text() const { return path.isEmpty() ? words : path + QStringLiteral(": ") + words; }
+
+private:
+    template <typename T> FileFailure set(T FileFailure::*slot, const T &value) && {
+        this->*slot = value;
+        return std::move(*this);
+    }
 };
 
 } // namespace tessaro::settings
