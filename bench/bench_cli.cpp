@@ -2,7 +2,7 @@
 // against one read's floor plus the time a process takes to start and end.
 #include "link/portlocator.h"
 #include "link/protocol.h"
-#include "servoemulator.h"
+#include "servoemu/servoemulator.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

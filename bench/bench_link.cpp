@@ -7,7 +7,7 @@
 #include "link/protocol.h"
 #include "link/session.h"
 #include "link/trace.h"
-#include "servoemulator.h"
+#include "servoemu/servoemulator.h"
 
 #include <QApplication>
 #include <QLabel>

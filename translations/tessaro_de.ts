@@ -835,6 +835,10 @@ Das Servo ohne Sicherung programmieren?</translation>
         <source>What it held before is in the backup %1; File, Restore a backup… loads it into the editors.</source>
         <translation>Die vorherigen Einstellungen liegen in der Sicherung %1; Datei, Sicherung wiederherstellen… lädt sie in die Regler.</translation>
     </message>
+    <message>
+        <source>The gauge cannot be drawn: %1</source>
+        <translation>Die Anzeige kann nicht gezeichnet werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::settings</name>

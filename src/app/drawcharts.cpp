@@ -1,8 +1,9 @@
 // The five gauges of the main window: each draws its picture from the window's values and
 // hands it to its viewer. The picture is handed over only once it is complete, so a failure
-// while drawing (an exception, passed on to the caller) leaves the viewer's old picture.
+// while drawing leaves the viewer's old picture.
 #include "app/form1.h"
 #include "platform/chartviewer.h"
+#include "platform/messagebox.h"
 
 #include <QScrollBar>
 
@@ -15,12 +16,20 @@ namespace {
 void showGauge(ChartViewer *viewer, QScrollBar *editor, gauges::GaugeId id, qint16 v,
                const gauges::GaugeInputs &in) {
     const gauges::GaugeParams &gauge = gauges::gaugeParams(id);
-    const QImage picture = gauges::drawGauge(gauge, v, in, viewer->devicePixelRatioF());
-    const QString description = gauges::gaugeDescription(gauge, v, in);
-    const QString shown = gauges::gaugeValueText(gauge, v, in);
-    viewer->setPicture(picture);
-    viewer->setAccessibleDescription(description);
-    editor->setAccessibleDescription(shown);
+    // Every gauge is drawn under a slot or an event handler: a broken contract in the drawing
+    // (the chart's exceptions) stops here, at the edge, and is said in a box.
+    try {
+        const QImage picture = gauges::drawGauge(gauge, v, in, viewer->devicePixelRatioF());
+        const QString description = gauges::gaugeDescription(gauge, v, in);
+        const QString shown = gauges::gaugeValueText(gauge, v, in);
+        viewer->setPicture(picture);
+        viewer->setAccessibleDescription(description);
+        editor->setAccessibleDescription(shown);
+    } catch (const std::exception &e) {
+        platform::showMessage(
+            viewer->window(),
+            Form1::tr("The gauge cannot be drawn: %1").arg(QString::fromLocal8Bit(e.what())));
+    }
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <tuple>
 
 namespace tessaro::app {
 
@@ -106,6 +107,18 @@ ChartViewer *makeGauge(QWidget *parent, const char *name, QPoint at, const QStri
     return c;
 }
 
+// One editor, top pixels down its frame: its title, its unit, its gauge and the bar under it,
+// which a screen reader names by the title.
+std::pair<ChartViewer *, QScrollBar *> makeEditor(QWidget *frame, int top, const QString &title,
+                                                  const QString &unit, const char *chart,
+                                                  const QString &gauge, const char *scroll,
+                                                  settings::Range range) {
+    makeLabel(frame, title, {4, top + 6, 161, 14}, true);
+    makeLabel(frame, unit, {4, top + 20, 161, 14}, false);
+    ChartViewer *viewer = makeGauge(frame, chart, {9, top + 35}, gauge);
+    return {viewer, makeScroll(frame, scroll, {9, top + 127}, range, title)};
+}
+
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, QRect geometry) {
     auto *b = make<QPushButton>(parent, name, geometry);
     b->setText(text);
@@ -170,31 +183,31 @@ void Form1::buildControls() {
     Picture1->setPixmap(
         platform::loadPicture(QStringLiteral(":/pictures/logo.png"), devicePixelRatioF()));
 
-    // Throw and speed.
+    // Throw and speed, then centre and deadband: two editors to a frame, one above the other.
     Fr_ThrowSpeed = makeFrame(client, "Fr_ThrowSpeed", {8, 96, 169, 297});
-    makeLabel(Fr_ThrowSpeed, tr("Right/Left Deflection"), {4, 6, 161, 14}, true);
-    makeLabel(Fr_ThrowSpeed, tr("(degrees)"), {4, 20, 161, 14}, false);
-    ChartThrow = makeGauge(Fr_ThrowSpeed, "ChartThrow", {9, 35}, tr("Throw gauge"));
-    ScrollThrow = makeScroll(Fr_ThrowSpeed, "ScrollThrow", {9, 127}, settings::ThrowRange,
-                             tr("Right/Left Deflection"));
-    makeLabel(Fr_ThrowSpeed, tr("Speed"), {4, 150, 161, 14}, true);
-    makeLabel(Fr_ThrowSpeed, tr("(1 - 100 % of maximum)"), {4, 164, 161, 14}, false);
-    ChartSpeed = makeGauge(Fr_ThrowSpeed, "ChartSpeed", {9, 179}, tr("Speed gauge"));
-    ScrollSpeed =
-        makeScroll(Fr_ThrowSpeed, "ScrollSpeed", {9, 271}, settings::SpeedRange, tr("Speed"));
-
-    // Centre and deadband.
     Fr_CentreDead = makeFrame(client, "Fr_CentreDead", {184, 96, 169, 297});
-    makeLabel(Fr_CentreDead, tr("Servo Center"), {4, 6, 161, 14}, true);
-    makeLabel(Fr_CentreDead, tr("(1500+/-127 uS)"), {4, 20, 161, 14}, false);
-    ChartCentre = makeGauge(Fr_CentreDead, "ChartCentre", {9, 35}, tr("Servo Center gauge"));
-    ScrollCentre = makeScroll(Fr_CentreDead, "ScrollCentre", {9, 127}, settings::CentreRange,
-                              tr("Servo Center"));
-    makeLabel(Fr_CentreDead, tr("Deadband Width"), {4, 150, 161, 14}, true);
-    makeLabel(Fr_CentreDead, tr(" (0 - 16 uS)"), {4, 164, 161, 14}, false);
-    ChartDeadband = makeGauge(Fr_CentreDead, "ChartDeadband", {9, 179}, tr("Deadband gauge"));
-    ScrollDeadband = makeScroll(Fr_CentreDead, "ScrollDeadband", {9, 271}, settings::DeadbandRange,
-                                tr("Deadband Width"));
+    struct Editor {
+        QFrame *frame;
+        int top;
+        ChartViewer *&chart;
+        QScrollBar *&scroll;
+        const char *chartName, *scrollName;
+        QString title, unit, gauge;
+        settings::Range range;
+    };
+    const Editor editors[] = {
+        {Fr_ThrowSpeed, 0, ChartThrow, ScrollThrow, "ChartThrow", "ScrollThrow",
+         tr("Right/Left Deflection"), tr("(degrees)"), tr("Throw gauge"), settings::ThrowRange},
+        {Fr_ThrowSpeed, 144, ChartSpeed, ScrollSpeed, "ChartSpeed", "ScrollSpeed", tr("Speed"),
+         tr("(1 - 100 % of maximum)"), tr("Speed gauge"), settings::SpeedRange},
+        {Fr_CentreDead, 0, ChartCentre, ScrollCentre, "ChartCentre", "ScrollCentre",
+         tr("Servo Center"), tr("(1500+/-127 uS)"), tr("Servo Center gauge"),
+         settings::CentreRange},
+        {Fr_CentreDead, 144, ChartDeadband, ScrollDeadband, "ChartDeadband", "ScrollDeadband",
+         tr("Deadband Width"), tr(" (0 - 16 uS)"), tr("Deadband gauge"), settings::DeadbandRange}};
+    for (const Editor &e : editors)
+        std::tie(e.chart, e.scroll) = makeEditor(e.frame, e.top, e.title, e.unit, e.chartName,
+                                                 e.gauge, e.scrollName, e.range);
 
     // Reverse and the servo picture.
     Frame9 = makeFrame(client, "Frame9", {360, 96, 137, 121});
@@ -220,11 +233,9 @@ void Form1::buildControls() {
 
     // Test position and its readouts.
     Fr_Position = makeFrame(client, "Fr_Position", {8, 392, 345, 153});
-    makeLabel(Fr_Position, tr("Test Servo Deflection"), {4, 5, 161, 14}, true);
-    makeLabel(Fr_Position, tr("(degrees)"), {4, 19, 161, 14}, false);
-    ChartPosition = makeGauge(Fr_Position, "ChartPosition", {9, 34}, tr("Test position gauge"));
-    ScrollPosition = makeScroll(Fr_Position, "ScrollPosition", {9, 126}, settings::PositionRange,
-                                tr("Test Servo Deflection"));
+    std::tie(ChartPosition, ScrollPosition) =
+        makeEditor(Fr_Position, -1, tr("Test Servo Deflection"), tr("(degrees)"), "ChartPosition",
+                   tr("Test position gauge"), "ScrollPosition", settings::PositionRange);
     makeLabel(Fr_Position, tr("For checking deflection only;"), {170, 6, 170, 14}, false);
     makeLabel(Fr_Position, tr("Setting not stored in servo"), {170, 20, 170, 14}, false);
     Frame4 = makeFrame(Fr_Position, "Frame4", {172, 42, 165, 103});

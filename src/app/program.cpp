@@ -52,7 +52,8 @@ bool Form1::backUpServo() {
     const auto held = settings::settingsFromBlock(m_link.settingsBlock());
     const settings::BackupResult backup =
         held ? settings::saveBackup(*held, QDateTime::currentDateTimeUtc())
-             : settings::BackupResult{{}, {{}, {}, 0, tr("no settings were read from the servo")}};
+             : settings::BackupResult{
+                   {}, settings::FileFailure().saying(tr("no settings were read from the servo"))};
     m_lastBackup = backup.path;
     if (!backup.failure)
         return true;

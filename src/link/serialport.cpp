@@ -23,10 +23,7 @@ SerialPortControl::~SerialPortControl() {
 }
 
 LinkFailure SerialPortControl::failure(const QString &words) const {
-    LinkFailure f;
-    f.port = m_commPort;
-    f.device = m_device;
-    f.words = words;
+    LinkFailure f = LinkFailure::saying(words).at(m_commPort, m_device);
     return f;
 }
 
@@ -44,10 +41,9 @@ QString SerialPortControl::traceHead() const {
 
 void SerialPortControl::setCommPort(int n) {
     if (m_transport->isOpen())
-        throw SerialError({0, {}, OpenFailure::None, 0, {}, QStringLiteral("Port already open")});
+        throw SerialError(LinkFailure::saying(QStringLiteral("Port already open")));
     if (n < FirstPort || n > LastPort)
-        throw SerialError(
-            {0, {}, OpenFailure::None, 0, {}, QStringLiteral("Invalid port number %1").arg(n)});
+        throw SerialError(LinkFailure::saying(QStringLiteral("Invalid port number %1").arg(n)));
     m_commPort = n;
 }
 
@@ -58,12 +54,8 @@ void SerialPortControl::setSettings(const QString &settings) {
     ok = ok && parts[1].compare(QLatin1String("N"), Qt::CaseInsensitive) == 0 &&
          parts[2] == QLatin1String("8") && parts[3] == QLatin1String("1") && baud > 0;
     if (!ok)
-        throw SerialError({0,
-                           {},
-                           OpenFailure::None,
-                           0,
-                           {},
-                           QStringLiteral("The specified settings are invalid: %1").arg(settings)});
+        throw SerialError(LinkFailure::saying(
+            QStringLiteral("The specified settings are invalid: %1").arg(settings)));
     m_settings = settings;
     m_baud = baud;
 }
@@ -76,23 +68,22 @@ void SerialPortControl::setPortOpen(bool open) {
         return;
     }
     if (m_transport->isOpen())
-        throw SerialError({0, {}, OpenFailure::None, 0, {}, QStringLiteral("Port already open")});
+        throw SerialError(LinkFailure::saying(QStringLiteral("Port already open")));
     m_lost = false;
     m_device = m_ports.devicePath(m_commPort);
     // A live program's lock file makes the port busy: the serial layer would take
     // a lock file it cannot parse for a stale one and delete it.
     LinkFailure f =
         m_device.isEmpty()
-            ? LinkFailure{0, {}, OpenFailure::NotFound, 0, QStringLiteral("no such device"), {}}
+            ? LinkFailure::openRefused(OpenFailure::NotFound, 0, QStringLiteral("no such device"))
         : !liveLockHolder(m_device, m_ports.lockFolders + systemLockFolders()).isEmpty()
-            ? LinkFailure{0, {}, OpenFailure::Busy, EBUSY, QStringLiteral("locked"), {}}
+            ? LinkFailure::openRefused(OpenFailure::Busy, EBUSY, QStringLiteral("locked"))
             : m_transport->open(m_device, m_baud);
     if (!f) {
         TESSARO_TRACE(*this) << m_device << " opened, " << m_settings;
         return;
     }
-    f.port = m_commPort;
-    f.device = m_device;
+    f = f.at(m_commPort, m_device);
     f.words = openFailureText(f.cause, m_device, m_ports.lockFolders, f.systemError);
     if (f.words.isEmpty())
         f.words = f.systemText;
@@ -116,12 +107,8 @@ void SerialPortControl::requireOpen() const {
     // After a pulled cable, say why the port is gone rather than just that it is.
     if (m_lost)
         throw SerialError(failure(QStringLiteral("the device was disconnected")));
-    throw SerialError({0,
-                       {},
-                       OpenFailure::None,
-                       0,
-                       {},
-                       QStringLiteral("Operation valid only when the port is open")});
+    throw SerialError(
+        LinkFailure::saying(QStringLiteral("Operation valid only when the port is open")));
 }
 
 void SerialPortControl::output(const QByteArray &bytes) {

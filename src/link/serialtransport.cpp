@@ -64,11 +64,7 @@ public:
 
 private:
     static LinkFailure systemFailure(OpenFailure cause, int error) {
-        LinkFailure f;
-        f.cause = cause;
-        f.systemError = error;
-        f.systemText = QString::fromLocal8Bit(std::strerror(error));
-        return f;
+        return LinkFailure::openRefused(cause, error, QString::fromLocal8Bit(std::strerror(error)));
     }
 
     LinkFailure failure(const QString &path) const {

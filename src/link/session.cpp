@@ -41,7 +41,7 @@ void Session::openListedPort(int index, const char *exchange) {
         unlisted = message(NoPortSelectedText);
     if (!unlisted.isEmpty()) {
         qCDebug(lcLink).noquote() << exchange << ": no port: " << unlisted;
-        throw SerialError({0, {}, OpenFailure::None, 0, {}, unlisted});
+        throw SerialError(LinkFailure::saying(unlisted));
     }
     MSComm1.setCommPort(m_portTable[static_cast<std::size_t>(index)]);
     MSComm1.beginExchange(exchange);

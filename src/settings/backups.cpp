@@ -1,8 +1,8 @@
 #include "settings/backups.h"
 
+#include "settings/translate.h"
 #include "settings/wholefile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,29 +41,24 @@ QString safeName(QByteArray name) {
     return name.isEmpty() ? QStringLiteral("servo") : QString::fromLatin1(name);
 }
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("tessaro::settings", text);
-}
-
 // Anyone else able to write here could plant or replace a backup that restore then programs.
 FileFailure folderFailure(const QString &dir) {
     const QByteArray name = QFile::encodeName(dir);
     struct stat st {};
     if (lstat(name.constData(), &st) == 0 && S_ISLNK(st.st_mode) && st.st_uid != getuid())
-        return {
-            dir, {}, 0, tr("the backup folder is a link owned by someone else; it is not used")};
+        return FileFailure::at(dir).saying(
+            tr("the backup folder is a link owned by someone else; it is not used"));
     if (stat(name.constData(), &st) != 0)
         return {};
     if (!S_ISDIR(st.st_mode))
-        return {dir, {}, 0, tr("the backup folder is not a folder")};
+        return FileFailure::at(dir).saying(tr("the backup folder is not a folder"));
     if (st.st_uid != getuid())
-        return {dir, {}, 0, tr("the backup folder belongs to someone else; it is not used")};
+        return FileFailure::at(dir).saying(
+            tr("the backup folder belongs to someone else; it is not used"));
     if (st.st_mode & (S_IWGRP | S_IWOTH))
-        return {dir,
-                {},
-                0,
-                tr("others can write to the backup folder; it is not used "
-                   "until only its owner can (chmod 700)")};
+        return FileFailure::at(dir).saying(
+            tr("others can write to the backup folder; it is not used "
+               "until only its owner can (chmod 700)"));
     return {};
 }
 
@@ -88,11 +83,9 @@ BackupFolder findBackupFolder() {
         const QString home = QFile::decodeName(qgetenv("HOME"));
         if (!QDir::isAbsolutePath(home))
             return {{},
-                    {{},
-                     {},
-                     0,
-                     tr("there is no home folder for backups: HOME is not set to an absolute "
-                        "path, nor is XDG_DATA_HOME")}};
+                    FileFailure().saying(
+                        tr("there is no home folder for backups: HOME is not set to an absolute "
+                           "path, nor is XDG_DATA_HOME"))};
         base = home + QStringLiteral("/.local/share");
     }
     BackupFolder folder{QDir::cleanPath(base + QStringLiteral("/tessaro/backups")), {}};
@@ -129,7 +122,10 @@ BackupResult saveBackup(const ServoSettings &settings, const QDateTime &utc, con
     if (folder.failure)
         return {{}, folder.failure};
     if (!makeFolder(folder.path))
-        return {{}, {folder.path, {}, errno, tr("cannot create the backup folder")}};
+        return {{},
+                FileFailure::at(folder.path)
+                    .saying(tr("cannot create the backup folder"))
+                    .withSystemError(errno)};
     if (FileFailure failure = folderFailure(folder.path))
         return {{}, failure};
     const QByteArray json = settingsJson(settings);
@@ -143,14 +139,15 @@ BackupResult saveBackup(const ServoSettings &settings, const QDateTime &utc, con
             claim.close();
             FileFailure failure = writeWholeFile(path, json, true);
             if (!failure && readSmallFile(path).bytes != json)
-                failure = {path, {}, 0, tr("the backup does not read back as written")};
+                failure =
+                    FileFailure::at(path).saying(tr("the backup does not read back as written"));
             if (!failure)
                 return {path, {}};
             claim.remove();
             return {{}, failure};
         }
         if (!claim.exists())
-            return {{}, {path, {}, errno, claim.errorString()}};
+            return {{}, FileFailure::at(path).saying(claim.errorString()).withSystemError(errno)};
     }
 }
 

@@ -1,9 +1,9 @@
 #include "settings/settingsfile.h"
 
 #include "settings/codepage.h"
+#include "settings/translate.h"
 #include "settings/wholefile.h"
 
-#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -17,10 +17,6 @@ namespace {
 const char *const FormatKey = "format";
 const char *const NameKey = "name";
 const char *const BlockKey = "block";
-
-QString tr(const char *text) {
-    return QCoreApplication::translate("tessaro::settings", text);
-}
 
 // One JSON value as compact text, escaped the way the file would hold it.
 QByteArray jsonText(const QJsonValue &v) {
@@ -123,7 +119,7 @@ QByteArray settingsJson(const ServoSettings &s) {
 
 LoadResult parseSettings(const QByteArray &json, const QString &fileName) {
     const auto fail = [&fileName](const QString &problem, const QString &field = {}) {
-        return LoadResult{std::nullopt, {fileName, field, 0, problem}};
+        return LoadResult{std::nullopt, FileFailure::at(fileName).saying(problem).inField(field)};
     };
     // Whole sentences, so that a translation can order them its own way; %1 is
     // the quoted field name. Every arg() substitutes in one pass: file text may hold "%2".

@@ -1,6 +1,7 @@
 #include "settings/wholefile.h"
 
-#include <QCoreApplication>
+#include "settings/translate.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -14,12 +15,14 @@ namespace tessaro::settings {
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("tessaro::settings", text);
+FileFailure systemFailure(const QString &path, int error, const char *what) {
+    return FileFailure::at(path)
+        .saying(tr(what).arg(qt_error_string(error)))
+        .withSystemError(error);
 }
 
-FileFailure systemFailure(const QString &path, int error, const char *what) {
-    return {path, {}, error, tr(what).arg(qt_error_string(error))};
+FileFailure noName(const QString &path) {
+    return FileFailure::at(path).saying(tr("no file name was given")).withSystemError(ENOENT);
 }
 
 QString kindOf(mode_t mode) {
@@ -35,12 +38,14 @@ QString kindOf(mode_t mode) {
 }
 
 FileFailure notRegular(const QString &path, mode_t mode) {
-    return {path, {}, 0, tr("is %1, not a settings file; it was left untouched").arg(kindOf(mode))};
+    return FileFailure::at(path).saying(
+        tr("is %1, not a settings file; it was left untouched").arg(kindOf(mode)));
 }
 
 FileFailure tooLarge(const QString &path, qint64 limit) {
-    return {
-        path, {}, EFBIG, tr("is larger than %1 bytes, too large for a settings file").arg(limit)};
+    return FileFailure::at(path)
+        .saying(tr("is larger than %1 bytes, too large for a settings file").arg(limit))
+        .withSystemError(EFBIG);
 }
 
 // The file a path names, through any links, so the link itself is kept.
@@ -69,7 +74,7 @@ void syncFolder(const QString &path) {
 
 ReadResult readSmallFile(const QString &path, qint64 limit) {
     if (path.isEmpty())
-        return {{}, {path, {}, ENOENT, tr("no file name was given")}};
+        return {{}, noName(path)};
     // Non-blocking, so a FIFO with no writer cannot hold the program up.
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -83,7 +88,8 @@ ReadResult readSmallFile(const QString &path, qint64 limit) {
         result.failure = systemFailure(
             path, errno, QT_TRANSLATE_NOOP("tessaro::settings", "cannot be read: %1"));
     else if (!S_ISREG(st.st_mode))
-        result.failure = {path, {}, 0, tr("is %1, not a settings file").arg(kindOf(st.st_mode))};
+        result.failure =
+            FileFailure::at(path).saying(tr("is %1, not a settings file").arg(kindOf(st.st_mode)));
     else if (st.st_size > limit)
         result.failure = tooLarge(path, limit);
     // The size may change under us: read one byte past the limit to tell.
@@ -109,7 +115,7 @@ ReadResult readSmallFile(const QString &path, qint64 limit) {
 
 FileFailure writeWholeFile(const QString &path, const QByteArray &bytes, bool privateFile) {
     if (path.isEmpty())
-        return {path, {}, ENOENT, tr("no file name was given")};
+        return noName(path);
     const auto target = linkTarget(path);
     if (!target)
         return systemFailure(path, ELOOP,
@@ -121,7 +127,9 @@ FileFailure writeWholeFile(const QString &path, const QByteArray &bytes, bool pr
     QSaveFile file(*target);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
-        return {path, {}, errno, tr("cannot be written: %1").arg(file.errorString())};
+        return FileFailure::at(path)
+            .saying(tr("cannot be written: %1").arg(file.errorString()))
+            .withSystemError(errno);
     // commit() does not report a failed flush of Qt's own buffer
     // (QTBUG-75077), so each step is checked here before it.
     int error = 0;
@@ -139,10 +147,9 @@ FileFailure writeWholeFile(const QString &path, const QByteArray &bytes, bool pr
             QT_TRANSLATE_NOOP("tessaro::settings", "cannot be written: %1; it was left as it was"));
     }
     if (!file.commit())
-        return {path,
-                {},
-                errno,
-                tr("cannot be written: %1; it was left as it was").arg(file.errorString())};
+        return FileFailure::at(path)
+            .saying(tr("cannot be written: %1; it was left as it was").arg(file.errorString()))
+            .withSystemError(errno);
     syncFolder(*target);
     return {};
 }

@@ -106,12 +106,13 @@ private slots:
 
     // The search found the servo, the last read fails: what the box waits over.
     void finalReadFailingAfterTheSearch_data() {
-        QTest::addColumn<int>("refuse");   // 0: the servo falls silent instead
-        QTest::addColumn<QString>("look"); // port list and LED1 at the box, then after it
+        QTest::addColumn<int>("refuse"); // 0: the servo falls silent instead
+        // Port list and LED1 at the box, after it, and after a good Connect, which hides the list.
+        QTest::addColumn<QString>("look");
         // Port list shown before the box; LED1 put out only after it.
-        QTest::newRow("no reply") << 0 << "11 10";
+        QTest::newRow("no reply") << 0 << "11 10 01";
         // Beep and message first, then the port list; LED1 keeps its state.
-        QTest::newRow("port in use") << int(link::OpenFailure::Busy) << "01 11";
+        QTest::newRow("port in use") << int(link::OpenFailure::Busy) << "01 11 01";
     }
 
     void finalReadFailingAfterTheSearch() {
@@ -129,7 +130,11 @@ private slots:
         rig.boxes.witness = [&] { atBox = rig.onOff({"cmbCOM", "LED1"}); };
         rig.click("Connect");
         QCOMPARE(rig.boxes.texts.size(), 1);
-        QTEST(atBox + ' ' + rig.onOff({"cmbCOM", "LED1"}), "look");
+        const QString after = rig.onOff({"cmbCOM", "LED1"});
+        rig.servos().plugBack(1);
+        rig.servos().at(1).setFault(Fault::None);
+        rig.click("Connect");
+        QTEST(atBox + ' ' + after + ' ' + rig.onOff({"cmbCOM", "LED1"}), "look");
     }
 };
 

@@ -39,20 +39,31 @@ private slots:
     }
 
     // Another program's lock file, as it writes it: a live holder's makes the port busy
-    // and is kept; a gone process's is stale.
+    // and is kept, another user's too (the check may not signal it); a gone process's is stale.
     void lockFilesOfOtherPrograms_data() {
         QTest::addColumn<QByteArray>("form");
         QTest::addColumn<bool>("onTarget");
         QTest::addColumn<bool>("live");
-        QTest::newRow("qlockfile, live") << QByteArray("%1\nsleep\nhost\n") << false << true;
-        QTest::newRow("binary, live") << QByteArray() << true << true;
-        QTest::newRow("uucp, gone") << QByteArray("%1\n") << true << false;
+        QTest::addColumn<bool>("nobody"); // the holder runs as nobody, the check as daemon
+        const QByteArray qlockfile("%1\nsleep\nhost\n");
+        QTest::newRow("qlockfile, live") << qlockfile << false << true << false;
+        QTest::newRow("binary, live") << QByteArray() << true << true << false;
+        QTest::newRow("uucp, gone") << QByteArray("%1\n") << true << false << false;
+        QTest::newRow("another user's") << qlockfile << false << true << true;
     }
     void lockFilesOfOtherPrograms() {
         QFETCH(QByteArray, form);
         QFETCH(bool, onTarget);
         QFETCH(bool, live);
+        QFETCH(bool, nobody);
+        if (nobody && geteuid() != 0)
+            QSKIP("only root can start a process as another user here");
         QProcess child;
+        if (nobody)
+            child.setChildProcessModifier([] {
+                if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                    ::_exit(127);
+            });
         child.start(QStringLiteral("sleep"), {live ? QStringLiteral("30") : QStringLiteral("0")});
         QVERIFY(child.waitForStarted());
         const qint32 pid = static_cast<qint32>(child.processId());
@@ -65,7 +76,11 @@ private slots:
         QFile lock(m_folder.filePath(QStringLiteral("LCK..") + name.replace('/', '_')));
         QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write(content) == content.size());
         lock.close();
+        if (nobody)
+            QVERIFY(::chmod(QFile::encodeName(m_folder.path()).constData(), 0755) == 0 &&
+                    ::seteuid(1) == 0);
         const QString text = connectText(m_folder.path());
+        QVERIFY(!nobody || ::seteuid(0) == 0);
         QVERIFY(lock.exists());
         QVERIFY(lock.remove());
         if (!live) {

@@ -1,8 +1,8 @@
 // The virtual servo: its protocol and fault rules through the pure Responder,
 // and the pty emulator only for what the pty adds.
 #include "link/protocol.h"
-#include "responder.h"
-#include "servoemulator.h"
+#include "servoemu/responder.h"
+#include "servoemu/servoemulator.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

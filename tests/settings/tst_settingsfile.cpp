@@ -1,9 +1,12 @@
 // Settings files load back byte for byte; bad ones are refused naming file and field.
 #include "settings/settingsfile.h"
+#include "settings/wholefile.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tessaro;
 
@@ -33,22 +36,39 @@ private slots:
 
 void TestSettingsFile::savedFileLoadsBackExactly_data() {
     QTest::addColumn<QByteArray>("block");
+    QTest::addColumn<bool>("refused"); // the file root's, in a sticky folder, written by nobody
     QTest::newRow("high bytes") << settings::buildBlock("\x80\x81\xE9\xFF\x8D\x9D\x90\x8F",
                                                         {0, 70, {140, 1, -127, 1, 16, 1}},
-                                                        "\xFF\x80 \"\\\x01\x7F~");
+                                                        "\xFF\x80 \"\\\x01\x7F~")
+                                << false;
     QTest::newRow("markup and nul")
         << settings::buildBlock(QByteArray("<b>&amp\0", 8), {0, 15, {30, 100, 127, 0, 0, 0}},
-                                QByteArray("\0</b>\t\r\n", 8));
+                                QByteArray("\0</b>\t\r\n", 8))
+        << false;
+    QTest::newRow("rename refused") << Good << true;
 }
 
 void TestSettingsFile::savedFileLoadsBackExactly() {
     QFETCH(QByteArray, block);
+    QFETCH(bool, refused);
     const auto settings = settings::settingsFromBlock(block);
     QVERIFY(settings);
     QTemporaryDir dir;
     // Written through a link, which stays one.
     QVERIFY(QFile::link(dir.filePath("t.json"), dir.filePath("s.json")));
-    QVERIFY(!settings::saveSettings(dir.filePath("s.json"), *settings));
+    // Root may rename over anyone's file, so the writer is nobody; only the rename fails.
+    if (refused && geteuid() != 0)
+        QSKIP("only root can write as another user here");
+    QFile root(dir.filePath("t.json"));
+    if (refused)
+        QVERIFY(root.open(QIODevice::WriteOnly) &&
+                root.setPermissions(QFile::Permissions(0x6666)) &&
+                ::chmod(qPrintable(dir.path()), 01777) == 0 && ::seteuid(65534) == 0);
+    const bool failed = bool(settings::saveSettings(dir.filePath("s.json"), *settings));
+    QVERIFY(!refused || ::seteuid(0) == 0);
+    QCOMPARE(failed, refused);
+    if (refused)
+        return;
     QVERIFY(QFileInfo(dir.filePath("s.json")).isSymLink());
     const auto loaded = settings::loadSettings(dir.filePath("s.json"));
     QVERIFY2(loaded.settings, qPrintable(loaded.failure.text()));
@@ -99,14 +119,24 @@ void TestSettingsFile::badFilesAreRefused_data() {
             << QString::asprintf(R"(field "block": "%s" is not 64 hex digits)", bad.constData());
     row(with("block", {}), "not JSON");
     row("[1]", "not a JSON object");
+    // A file of just the bound is read (and refused for what it holds); a byte more is not.
+    for (const qint64 size : {settings::MaxSettingsFileSize, settings::MaxSettingsFileSize + 1})
+        QTest::addRow("%lld bytes", size)
+            << with("speed", {}).leftJustified(size)
+            << (size > 65536 ? "is larger than 65536 bytes" : R"(field "speed" is missing)");
 }
 
 void TestSettingsFile::badFilesAreRefused() {
     QFETCH(QByteArray, json);
     QFETCH(QString, error);
-    const auto r = settings::parseSettings(json, "servo.json");
+    QTemporaryDir dir;
+    QFile file(dir.filePath("servo.json"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(json) == json.size());
+    file.close();
+    const auto r = settings::loadSettings(file.fileName());
     QVERIFY(!r.settings);
-    QVERIFY2(r.failure.text().startsWith("servo.json: " + error), qPrintable(r.failure.text()));
+    QVERIFY2(r.failure.text().startsWith(file.fileName() + ": " + error),
+             qPrintable(r.failure.text()));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

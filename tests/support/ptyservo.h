@@ -1,7 +1,7 @@
 // A virtual servo on a real pty, published in a test's own folder.
 #pragma once
 
-#include "servoemulator.h"
+#include "servoemu/servoemulator.h"
 #include "support/servotransport.h"
 
 #include <QTest>

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "link/session.h"
-#include "responder.h"
+#include "servoemu/responder.h"
 
 #include <QTemporaryDir>
 #include <functional>
@@ -48,7 +48,8 @@ public:
                                                           : OpenFailure::None;
         if (cause == OpenFailure::None)
             m_open = m_servos.at(m_openPath = path).get();
-        return {0, {}, cause, 0, QStringLiteral("cannot open %1").arg(path), {}};
+        return tessaro::link::LinkFailure::openRefused(cause, 0,
+                                                       QStringLiteral("cannot open %1").arg(path));
     }
     void close() override {
         m_open = nullptr;

@@ -1,7 +1,7 @@
 // backups: the copies taken before each write, oldest first.
-#include "commands.h"
-#include "exitcodes.h"
-#include "output.h"
+#include "cli/commands.h"
+#include "cli/exitcodes.h"
+#include "cli/output.h"
 #include "settings/backups.h"
 
 #include <QCoreApplication>

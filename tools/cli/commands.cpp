@@ -1,4 +1,4 @@
-#include "commands.h"
+#include "cli/commands.h"
 
 namespace tessaro::cli {
 

@@ -2,7 +2,7 @@
 // and the function that runs it and returns its exit code.
 #pragma once
 
-#include "options.h"
+#include "cli/options.h"
 #include "settings/fields.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
-#include "interrupt.h"
+#include "cli/interrupt.h"
 
-#include "exitcodes.h"
-#include "output.h"
+#include "cli/exitcodes.h"
+#include "cli/output.h"
 
 #include <QCoreApplication>
 #include <cerrno>

@@ -1,10 +1,10 @@
 // tessaro-cli: reads, saves and programs a servo from a shell, through the
 // same link code as the window, so its frames are the window's.
-#include "commands.h"
-#include "exitcodes.h"
-#include "interrupt.h"
+#include "cli/commands.h"
+#include "cli/exitcodes.h"
+#include "cli/interrupt.h"
+#include "cli/output.h"
 #include "link/trace.h"
-#include "output.h"
 #include "platform/translation.h"
 #include "platform/version.h"
 

@@ -1,8 +1,8 @@
-#include "options.h"
+#include "cli/options.h"
 
-#include "commands.h"
-#include "exitcodes.h"
-#include "output.h"
+#include "cli/commands.h"
+#include "cli/exitcodes.h"
+#include "cli/output.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "output.h"
+#include "cli/output.h"
 
-#include "exitcodes.h"
+#include "cli/exitcodes.h"
 #include "settings/codepage.h"
 #include "settings/editorranges.h"
 

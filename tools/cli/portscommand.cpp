@@ -1,9 +1,9 @@
 // ports: what the port listing finds, one port per line, with the reason a
 // port that is there cannot be used.
-#include "commands.h"
-#include "exitcodes.h"
-#include "output.h"
-#include "servoport.h"
+#include "cli/commands.h"
+#include "cli/exitcodes.h"
+#include "cli/output.h"
+#include "cli/servoport.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 // read and save: one read exchange, printed or written to a settings file.
-#include "commands.h"
-#include "exitcodes.h"
-#include "output.h"
-#include "servoport.h"
+#include "cli/commands.h"
+#include "cli/exitcodes.h"
+#include "cli/output.h"
+#include "cli/servoport.h"
 #include "settings/codepage.h"
 
 #include <QCoreApplication>

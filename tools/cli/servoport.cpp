@@ -1,10 +1,10 @@
-#include "servoport.h"
+#include "cli/servoport.h"
 
-#include "exitcodes.h"
-#include "interrupt.h"
+#include "cli/exitcodes.h"
+#include "cli/interrupt.h"
+#include "cli/output.h"
 #include "link/messages.h"
 #include "link/portcauses.h"
-#include "output.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

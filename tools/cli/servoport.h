@@ -3,10 +3,10 @@
 // Every failure is reported here and comes back as its exit code.
 #pragma once
 
-#include "exitcodes.h"
-#include "interrupt.h"
+#include "cli/exitcodes.h"
+#include "cli/interrupt.h"
+#include "cli/options.h"
 #include "link/session.h"
-#include "options.h"
 #include "settings/settingsfile.h"
 
 #include <memory>

@@ -1,9 +1,9 @@
 // write, set, reset and restore: read the servo, back up what it holds,
 // program it as the window's PROGRAM does, and check what it reads back.
-#include "commands.h"
-#include "exitcodes.h"
-#include "output.h"
-#include "servoport.h"
+#include "cli/commands.h"
+#include "cli/exitcodes.h"
+#include "cli/output.h"
+#include "cli/servoport.h"
 #include "settings/backups.h"
 #include "settings/codepage.h"
 #include "settings/rounding.h"

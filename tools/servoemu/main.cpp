@@ -2,7 +2,7 @@
 // the program (see servoemulator.h).
 #include "link/portlocator.h"
 #include "platform/version.h"
-#include "servoemulator.h"
+#include "servoemu/servoemulator.h"
 #include "settings/settingsblock.h"
 
 #include <QCommandLineParser>

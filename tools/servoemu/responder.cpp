@@ -1,4 +1,4 @@
-#include "responder.h"
+#include "servoemu/responder.h"
 
 #include "link/protocol.h"
 #include "settings/codepage.h"
@@ -43,6 +43,38 @@ bool isAckFault(Fault f) {
         return true;
     default:
         return false;
+    }
+}
+
+// What a reply fault or an acknowledgement fault does to the answer whose two checksum
+// characters start at checksumAt; a long answer gains fill, its last two bytes in one write.
+void applyFault(Answer &a, std::optional<Fault> f, qsizetype checksumAt, char fill) {
+    switch (f.value_or(Fault::None)) {
+    case Fault::WrongChecksum:
+    case Fault::WrongAck:
+        a.bytes.replace(checksumAt, 2, otherChecksum(a.bytes.mid(checksumAt, 2)));
+        break;
+    case Fault::LowerCaseChecksum:
+    case Fault::LowerCaseAck:
+        a.bytes.replace(checksumAt, 2, a.bytes.mid(checksumAt, 2).toLower());
+        break;
+    case Fault::Short35:
+    case Fault::ShortAck:
+        a.bytes.chop(1);
+        break;
+    case Fault::Long37:
+    case Fault::LongAck:
+        a.groupFrom = a.bytes.size() - 1;
+        a.bytes.append(fill);
+        break;
+    case Fault::NoAck:
+        a.bytes.clear();
+        break;
+    case Fault::EarlyReply:
+        a.early = true;
+        break;
+    default:
+        break;
     }
 }
 
@@ -203,29 +235,11 @@ std::optional<Answer> Responder::answerRequest() {
     Answer a{link::buildFrame(m_block)};
     const auto f = takeFault(true);
     const int cs = 1 + settings::BlockLength;
-    switch (f.value_or(Fault::None)) {
-    case Fault::Silent:
+    if (f == Fault::Silent) {
         log(QStringLiteral("read request: silent, no reply"));
         return std::nullopt;
-    case Fault::WrongChecksum:
-        a.bytes.replace(cs, 2, otherChecksum(a.bytes.mid(cs, 2)));
-        break;
-    case Fault::LowerCaseChecksum:
-        a.bytes.replace(cs, 2, a.bytes.mid(cs, 2).toLower());
-        break;
-    case Fault::Short35:
-        a.bytes.chop(1);
-        break;
-    case Fault::Long37:
-        a.bytes.append('\0');
-        a.groupFrom = link::FrameLength - 1;
-        break;
-    case Fault::EarlyReply:
-        a.early = true;
-        break;
-    default:
-        break;
     }
+    applyFault(a, f, cs, '\0');
     log(QStringLiteral("read request: reply %1 bytes, block \"%2\", checksum %3%4")
             .arg(a.bytes.size())
             .arg(settings::printableText(m_block), QString::fromLatin1(a.bytes.mid(cs, 2)),
@@ -260,29 +274,7 @@ std::optional<Answer> Responder::answerFrame(const QByteArray &frame) {
     }
 
     Answer a{sent};
-    switch (f.value_or(Fault::None)) {
-    case Fault::WrongAck:
-        a.bytes = otherChecksum(sent);
-        break;
-    case Fault::NoAck:
-        a.bytes.clear();
-        break;
-    case Fault::ShortAck:
-        a.bytes.truncate(1);
-        break;
-    case Fault::LongAck:
-        a.bytes.append('0');
-        a.groupFrom = link::AckLength - 1;
-        break;
-    case Fault::LowerCaseAck:
-        a.bytes = a.bytes.toLower();
-        break;
-    case Fault::EarlyReply:
-        a.early = true;
-        break;
-    default:
-        break;
-    }
+    applyFault(a, f, 0, '0');
     log(QStringLiteral("programming frame \"%1\": %2; acknowledgement %3%4")
             .arg(settings::printableText(blk), what,
                  a.bytes.isEmpty() ? QStringLiteral("none")

@@ -1,4 +1,4 @@
-#include "servoemulator.h"
+#include "servoemu/servoemulator.h"
 
 #include "link/portlocator.h"
 

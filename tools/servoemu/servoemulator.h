@@ -7,7 +7,7 @@
 // publishAs() places in the port folder.
 #pragma once
 
-#include "responder.h"
+#include "servoemu/responder.h"
 
 #include <QByteArray>
 #include <QString>
