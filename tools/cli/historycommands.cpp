@@ -86,14 +86,15 @@ int runHistory(const Options &options) {
     const settings::History history = settings::loadHistory(name);
     for (const QString &warning : history.warnings)
         message(warning);
+    // The backups are listed all the same.
     if (history.failure)
-        return fail(Exit::Usage, history.failure.text());
-    if (history.entries.empty())
+        message(history.failure.text());
+    else if (history.entries.empty())
         message(QCoreApplication::translate("cli", "no writes recorded in %1")
                     .arg(settings::journalPath()));
     for (const settings::HistoryEntry &e : history.entries)
         data(options.json ? entryJson(e) : entryText(e));
-    return Exit::Ok;
+    return history.failure ? Exit::Usage : Exit::Ok;
 }
 
 // FILE against the servo, or FILE2 against FILE: the fields a write of the second would change.
