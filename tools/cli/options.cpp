@@ -63,8 +63,8 @@ CommandLine parseCommandLine(const QStringList &argv) {
         QCoreApplication::translate("cli", "Look for ports only as COMn links in DIR."),
         QStringLiteral("DIR"));
     add(QStringLiteral("json"),
-        QCoreApplication::translate("cli", "read: print the settings as one JSON object; "
-                                           "history: one JSON object per write."));
+        QCoreApplication::translate("cli", "read, history: print JSON: the settings as one "
+                                           "object, or one object per write."));
     add(QStringLiteral("dry-run"),
         QCoreApplication::translate("cli", "write, set, reset, restore: read the servo, print "
                                            "what would change and the frame, send nothing."));
