@@ -93,9 +93,8 @@ private slots:
         QVERIFY(rig.value("ScrollSpeed") == 90 && rig.editorsEnabled());
     }
 
-    // History shows PROGRAM's write and an older backup no record names, in the
-    // gauges' units; a row loads the state before or after its write into the
-    // editors, and PROGRAM sends it. Restore a backup… leads there too.
+    // History: PROGRAM's write and an older backup no record names (not another servo's),
+    // newest first, in the gauges' units; a row loads its state before or after, as Open does.
     void historyLoadsBeforeAndAfter_data() {
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("button");
@@ -115,14 +114,15 @@ private slots:
         WindowRig rig;
         QVERIFY(rig.openConnected(held));
         const auto old = settings::settingsFromBlock("1234567805DC64460000020000000000");
-        QVERIFY(!settings::saveBackup(*old, QDateTime::currentDateTimeUtc().addDays(-1)).failure);
+        const auto other = settings::settingsFromBlock("OTHERSRV05DC64460000020000000000");
+        QVERIFY(!settings::saveBackup(*old, QDateTime::currentDateTimeUtc().addDays(-1)).failure &&
+                !settings::saveBackup(*other, QDateTime::currentDateTimeUtc()).failure);
         rig.setValue("ScrollSpeed", 50);
         rig.click("CProgram");
         rig.setValue("ScrollSpeed", 30);
         rig.get<QAction>("Frm_RestoreBackup")->trigger();
-        QCOMPARE(m_listed.size(), 2);
-        QVERIFY2(m_listed[0].startsWith("Speed ") && m_listed[0].endsWith(" | verified") &&
-                     m_listed[1].startsWith("a backup"),
+        QVERIFY2(m_listed.size() == 2 && m_listed[0].startsWith("Speed ") &&
+                     m_listed[0].endsWith(" | verified") && m_listed[1].startsWith("a backup"),
                  qPrintable(m_listed.join('\n')));
         QCOMPARE(rig.values({"ScrollThrow", "ScrollSpeed"}), editors);
         rig.servos().at(1).clearReceived();

@@ -384,8 +384,6 @@ private slots:
         QTest::newRow("diff, two files")
             << "diff %D/changed.json %D/held.json" << 10 << "\\Athrow 120 \u2192 90\n"
             << 0 << none;
-        QTest::newRow("diff, one file twice")
-            << "diff %D/held.json %D/held.json" << 0 << "hold the same settings" << 0 << none;
         QTest::newRow("journal cannot be written")
             << "write %D/changed.json journal" << 0
             << "programmed[^\n]+\ntessaro-cli: the write stands, but its record could not be "
