@@ -5,11 +5,11 @@ set -e
 cd "$(dirname "$0")/.."
 sh scripts/deps.sh
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSARO_BUILD_TESTS=OFF >/dev/null
-cmake --build build-bench -j2 --target bench_startup bench_gauges bench_editors bench_link bench_cli tessaro-cli
+cmake --build build-bench -j2 --target bench_startup bench_gauges bench_editors bench_link bench_cli bench_history tessaro-cli
 export QT_QPA_PLATFORM=offscreen
 out=bench/RESULTS.md
 tmp=$(mktemp -d)
-for b in bench_startup bench_gauges bench_editors bench_link bench_cli; do
+for b in bench_startup bench_gauges bench_editors bench_link bench_cli bench_history; do
   build-bench/bench/$b 2>/dev/null > "$tmp/$b.txt"
 done
 
@@ -36,7 +36,7 @@ done
   echo
   echo "Raw output:"
   echo
-  for b in bench_startup bench_gauges bench_editors bench_link bench_cli; do
+  for b in bench_startup bench_gauges bench_editors bench_link bench_cli bench_history; do
     echo '```'
     cat "$tmp/$b.txt"
     echo '```'

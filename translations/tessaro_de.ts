@@ -345,20 +345,8 @@ Rückgabewerte:
         <translation>Ports nur als COMn-Links in VERZ suchen.</translation>
     </message>
     <message>
-        <source>read: print the settings as one JSON object.</source>
-        <translation>read: die Einstellungen als ein JSON-Objekt ausgeben.</translation>
-    </message>
-    <message>
-        <source>write, set, reset, restore: read the servo, print the frame that would be sent, send nothing.</source>
-        <translation>write, set, reset, restore: das Servo auslesen, den Datenrahmen ausgeben, der gesendet würde, nichts senden.</translation>
-    </message>
-    <message>
         <source>Write without taking a backup first.</source>
         <translation>Schreiben, ohne vorher eine Sicherung anzulegen.</translation>
-    </message>
-    <message>
-        <source>restore: write a backup of another servo.</source>
-        <translation>restore: eine Sicherung eines anderen Servos schreiben.</translation>
     </message>
     <message>
         <source>no command given; see --help</source>
@@ -507,6 +495,66 @@ Rückgabewerte:
     <message>
         <source>%1: the servo&apos;s replies never passed the checksum</source>
         <translation>%1: keine Antwort des Servos hatte eine gültige Prüfsumme</translation>
+    </message>
+    <message>
+        <source>list the writes recorded in the journal, newest first</source>
+        <translation>die im Journal verzeichneten Schreibvorgänge auflisten, neueste zuerst</translation>
+    </message>
+    <message>
+        <source>compare the servo with FILE, or FILE with FILE2; exit 10 when they differ</source>
+        <translation>das Servo mit FILE oder FILE mit FILE2 vergleichen; Exit-Code 10, wenn sie sich unterscheiden</translation>
+    </message>
+    <message>
+        <source>10  diff: the settings differ</source>
+        <translation>10  diff: die Einstellungen unterscheiden sich</translation>
+    </message>
+    <message>
+        <source>%1  %2  a backup with no record of its write: %3</source>
+        <translation>%1  %2  eine Sicherung ohne Eintrag ihres Schreibvorgangs: %3</translation>
+    </message>
+    <message>
+        <source>no field changed</source>
+        <translation>kein Feld geändert</translation>
+    </message>
+    <message>
+        <source>no backup</source>
+        <translation>keine Sicherung</translation>
+    </message>
+    <message>
+        <source>backup %1</source>
+        <translation>Sicherung %1</translation>
+    </message>
+    <message>
+        <source>no writes recorded in %1</source>
+        <translation>keine Schreibvorgänge in %1 verzeichnet</translation>
+    </message>
+    <message>
+        <source>%1 and %2 hold the same settings</source>
+        <translation>%1 und %2 enthalten dieselben Einstellungen</translation>
+    </message>
+    <message>
+        <source>the servo on %1 holds the settings in %2</source>
+        <translation>das Servo an %1 hat die Einstellungen aus %2</translation>
+    </message>
+    <message>
+        <source>read, history: print JSON: the settings as one object, or one object per write.</source>
+        <translation>read, history: JSON ausgeben: die Einstellungen als ein Objekt oder ein Objekt je Schreibvorgang.</translation>
+    </message>
+    <message>
+        <source>write, set, reset, restore: read the servo, print what would change and the frame, send nothing.</source>
+        <translation>write, set, reset, restore: das Servo auslesen, ausgeben, was sich ändern würde, und den Datenrahmen; nichts senden.</translation>
+    </message>
+    <message>
+        <source>write, set, restore: write even when the servo already holds these settings; restore: also a backup of another servo.</source>
+        <translation>write, set, restore: auch schreiben, wenn das Servo diese Einstellungen schon hat; restore: auch die Sicherung eines anderen Servos.</translation>
+    </message>
+    <message>
+        <source>the write stands, but its record could not be added to the journal: %1</source>
+        <translation>der Schreibvorgang bleibt, aber sein Eintrag konnte nicht ins Journal geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>the servo on %1 already holds these settings; nothing was sent (--force writes all the same)</source>
+        <translation>das Servo an %1 hat diese Einstellungen schon; nichts wurde gesendet (--force schreibt trotzdem)</translation>
     </message>
 </context>
 <context>
@@ -794,20 +842,8 @@ NUTZUNG AUF EIGENE GEFAHR</translation>
         <translation>Die angezeigten Einstellungen lassen sich nicht speichern.</translation>
     </message>
     <message>
-        <source>%1: throw %2, speed %3, centre %4, reverse %5, deadband %6</source>
-        <translation>%1: Servoweg %2, Geschwindigkeit %3, Mitte %4, Umkehr %5, Totzone %6</translation>
-    </message>
-    <message>
         <source>There are no backups of this servo in %1.</source>
         <translation>In %1 gibt es keine Sicherungen dieses Servos.</translation>
-    </message>
-    <message>
-        <source>Restore a backup</source>
-        <translation>Sicherung wiederherstellen</translation>
-    </message>
-    <message>
-        <source>Backups, newest first:</source>
-        <translation>Sicherungen, neueste zuerst:</translation>
     </message>
     <message>
         <source>The backups folder %1 cannot be opened.</source>
@@ -836,8 +872,57 @@ Das Servo ohne Sicherung programmieren?</translation>
         <translation>Die vorherigen Einstellungen liegen in der Sicherung %1; Datei, Sicherung wiederherstellen… lädt sie in die Regler.</translation>
     </message>
     <message>
+        <source>&amp;History…</source>
+        <translation>&amp;Verlauf…</translation>
+    </message>
+    <message>
+        <source>The record of this programming run could not be added to the journal:
+%1</source>
+        <translation>Der Eintrag dieses Programmiervorgangs konnte nicht ins Journal geschrieben werden:
+%1</translation>
+    </message>
+    <message>
         <source>The gauge cannot be drawn: %1</source>
         <translation>Die Anzeige kann nicht gezeichnet werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::app::HistoryDialog</name>
+    <message>
+        <source>Load the state &amp;before</source>
+        <translation>Stand &amp;davor laden</translation>
+    </message>
+    <message>
+        <source>Load the state &amp;after</source>
+        <translation>Stand d&amp;anach laden</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Writes to this servo, newest first:</source>
+        <translation>Schreibvorgänge auf dieses Servo, neueste zuerst:</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>What changed</source>
+        <translation>Was sich änderte</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>a backup, taken before a write that has no record</source>
+        <translation>eine Sicherung vor einem Schreibvorgang ohne Eintrag</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nichts</translation>
     </message>
 </context>
 <context>
@@ -969,6 +1054,82 @@ Das Servo ohne Sicherung programmieren?</translation>
     <message>
         <source>field %1: %2 is not a whole number from %3 to %4</source>
         <translation>Feld %1: %2 ist keine ganze Zahl von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>geprüft</translation>
+    </message>
+    <message>
+        <source>read back different</source>
+        <translation>abweichend zurückgelesen</translation>
+    </message>
+    <message>
+        <source>acknowledgement wrong or missing</source>
+        <translation>Quittung falsch oder fehlend</translation>
+    </message>
+    <message>
+        <source>no answer on the read-back</source>
+        <translation>keine Antwort beim Zurücklesen</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>unterbrochen</translation>
+    </message>
+    <message>
+        <source>port lost</source>
+        <translation>Anschluss verloren</translation>
+    </message>
+    <message>
+        <source>there is no home folder for the journal</source>
+        <translation>es gibt keinen Home-Ordner für das Journal</translation>
+    </message>
+    <message>
+        <source>cannot make the folder: %1</source>
+        <translation>der Ordner kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot open the journal: %1</source>
+        <translation>das Journal kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>the journal is not a regular file of your own; it was left untouched</source>
+        <translation>das Journal ist keine reguläre Datei, die Ihnen gehört; es wurde nicht angerührt</translation>
+    </message>
+    <message>
+        <source>cannot make the journal private: %1</source>
+        <translation>das Journal kann nicht privat gemacht werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot lock the journal: %1</source>
+        <translation>das Journal kann nicht gesperrt werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot write to the journal: %1</source>
+        <translation>in das Journal kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>the journal is not a regular file</source>
+        <translation>das Journal ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>cannot read the journal: %1</source>
+        <translation>das Journal kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>%1: only the newest %2 MB are read</source>
+        <translation>%1: nur die neuesten %2 MB werden gelesen</translation>
+    </message>
+    <message>
+        <source>%1, line %2: longer than %3 bytes; skipped</source>
+        <translation>%1, Zeile %2: länger als %3 Bytes; übersprungen</translation>
+    </message>
+    <message>
+        <source>%1, line %2: a record cut off (the write never finished); skipped</source>
+        <translation>%1, Zeile %2: ein abgeschnittener Eintrag (der Schreibvorgang wurde nie beendet); übersprungen</translation>
+    </message>
+    <message>
+        <source>%1, line %2: not a record; skipped</source>
+        <translation>%1, Zeile %2: kein Eintrag; übersprungen</translation>
     </message>
 </context>
 </TS>

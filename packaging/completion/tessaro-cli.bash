@@ -112,9 +112,9 @@ _tessaro_cli() {
         _tessaro_cli_offer "${_tc_commands[@]}"
         return 0
     fi
-    ((args == 0)) || return 0
+    ((args == 0)) || [[ $command == diff && $args == 1 ]] || return 0
     case $command in
-    write)
+    write | diff)
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -d -- "$cur"; compgen -f -X '!*.json' -- "$cur")
         ;;

@@ -9,14 +9,12 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QUrl>
-#include <algorithm>
 
 namespace tessaro::app {
 
@@ -35,6 +33,7 @@ void Form1::buildFileMenu() {
     add(Frm_SaveSettings, "Frm_SaveSettings", tr("&Save settings…"), QKeySequence(tr("Ctrl+S")),
         &Form1::Frm_SaveSettings_Click);
     menu->addSeparator();
+    add(Frm_History, "Frm_History", tr("&History…"), {}, &Form1::Frm_History_Click);
     add(Frm_RestoreBackup, "Frm_RestoreBackup", tr("&Restore a backup…"), {},
         &Form1::Frm_RestoreBackup_Click);
     add(Frm_BackupFolder, "Frm_BackupFolder", tr("Open the &backups folder"), {},
@@ -49,7 +48,7 @@ void Form1::buildFileMenu() {
 void Form1::updateFileMenu() {
     const bool connected = ServoFound == link::BlockRead && CProgram->isEnabled();
     const bool idle = !m_link.busy();
-    for (QAction *a : {Frm_OpenSettings, Frm_SaveSettings, Frm_RestoreBackup})
+    for (QAction *a : {Frm_OpenSettings, Frm_SaveSettings, Frm_History, Frm_RestoreBackup})
         a->setEnabled(idle && connected);
     Frm_BackupFolder->setEnabled(idle);
 }
@@ -104,35 +103,9 @@ void Form1::Frm_SaveSettings_Click() {
         platform::showMessage(this, failure.text());
 }
 
+// The history holds every backup, each with the state before its write.
 void Form1::Frm_RestoreBackup_Click() {
-    std::vector<settings::BackupEntry> entries = settings::listBackups();
-    std::reverse(entries.begin(), entries.end());
-    QStringList items;
-    std::vector<settings::BlockValues> values;
-    for (const settings::BackupEntry &entry : entries) {
-        const settings::LoadResult loaded = settings::loadSettings(entry.path);
-        if (!loaded.settings || loaded.settings->name() != m_link.servoName())
-            continue;
-        const settings::BlockValues &v = loaded.settings->values;
-        items << tr("%1: throw %2, speed %3, centre %4, reverse %5, deadband %6")
-                     .arg(entry.time.toLocalTime().toString(Qt::ISODate))
-                     .arg(v.throwDeg)
-                     .arg(v.speed)
-                     .arg(v.centre)
-                     .arg(v.reverse)
-                     .arg(v.deadband);
-        values.push_back(v);
-    }
-    if (items.isEmpty()) {
-        platform::showMessage(
-            this, tr("There are no backups of this servo in %1.").arg(settings::backupFolder()));
-        return;
-    }
-    bool chosen = false;
-    const QString item = QInputDialog::getItem(
-        this, tr("Restore a backup"), tr("Backups, newest first:"), items, 0, false, &chosen);
-    if (chosen)
-        loadEditorValues(values[static_cast<std::size_t>(items.indexOf(item))]);
+    Frm_History_Click();
 }
 
 void Form1::Frm_BackupFolder_Click() {

@@ -67,6 +67,13 @@ private:
     void Frm_SaveSettings_Click();
     void Frm_RestoreBackup_Click();
     void Frm_BackupFolder_Click();
+    // The connected servo's name's writes (history.cpp); Restore a backup… leads here too.
+    void Frm_History_Click();
+    // A change as the window shows it: the gauge's units, or the file's.
+    QString shownChange(const settings::FieldChange &change) const;
+    // Appends the journal record of the programming run just made; a failure is told.
+    void recordWrite(const link::ProgramOutcome &sent, const QByteArray &before,
+                     const QByteArray &block, bool readBack);
     void buildFileMenu();
     // Enabled while a servo is connected and no exchange runs.
     void updateFileMenu();
@@ -187,6 +194,7 @@ private:
     QAction *Frm_OpenSettings = nullptr;
     QAction *Frm_SaveSettings = nullptr;
     QAction *Frm_RestoreBackup = nullptr;
+    QAction *Frm_History = nullptr;
     QAction *Frm_BackupFolder = nullptr;
 };
 

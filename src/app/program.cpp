@@ -78,8 +78,11 @@ QString Form1::afterFailedProgramming(bool frameSent) const {
 
 // Sends the editors' settings, checks the acknowledgement and reads the servo back.
 void Form1::programServo(bool resetRequested) {
-    const link::ProgramOutcome sent =
-        m_link.programPort(cmbCOM->currentIndex(), m_link.blockFor(editorValues()));
+    const QByteArray before = m_link.settingsBlock();
+    const QByteArray block = m_link.blockFor(editorValues());
+    const link::ProgramOutcome sent = m_link.programPort(cmbCOM->currentIndex(), block);
+    if (sent.status == link::ProgramStatus::Error || m_link.cancelled())
+        recordWrite(sent, before, block, false);
     if (sent.status == link::ProgramStatus::Error) {
         showLinkError(sent.failure, afterFailedProgramming(sent.frameSent));
         // Nothing is programming any more; the editors stay off until Connect finds the servo.
@@ -94,6 +97,7 @@ void Form1::programServo(bool resetRequested) {
         return;
     }
     connectToServo();
+    recordWrite(sent, before, block, true);
     setEditorFramesEnabled(true);
     setProgrammingLook(false);
     if (resetRequested)

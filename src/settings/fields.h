@@ -7,7 +7,10 @@
 #include "settings/editorranges.h"
 
 #include <QString>
+#include <QStringList>
 #include <array>
+#include <functional>
+#include <vector>
 
 namespace tessaro::settings {
 
@@ -61,5 +64,22 @@ inline constexpr BlockValues StartValues{
 
 // The field tessaro-cli set names with this option; nullptr when none does.
 const Field *fieldWithOption(const QString &option);
+
+// One field that differs between two sets of values.
+struct FieldChange {
+    const Field *field;
+    int before;
+    int after;
+};
+
+// The fields that differ, in table order. The preview, diff and the history all use it.
+std::vector<FieldChange> fieldChanges(const BlockValues &before, const BlockValues &after);
+
+// How a front end words one change; the default is a settings file's: "throw 90 → 120".
+using ChangeWords = std::function<QString(const FieldChange &)>;
+QString fileUnitsChange(const FieldChange &change);
+// One entry per change.
+QStringList changeTexts(const std::vector<FieldChange> &changes,
+                        const ChangeWords &words = fileUnitsChange);
 
 } // namespace tessaro::settings

@@ -8,9 +8,10 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QMenu>
 #include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
 
 using namespace tessaro;
 
@@ -29,8 +30,8 @@ public:
             QWidget *dialog = QApplication::activeModalWidget();
             if (auto *files = qobject_cast<QFileDialog *>(dialog))
                 files->selectFile(m_typed);
-            else if (auto *list = qobject_cast<QInputDialog *>(dialog))
-                m_listed = list->comboBoxItems();
+            else if (dialog && dialog->objectName() == "HistoryDialog")
+                return answerHistory(dialog);
             else
                 return;
             QMetaObject::invokeMethod(dialog, "accept");
@@ -38,6 +39,22 @@ public:
         m_answer.start(5);
     }
     Q_INVOKABLE void openUrl(const QUrl &url) { m_opened << url; }
+
+    // History: its rows kept, m_row chosen, m_button pressed, or Close when it is off.
+    int m_row = 0;
+    QString m_button;
+    void answerHistory(QWidget *dialog) {
+        auto *table = dialog->findChild<QTableWidget *>("historyTable");
+        m_listed.clear();
+        for (int row = 0; row < table->rowCount(); ++row)
+            m_listed << table->item(row, 1)->text() + " | " + table->item(row, 2)->text();
+        table->selectRow(m_row);
+        auto *button = dialog->findChild<QPushButton *>(m_button);
+        if (button->isEnabled())
+            button->click();
+        else
+            QMetaObject::invokeMethod(dialog, "reject");
+    }
 
 private slots:
     // With no backups Restore says so; then a file where the backups folder would
@@ -65,36 +82,52 @@ private slots:
         rig.setValue("ScrollSpeed", 90);
         rig.servos().at(1).clearReceived();
         rig.click("CProgram");
-        QCOMPARE(rig.boxes.titles, QStringList({"Tessaro", "Tessaro"}));
+        // Programmed, the journal beside the backups cannot be written either: told, not undone.
+        QCOMPARE(rig.boxes.titles.size(), yes ? 3 : 2);
+        QVERIFY(!yes || rig.boxes.texts.value(2).contains("could not be added to the journal"));
         const QString folder = rig.folder() + "/data/tessaro/backups";
         QCOMPARE(rig.boxes.texts.value(0), "There are no backups of this servo in " + folder + ".");
-        QVERIFY(rig.boxes.texts.value(1).contains(folder) && during == "0000");
+        QVERIFY(rig.boxes.texts.value(1).contains(folder) &&
+                during == QString("00000").repeated(yes ? 2 : 1));
         QCOMPARE(rig.servos().at(1).received().isEmpty(), !yes);
         QVERIFY(rig.value("ScrollSpeed") == 90 && rig.editorsEnabled());
     }
 
-    // The backup RESET took comes back: the editors take it, the gauges mark what
-    // differs from the servo's defaults, PROGRAM sends it. Its folder goes to the desktop.
-    void restoreOneBackup() {
+    // History: PROGRAM's write and an older backup no record names (not another servo's),
+    // newest first, in the gauges' units; a row loads its state before or after, as Open does.
+    void historyLoadsBeforeAndAfter_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QList<int>>("editors"); // throw, speed afterwards
+        QTest::newRow("the write, before") << 0 << "loadBefore" << QList({120, 80});
+        QTest::newRow("the write, after") << 0 << "loadAfter" << QList({120, 50});
+        QTest::newRow("an old backup, before") << 1 << "loadBefore" << QList({100, 70});
+        QTest::newRow("an old backup has no after") << 1 << "loadAfter" << QList({120, 30});
+    }
+    void historyLoadsBeforeAndAfter() {
+        QFETCH(QList<int>, editors);
+        QFETCH(int, row);
+        QFETCH(QString, button);
+        m_row = row;
+        m_button = button;
         const QByteArray held("1234567805DC78500000020000000000"); // throw 120, speed 80
         WindowRig rig;
         QVERIFY(rig.openConnected(held));
-        rig.get("CkReset")->setProperty("checked", true);
+        const auto old = settings::settingsFromBlock("1234567805DC64460000020000000000");
+        const auto other = settings::settingsFromBlock("OTHERSRV05DC64460000020000000000");
+        QVERIFY(!settings::saveBackup(*old, QDateTime::currentDateTimeUtc().addDays(-1)).failure &&
+                !settings::saveBackup(*other, QDateTime::currentDateTimeUtc()).failure);
+        rig.setValue("ScrollSpeed", 50);
         rig.click("CProgram");
+        rig.setValue("ScrollSpeed", 30);
         rig.get<QAction>("Frm_RestoreBackup")->trigger();
-        const std::vector<settings::BackupEntry> kept = settings::listBackups();
-        QCOMPARE(kept.size(), 1u);
-        QCOMPARE(m_listed, QStringList(kept[0].time.toLocalTime().toString(Qt::ISODate) +
-                                       ": throw 120, speed 80, centre 0, reverse 0, deadband 2"));
-        QVERIFY(rig.value("ScrollThrow") == 120 && rig.value("ScrollSpeed") == 80);
-        QVERIFY(rig.form().gaugeInputs().RefSpeed == 100 && rig.staleGauge().isEmpty());
+        QVERIFY2(m_listed.size() == 2 && m_listed[0].startsWith("Speed ") &&
+                     m_listed[0].endsWith(" | verified") && m_listed[1].startsWith("a backup"),
+                 qPrintable(m_listed.join('\n')));
+        QCOMPARE(rig.values({"ScrollThrow", "ScrollSpeed"}), editors);
         rig.servos().at(1).clearReceived();
         rig.click("CProgram");
-        QCOMPARE(rig.servos().at(1).received().left(link::FrameLength), link::buildFrame(held));
-        QDesktopServices::setUrlHandler("file", this, "openUrl");
-        rig.get<QAction>("Frm_BackupFolder")->trigger();
-        QDesktopServices::unsetUrlHandler("file");
-        QCOMPARE(m_opened, QList({QUrl::fromLocalFile(rig.folder() + "/data/tessaro/backups")}));
+        QCOMPARE(settings::decodeBlock(rig.servos().at(1).block()).values->speed, editors[1]);
         QVERIFY(rig.boxes.texts.isEmpty());
     }
 

@@ -65,7 +65,7 @@ class CliTest : public QObject {
     // A command line split on blanks; every command but backups sees the test's ports only.
     void start(QProcess &p, const QString &line) {
         QStringList args = QString(line).replace(QStringLiteral("%D"), data->path()).split(' ');
-        if (args.first() != QLatin1String("backups"))
+        if (args.first() != QLatin1String("backups") && args.first() != QLatin1String("history"))
             args << QStringLiteral("--port-folder") << portFolder();
         p.setWorkingDirectory(data->path()); // a relative path the program takes stays in it
         p.start(QStringLiteral(TESSARO_CLI), args);
@@ -355,6 +355,65 @@ private slots:
             QVERIFY2(r.out.contains(QStringLiteral("reset     0")), qPrintable(r.out));
         const Run listed = cli(QStringLiteral("backups"));
         QVERIFY2(listed.out.contains(QStringLiteral("\"OS2403A1\"")), qPrintable(listed.out));
+    }
+
+    // What a write will change, before it is sent; nothing sent when nothing changes
+    // unless --force; diff's codes; the journal and the history each write leaves.
+    void previewDiffAndHistory_data() {
+        QTest::addColumn<QString>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("said");    // a pattern for standard output and error
+        QTest::addColumn<int>("frames");      // programming frames the servo got
+        QTest::addColumn<QString>("history"); // a pattern for history's output
+        const QString changes = "\\Athrow 90 \u2192 120\ncentre 0 \u2192 -5\n";
+        const QString none = "\\A\\z", written = "  COM1  \"OS2403A1\"  throw 90 \u2192 120, "
+                                                 "centre 0 \u2192 -5  verified  backup [^ ]+/"
+                                                 "OS2403A1-[0-9TZ]+\\.json\n\\z";
+        QTest::newRow("write") << "write %D/changed.json" << 0 << changes << 1 << written;
+        QTest::newRow("--dry-run")
+            << "write %D/changed.json --dry-run" << 0 << changes + "frame hex" << 0 << none;
+        QTest::newRow("nothing changes")
+            << "write %D/held.json" << 0 << "already holds these settings; nothing was sent" << 0
+            << none;
+        QTest::newRow("--force") << "write %D/held.json --force" << 0 << "programmed" << 1
+                                 << "no field changed  verified";
+        QTest::newRow("reset") << "reset" << 0 << "reset 0 \u2192 1" << 1 << "reset 0 \u2192 1";
+        QTest::newRow("diff, same")
+            << "diff %D/held.json" << 0 << "holds the settings in" << 0 << none;
+        QTest::newRow("diff, different") << "diff %D/changed.json" << 10 << changes << 0 << none;
+        QTest::newRow("diff, two files")
+            << "diff %D/changed.json %D/held.json" << 10 << "\\Athrow 120 \u2192 90\n"
+            << 0 << none;
+        QTest::newRow("journal cannot be written")
+            << "write %D/changed.json journal" << 0
+            << "programmed[^\n]+\ntessaro-cli: the write stands, but its record could not be "
+               "added to the journal: [^\n]+journal.jsonl: "
+            << 1 << "a backup with no record of its write";
+    }
+    void previewDiffAndHistory() {
+        QFETCH(QString, args);
+        QFETCH(int, frames);
+        QFETCH(QString, said);
+        QFETCH(QString, history);
+        auto *s = servo(1);
+        QVERIFY(s);
+        settingsFile(QStringLiteral("held.json"), s->block());
+        settingsFile(QStringLiteral("changed.json"), s->block(),
+                     "\"throw\": 90,\n    \"speed\": 100,\n    \"centre\": 0",
+                     "\"throw\": 120,\n    \"speed\": 100,\n    \"centre\": -5");
+        if (args.endsWith(QLatin1String(" journal"))) {
+            args.chop(8);
+            QVERIFY(QDir().mkpath(path(QStringLiteral("data/tessaro/journal.jsonl"))));
+        }
+        const Run r = cli(args);
+        QTEST(r.code, "code");
+        QVERIFY2(r.out.contains(QRegularExpression(said)) ||
+                     r.err.contains(QRegularExpression(said)),
+                 qPrintable(r.out + r.err));
+        QCOMPARE(s->programmingFrameCount(), frames);
+        const Run listed = cli(QStringLiteral("history OS2403A1"));
+        QVERIFY2(listed.out.contains(QRegularExpression(history)),
+                 qPrintable(listed.out + listed.err));
     }
 
     // Something happens once the servo holds the read request or the frame: the

@@ -26,7 +26,8 @@ QString setValueName(const settings::Field &field) {
 const std::vector<Command> &commands() {
     static const QStringList link{QStringLiteral("port"), QStringLiteral("port-folder")};
     static const QStringList write =
-        link + QStringList{QStringLiteral("dry-run"), QStringLiteral("no-backup")};
+        link + QStringList{QStringLiteral("dry-run"), QStringLiteral("no-backup"),
+                           QStringLiteral("force")};
     static const std::vector<Command> table{
         {"ports", QStringLiteral("ports"),
          QT_TRANSLATE_NOOP("cli",
@@ -38,14 +39,14 @@ const std::vector<Command> &commands() {
         {"save", QStringLiteral("save FILE"),
          QT_TRANSLATE_NOOP("cli", "read the servo and write its settings to FILE"), link, 1,
          runSave},
-        {"write", QStringLiteral("write FILE [--dry-run] [--no-backup]"),
+        {"write", QStringLiteral("write FILE [--dry-run] [--force] [--no-backup]"),
          QT_TRANSLATE_NOOP("cli",
                            "program the settings in FILE into the servo, keeping its own name"),
          write, 1, runWrite},
         {"set", QStringLiteral("set ") + setOptions(true).join(QLatin1Char(' ')),
          QT_TRANSLATE_NOOP("cli", "change the named settings only"), write + setOptions(false), 0,
          runSet},
-        {"reset", QStringLiteral("reset [--no-backup]"),
+        {"reset", QStringLiteral("reset [--dry-run] [--no-backup]"),
          QT_TRANSLATE_NOOP("cli", "ask the servo to restore its own defaults"), write, 0, runReset},
         {"backups",
          QStringLiteral("backups"),
@@ -53,9 +54,20 @@ const std::vector<Command> &commands() {
          {},
          0,
          runBackups},
-        {"restore", QStringLiteral("restore BACKUP [--force] [--no-backup]"),
-         QT_TRANSLATE_NOOP("cli", "program a backup back into the servo it was taken from"),
-         write + QStringList{QStringLiteral("force")}, 1, runRestore},
+        {"restore", QStringLiteral("restore BACKUP [--dry-run] [--force] [--no-backup]"),
+         QT_TRANSLATE_NOOP("cli", "program a backup back into the servo it was taken from"), write,
+         1, runRestore},
+        {"history",
+         QStringLiteral("history [NAME] [--json]"),
+         QT_TRANSLATE_NOOP("cli", "list the writes recorded in the journal, newest first"),
+         {QStringLiteral("json")},
+         0,
+         runHistory,
+         1},
+        {"diff", QStringLiteral("diff FILE [FILE2]"),
+         QT_TRANSLATE_NOOP(
+             "cli", "compare the servo with FILE, or FILE with FILE2; exit 10 when they differ"),
+         link, 1, runDiff, 1},
     };
     return table;
 }

@@ -18,6 +18,7 @@ struct Command {
     QStringList options; // long names the command accepts, beyond --verbose and --trace
     int arguments;       // positional arguments after the command
     int (*run)(const Options &options);
+    int optionalArguments = 0; // more that may follow
 };
 
 // set's value for a field: "N", or both values of a two-value range ("0|1").
@@ -35,5 +36,7 @@ int runSet(const Options &options);
 int runReset(const Options &options);
 int runBackups(const Options &options);
 int runRestore(const Options &options);
+int runHistory(const Options &options);
+int runDiff(const Options &options);
 
 } // namespace tessaro::cli

@@ -63,14 +63,17 @@ CommandLine parseCommandLine(const QStringList &argv) {
         QCoreApplication::translate("cli", "Look for ports only as COMn links in DIR."),
         QStringLiteral("DIR"));
     add(QStringLiteral("json"),
-        QCoreApplication::translate("cli", "read: print the settings as one JSON object."));
+        QCoreApplication::translate("cli", "read, history: print JSON: the settings as one "
+                                           "object, or one object per write."));
     add(QStringLiteral("dry-run"),
-        QCoreApplication::translate("cli", "write, set, reset, restore: read the servo, "
-                                           "print the frame that would be sent, send nothing."));
+        QCoreApplication::translate("cli", "write, set, reset, restore: read the servo, print "
+                                           "what would change and the frame, send nothing."));
     add(QStringLiteral("no-backup"),
         QCoreApplication::translate("cli", "Write without taking a backup first."));
     add(QStringLiteral("force"),
-        QCoreApplication::translate("cli", "restore: write a backup of another servo."));
+        QCoreApplication::translate("cli", "write, set, restore: write even when the servo "
+                                           "already holds these settings; restore: also a "
+                                           "backup of another servo."));
     for (const settings::Field &f : settings::Fields)
         if (f.option)
             add(QLatin1String(f.option), setHelp(f), setValueName(f));
@@ -110,7 +113,8 @@ CommandLine parseCommandLine(const QStringList &argv) {
         message(QCoreApplication::translate("cli", "unknown command \"%1\"; see --help").arg(name));
         return exit(Exit::Usage);
     }
-    if (positional.size() != options.command->arguments) {
+    if (positional.size() < options.command->arguments ||
+        positional.size() > options.command->arguments + options.command->optionalArguments) {
         message(QCoreApplication::translate("cli", "usage: tessaro-cli %1")
                     .arg(options.command->synopsis));
         return exit(Exit::Usage);

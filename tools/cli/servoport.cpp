@@ -190,6 +190,8 @@ int ServoPort::readAgain() {
 }
 
 int ServoPort::readResult(const link::ReadOutcome &outcome) {
+    if (m_sent)
+        m_readBack = outcome.status;
     if (interruptSignal())
         return reportInterrupt(portName());
     switch (outcome.status) {
@@ -223,6 +225,8 @@ int ServoPort::program(const QByteArray &block, const QString &backup) {
     if (interruptSignal())
         return reportInterrupt(portName());
     const link::ProgramOutcome sent = m_session.programPort(m_index, block);
+    m_sent = sent;
+    m_readBack.reset();
     if (interruptSignal()) {
         if (!sent.frameSent)
             return reportInterrupt(portName());

@@ -10,6 +10,7 @@
 #include "settings/settingsfile.h"
 
 #include <memory>
+#include <optional>
 
 namespace tessaro::cli {
 
@@ -41,6 +42,9 @@ public:
 
     // What the last read found.
     settings::ServoSettings settings() const;
+    // The last programming exchange, and the read after it: nullopt while none ran.
+    const std::optional<link::ProgramOutcome> &lastProgram() const { return m_sent; }
+    std::optional<link::ReadStatus> readBack() const { return m_readBack; }
     QString portName() const;
     link::Session &session() { return m_session; }
 
@@ -54,6 +58,8 @@ private:
     InterruptWatch m_watch; // after m_session, which it cancels
     int m_wanted;           // port number asked for; 0: search
     int m_index = -1;
+    std::optional<link::ProgramOutcome> m_sent;
+    std::optional<link::ReadStatus> m_readBack;
 };
 
 // True when something is at the device path, a dangling link included.

@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "cli/exitcodes.h"
 #include "cli/output.h"
+#include "cli/preview.h"
 #include "cli/servoport.h"
 #include "settings/backups.h"
 #include "settings/codepage.h"
@@ -22,11 +23,23 @@ settings::EditorValues editorValues(const settings::BlockValues &v) {
 
 // Programs values into the servo that port has just read, around its own
 // name and tail. A reset request is not compared: the servo applies its own defaults.
+int sendAndVerify(ServoPort &port, const settings::BlockValues &values, const QByteArray &block,
+                  const QString &backupPath);
+
 int programAndVerify(ServoPort &port, const Options &options, const settings::BlockValues &values) {
     const QByteArray block = port.session().blockFor(editorValues(values));
+    const QByteArray before = port.settings().block;
+    const bool changes = !printPreview(port.settings().values, block).empty();
     if (options.dryRun) {
         data(frameText(link::buildFrame(block)).join(QLatin1Char('\n')));
         message(QCoreApplication::translate("cli", "dry run: nothing was sent"));
+        return Exit::Ok;
+    }
+    // Spares the servo's memory; a reset request always goes out.
+    if (!changes && values.reset != 1 && !options.force) {
+        message(QCoreApplication::translate("cli", "the servo on %1 already holds these settings; "
+                                                   "nothing was sent (--force writes all the same)")
+                    .arg(port.portName()));
         return Exit::Ok;
     }
     QString backupPath;
@@ -41,6 +54,14 @@ int programAndVerify(ServoPort &port, const Options &options, const settings::Bl
                     .arg(backup.path));
         backupPath = backup.path;
     }
+    const int code = sendAndVerify(port, values, block, backupPath);
+    recordWrite(port, before, block, backupPath);
+    return code;
+}
+
+// Sends block, reads the servo back and checks it.
+int sendAndVerify(ServoPort &port, const settings::BlockValues &values, const QByteArray &block,
+                  const QString &backupPath) {
     const int sent = port.program(block, backupPath);
     if (sent != Exit::Ok && sent != Exit::WrongAck)
         return sent;

@@ -1,0 +1,86 @@
+// File, History…, and the journal record each PROGRAM and RESET leaves.
+#include "settings/history.h"
+
+#include "app/form1.h"
+#include "app/historydialog.h"
+#include "link/writeverdict.h"
+#include "platform/messagebox.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateTime>
+
+namespace tessaro::app {
+
+void Form1::Frm_History_Click() {
+    const settings::History history = settings::loadHistory(m_link.servoName());
+    QStringList trouble = history.warnings;
+    if (history.failure)
+        trouble.prepend(history.failure.text());
+    if (!trouble.isEmpty())
+        platform::showMessage(this, trouble.join(QLatin1Char('\n')));
+    if (history.entries.empty()) {
+        platform::showMessage(
+            this, tr("There are no backups of this servo in %1.").arg(settings::backupFolder()));
+        return;
+    }
+    HistoryDialog dialog(
+        history.entries, [this](const auto &c) { return shownChange(c); }, this);
+    if (dialog.exec() == QDialog::Accepted && dialog.chosen())
+        loadEditorValues(*dialog.chosen());
+}
+
+QString Form1::shownChange(const settings::FieldChange &change) const {
+    using settings::BlockValues;
+    const auto gauge = [&]() -> std::optional<gauges::GaugeId> {
+        if (change.field->member == &BlockValues::throwDeg)
+            return gauges::GaugeId::Throw;
+        if (change.field->member == &BlockValues::speed)
+            return gauges::GaugeId::Speed;
+        if (change.field->member == &BlockValues::centre)
+            return gauges::GaugeId::Centre;
+        if (change.field->member == &BlockValues::deadband)
+            return gauges::GaugeId::Deadband;
+        return std::nullopt;
+    }();
+    if (!gauge)
+        return settings::fileUnitsChange(change);
+    const gauges::GaugeParams &params = gauges::gaugeParams(*gauge);
+    // The centre gauge shows the pulse width, as the editors' gauges do.
+    const int offset = *gauge == gauges::GaugeId::Centre ? settings::CentrePulse : 0;
+    const auto at = [&](int v) { return static_cast<qint16>(v + offset); };
+    return gauges::gaugeDescription(params, at(change.before), gaugeInputs()) +
+           QStringLiteral(" \u2192 ") +
+           gauges::gaugeValueText(params, at(change.after), gaugeInputs());
+}
+
+void Form1::recordWrite(const link::ProgramOutcome &sent, const QByteArray &before,
+                        const QByteArray &block, bool readBack) {
+    const bool read = readBack && ServoFound == link::BlockRead;
+    const QByteArray readBlock = read ? m_link.settingsBlock() : QByteArray();
+    const std::optional<link::ReadStatus> status =
+        readBack ? std::optional(read ? link::ReadStatus::Read : link::ReadStatus::NoReply)
+                 : std::nullopt;
+    const int index = cmbCOM->currentIndex();
+    const auto &ports = m_link.portTable();
+    const QString port = index >= 0 && index < int(ports.size())
+                             ? QStringLiteral("COM%1").arg(ports[std::size_t(index)])
+                             : QString();
+    const settings::JournalRecord record{
+        QDateTime::currentDateTimeUtc(),
+        QCoreApplication::applicationName(),
+        QCoreApplication::applicationVersion(),
+        port,
+        m_link.port().device(),
+        before,
+        block,
+        readBlock,
+        link::writeVerdict(sent, status, block, readBlock, m_link.cancelled()),
+        m_lastBackup};
+    if (const settings::FileFailure failure = settings::appendJournalRecord(record))
+        platform::showMessage(
+            this, tr("The record of this programming run could not be added to the journal:\n%1")
+                      .arg(failure.text()));
+}
+
+} // namespace tessaro::app
