@@ -56,6 +56,10 @@ const std::vector<Command> &commands() {
         {"restore", QStringLiteral("restore BACKUP [--force] [--no-backup]"),
          QT_TRANSLATE_NOOP("cli", "program a backup back into the servo it was taken from"),
          write + QStringList{QStringLiteral("force")}, 1, runRestore},
+        {"series", QStringLiteral("series FILE [--count N] [--no-backup]"),
+         QT_TRANSLATE_NOOP("cli", "program FILE's settings into one servo after another, "
+                                  "each keeping its own name, until Ctrl+C or N servos"),
+         link + QStringList{QStringLiteral("count"), QStringLiteral("no-backup")}, 1, runSeries},
     };
     return table;
 }

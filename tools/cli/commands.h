@@ -35,5 +35,6 @@ int runSet(const Options &options);
 int runReset(const Options &options);
 int runBackups(const Options &options);
 int runRestore(const Options &options);
+int runSeries(const Options &options);
 
 } // namespace tessaro::cli

@@ -18,6 +18,7 @@ struct Exit {
         BackupFailed = 7,
         OtherServo = 8,    // restore: the backup is of another servo
         OutputFailed = 9,  // standard output could not be written
+        SeriesFailed = 11, // series: not every servo was verified or already set
         Interrupted = 130, // SIGINT: 128 + 2, as a shell reports it
         Terminated = 143,  // SIGTERM: 128 + 15
     };
@@ -36,6 +37,7 @@ inline constexpr const char *ExitCodeDescriptions[] = {
     QT_TRANSLATE_NOOP("cli", "7  the backup could not be written (nothing was sent)"),
     QT_TRANSLATE_NOOP("cli", "8  the backup is of another servo (restore without --force)"),
     QT_TRANSLATE_NOOP("cli", "9  standard output could not be written"),
+    QT_TRANSLATE_NOOP("cli", "11  series: not every servo was verified or already set"),
     QT_TRANSLATE_NOOP("cli", "130  interrupted by SIGINT (Ctrl+C); nothing more was sent"),
     QT_TRANSLATE_NOOP("cli", "143  ended by SIGTERM; nothing more was sent"),
 };

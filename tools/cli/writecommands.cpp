@@ -6,7 +6,6 @@
 #include "servoport.h"
 #include "settings/backups.h"
 #include "settings/codepage.h"
-#include "settings/rounding.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -15,15 +14,10 @@ namespace tessaro::cli {
 
 namespace {
 
-// The editors' values for a block: test position 0, half the throw rounded as the window does.
-settings::EditorValues editorValues(const settings::BlockValues &v) {
-    return {0, settings::toInt16(v.throwDeg / 2.0), v};
-}
-
 // Programs values into the servo that port has just read, around its own
 // name and tail. A reset request is not compared: the servo applies its own defaults.
 int programAndVerify(ServoPort &port, const Options &options, const settings::BlockValues &values) {
-    const QByteArray block = port.session().blockFor(editorValues(values));
+    const QByteArray block = port.session().blockFor(settings::editorValuesFor(values));
     if (options.dryRun) {
         data(frameText(link::buildFrame(block)).join(QLatin1Char('\n')));
         message(QCoreApplication::translate("cli", "dry run: nothing was sent"));
