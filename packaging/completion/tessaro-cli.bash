@@ -114,7 +114,7 @@ _tessaro_cli() {
     fi
     ((args == 0)) || return 0
     case $command in
-    write)
+    write | series)
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -d -- "$cur"; compgen -f -X '!*.json' -- "$cur")
         ;;
