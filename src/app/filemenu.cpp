@@ -39,6 +39,9 @@ void Form1::buildFileMenu() {
         &Form1::Frm_RestoreBackup_Click);
     add(Frm_BackupFolder, "Frm_BackupFolder", tr("Open the &backups folder"), {},
         &Form1::Frm_BackupFolder_Click);
+    menu->addSeparator();
+    add(Frm_ProgramSeries, "Frm_ProgramSeries", tr("Program a s&eries…"), {},
+        &Form1::Frm_ProgramSeries_Click);
     // Exit's own entry stays as it is; the key does what it does, the deferred close included.
     auto *quit = new QShortcut(QKeySequence(tr("Ctrl+Q")), this);
     quit->setObjectName(QStringLiteral("quitShortcut"));
