@@ -1,5 +1,6 @@
 #include "app/checkvalue.h"
 #include "app/form1.h"
+#include "app/seriesdialog.h"
 #include "platform/messagebox.h"
 #include "settings/backups.h"
 #include "settings/settingsfile.h"
@@ -55,6 +56,8 @@ void Form1::updateFileMenu() {
     for (QAction *a : {Frm_OpenSettings, Frm_SaveSettings, Frm_RestoreBackup})
         a->setEnabled(idle && connected);
     Frm_BackupFolder->setEnabled(idle);
+    const auto *series = findChild<SeriesDialog *>();
+    Frm_ProgramSeries->setEnabled(idle && !(series && series->running()));
 }
 
 QString Form1::chooseSettingsFile(bool save) {

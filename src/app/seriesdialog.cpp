@@ -113,16 +113,14 @@ void Form1::Frm_ProgramSeries_Click() {
     setEditorGroupsEnabled(false);
     for (QWidget *w : std::initializer_list<QWidget *>{CmbServo, Connect, cmbCOM})
         w->setEnabled(false);
-    Frm_ProgramSeries->setEnabled(false);
-    updateFileMenu();
     connect(dialog, &SeriesDialog::seriesEnded, this, [this] {
         Connect->setEnabled(true);
         cmbCOM->setEnabled(true);
-        Frm_ProgramSeries->setEnabled(true);
         updateFileMenu();
     });
     dialog->open();
     dialog->start();
+    updateFileMenu();
 }
 
 } // namespace tessaro::app

@@ -39,6 +39,7 @@ private slots:
         QCOMPARE(rig.onOff({"Frame1", "Fr_ThrowSpeed", "CProgram", "Connect", "CmbServo"}),
                  QString("00000"));
         QCOMPARE(rig.text("LServoName"), QString());
+        QVERIFY(!rig.get<QAction>("Frm_ProgramSeries")->isEnabled());
 
         auto *stop = dialog->findChild<QPushButton *>("seriesStop");
         stop->click();
@@ -46,6 +47,7 @@ private slots:
         QCOMPARE(dialog->findChild<QLabel *>("seriesNext")->text(),
                  QString("Series ended: 1 verified"));
         QCOMPARE(rig.onOff({"Frame1", "CProgram", "Connect"}), QString("001"));
+        QVERIFY(rig.get<QAction>("Frm_ProgramSeries")->isEnabled());
         stop->click();
         // Connect again shows what the servo holds now.
         rig.click("Connect");
