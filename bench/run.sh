@@ -5,11 +5,11 @@ set -e
 cd "$(dirname "$0")/.."
 sh scripts/deps.sh
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSARO_BUILD_TESTS=OFF >/dev/null
-cmake --build build-bench -j2 --target bench_startup bench_gauges bench_editors bench_link bench_cli bench_history tessaro-cli
+cmake --build build-bench -j2 --target bench_startup bench_gauges bench_editors bench_link bench_cli bench_history bench_series tessaro-cli
 export QT_QPA_PLATFORM=offscreen
 out=bench/RESULTS.md
 tmp=$(mktemp -d)
-for b in bench_startup bench_gauges bench_editors bench_link bench_cli bench_history; do
+for b in bench_startup bench_gauges bench_editors bench_link bench_cli bench_history bench_series; do
   build-bench/bench/$b 2>/dev/null > "$tmp/$b.txt"
 done
 
@@ -33,10 +33,13 @@ done
        print "| CPU share during " name " | " cp[1] " % | at most 5 % |" }' "$tmp/bench_link.txt"
   awk '/tessaro-cli read/ {for (i=1;i<=NF;i++) {if ($i=="median") m=$(i+1); if ($i=="floor") f=$(i+1)}
        print "| tessaro-cli read, process included | " m " ms (floor " f " ms) | within 10 % of the floor |"}' "$tmp/bench_cli.txt"
+  awk '/waiting for a servo/ {for (i=1;i<=NF;i++) if ($i=="CPU") print "| CPU share while a series waits for a servo | " $(i+1) " % | at most 2 % |"}
+       /plugged in to verdict/ {for (i=1;i<=NF;i++) {if ($i=="median") m=$(i+1); if ($i=="floor") f=$(i+1)}
+       print "| series, one servo from plugged in to verdict | " m " ms (floor " f " ms) | noticed within 1 s |"}' "$tmp/bench_series.txt"
   echo
   echo "Raw output:"
   echo
-  for b in bench_startup bench_gauges bench_editors bench_link bench_cli bench_history; do
+  for b in bench_startup bench_gauges bench_editors bench_link bench_cli bench_history bench_series; do
     echo '```'
     cat "$tmp/$b.txt"
     echo '```'

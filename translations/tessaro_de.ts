@@ -173,6 +173,77 @@
     </message>
 </context>
 <context>
+    <name>Series</name>
+    <message>
+        <source>verified</source>
+        <translation>geprüft</translation>
+    </message>
+    <message>
+        <source>already set</source>
+        <translation>schon eingestellt</translation>
+    </message>
+    <message>
+        <source>read back different</source>
+        <translation>anders zurückgelesen</translation>
+    </message>
+    <message>
+        <source>acknowledgement wrong or missing</source>
+        <translation>Bestätigung falsch oder fehlend</translation>
+    </message>
+    <message>
+        <source>no answer on the read-back</source>
+        <translation>keine Antwort beim Zurücklesen</translation>
+    </message>
+    <message>
+        <source>interrupted</source>
+        <translation>unterbrochen</translation>
+    </message>
+    <message>
+        <source>port lost</source>
+        <translation>Anschluss verloren</translation>
+    </message>
+    <message>
+        <source>skipped, no backup</source>
+        <translation>übersprungen, keine Sicherung</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>unlesbar</translation>
+    </message>
+    <message>
+        <source>plug in a servo</source>
+        <translation>Servo anstecken</translation>
+    </message>
+    <message>
+        <source>unplug it</source>
+        <translation>Servo abziehen</translation>
+    </message>
+    <message>
+        <source>the port is gone; waiting for it to come back</source>
+        <translation>der Anschluss ist weg; warte, bis er wiederkommt</translation>
+    </message>
+    <message>
+        <source>no servo</source>
+        <translation>kein Servo</translation>
+    </message>
+    <message>
+        <source>%1 verified</source>
+        <translation>%1 geprüft</translation>
+    </message>
+    <message>
+        <source>%1 already set</source>
+        <translation>%1 schon eingestellt</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>its replies never passed the checksum</source>
+        <translation>seine Antworten bestanden die Prüfsumme nie</translation>
+    </message>
+</context>
+<context>
     <name>ServoPort</name>
     <message>
         <source>the frame was sent, but the servo&apos;s acknowledgement never came, so the servo may already hold the new settings</source>
@@ -556,6 +627,26 @@ Rückgabewerte:
         <source>the servo on %1 already holds these settings; nothing was sent (--force writes all the same)</source>
         <translation>das Servo an %1 hat diese Einstellungen schon; nichts wurde gesendet (--force schreibt trotzdem)</translation>
     </message>
+    <message>
+        <source>program FILE&apos;s settings into one servo after another, each keeping its own name, until Ctrl+C or N servos</source>
+        <translation>die Einstellungen aus FILE in ein Servo nach dem anderen programmieren, jedes behält seinen Namen, bis Strg+C oder N Servos</translation>
+    </message>
+    <message>
+        <source>11  series: not every servo was verified or already set</source>
+        <translation>11  series: nicht jedes Servo wurde geprüft oder war schon eingestellt</translation>
+    </message>
+    <message>
+        <source>series: end after N servos.</source>
+        <translation>series: nach N Servos enden.</translation>
+    </message>
+    <message>
+        <source>--count takes a whole number from 1</source>
+        <translation>--count nimmt eine ganze Zahl ab 1</translation>
+    </message>
+    <message>
+        <source>a series on %1; Ctrl+C ends it</source>
+        <translation>eine Serie an %1; Strg+C beendet sie</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -885,6 +976,10 @@ Das Servo ohne Sicherung programmieren?</translation>
         <source>The gauge cannot be drawn: %1</source>
         <translation>Die Anzeige kann nicht gezeichnet werden: %1</translation>
     </message>
+    <message>
+        <source>Program a s&amp;eries…</source>
+        <translation>S&amp;erie programmieren…</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::HistoryDialog</name>
@@ -923,6 +1018,37 @@ Das Servo ohne Sicherung programmieren?</translation>
     <message>
         <source>nothing</source>
         <translation>nichts</translation>
+    </message>
+</context>
+<context>
+    <name>tessaro::app::SeriesDialog</name>
+    <message>
+        <source>Program a series</source>
+        <translation>Serie programmieren</translation>
+    </message>
+    <message>
+        <source>Programming %1 into one servo after another on COM%2.</source>
+        <translation>%1 wird in ein Servo nach dem anderen an COM%2 programmiert.</translation>
+    </message>
+    <message>
+        <source>Servos programmed</source>
+        <translation>Programmierte Servos</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>%1  %2  &quot;%3&quot;  %4</source>
+        <translation>%1  %2  &quot;%3&quot;  %4</translation>
+    </message>
+    <message>
+        <source>Series ended: %1</source>
+        <translation>Serie beendet: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

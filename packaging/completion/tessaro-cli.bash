@@ -114,7 +114,7 @@ _tessaro_cli() {
     fi
     ((args == 0)) || [[ $command == diff && $args == 1 ]] || return 0
     case $command in
-    write | diff)
+    write | diff | series)
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -d -- "$cur"; compgen -f -X '!*.json' -- "$cur")
         ;;

@@ -1,5 +1,6 @@
 #include "app/checkvalue.h"
 #include "app/form1.h"
+#include "app/seriesdialog.h"
 #include "platform/messagebox.h"
 #include "settings/backups.h"
 #include "settings/settingsfile.h"
@@ -38,6 +39,9 @@ void Form1::buildFileMenu() {
         &Form1::Frm_RestoreBackup_Click);
     add(Frm_BackupFolder, "Frm_BackupFolder", tr("Open the &backups folder"), {},
         &Form1::Frm_BackupFolder_Click);
+    menu->addSeparator();
+    add(Frm_ProgramSeries, "Frm_ProgramSeries", tr("Program a s&eries…"), {},
+        &Form1::Frm_ProgramSeries_Click);
     // Exit's own entry stays as it is; the key does what it does, the deferred close included.
     auto *quit = new QShortcut(QKeySequence(tr("Ctrl+Q")), this);
     quit->setObjectName(QStringLiteral("quitShortcut"));
@@ -51,6 +55,8 @@ void Form1::updateFileMenu() {
     for (QAction *a : {Frm_OpenSettings, Frm_SaveSettings, Frm_History, Frm_RestoreBackup})
         a->setEnabled(idle && connected);
     Frm_BackupFolder->setEnabled(idle);
+    const auto *series = findChild<SeriesDialog *>();
+    Frm_ProgramSeries->setEnabled(idle && !(series && series->running()));
 }
 
 QString Form1::chooseSettingsFile(bool save) {

@@ -74,6 +74,7 @@ private:
     // Appends the journal record of the programming run just made; a failure is told.
     void recordWrite(const link::ProgramOutcome &sent, const QByteArray &before,
                      const QByteArray &block, bool readBack);
+    void Frm_ProgramSeries_Click(); // seriesdialog.cpp
     void buildFileMenu();
     // Enabled while a servo is connected and no exchange runs.
     void updateFileMenu();
@@ -196,6 +197,7 @@ private:
     QAction *Frm_RestoreBackup = nullptr;
     QAction *Frm_History = nullptr;
     QAction *Frm_BackupFolder = nullptr;
+    QAction *Frm_ProgramSeries = nullptr;
 };
 
 } // namespace tessaro::app

@@ -63,7 +63,9 @@ std::optional<QByteArray> blockField(const QJsonObject &o, const char *key) {
 }
 
 FileFailure systemFailure(const QString &path, int error, const char *what) {
-    return FileFailure::at(path).saying(tr(what).arg(qt_error_string(error))).withSystemError(error);
+    return FileFailure::at(path)
+        .saying(tr(what).arg(qt_error_string(error)))
+        .withSystemError(error);
 }
 
 // The folder is private, as the backups' is.

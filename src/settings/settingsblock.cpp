@@ -49,6 +49,10 @@ double testPulseWidth(int position, int halfThrow, int centre) {
     return static_cast<double>(position) / halfThrow * PulseSwing + centre + CentrePulse;
 }
 
+EditorValues editorValuesFor(const BlockValues &values) {
+    return {0, toInt16(values.throwDeg / 2.0), values};
+}
+
 QByteArray buildBlock(const QByteArray &name, const EditorValues &v, const QByteArray &tail) {
     QByteArray b;
     b.reserve(BlockLength);

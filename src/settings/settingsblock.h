@@ -52,6 +52,10 @@ struct EditorValues {
     BlockValues fields = StartValues;
 };
 
+// The editors' values for settings from a file or a backup: test position
+// 0, half the throw rounded as the window does.
+EditorValues editorValuesFor(const BlockValues &values);
+
 // The block to program: name and tail unchanged, fields from the editors.
 QByteArray buildBlock(const QByteArray &name, const EditorValues &v, const QByteArray &tail);
 

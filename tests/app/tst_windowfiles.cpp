@@ -87,8 +87,9 @@ private slots:
         QVERIFY(!yes || rig.boxes.texts.value(2).contains("could not be added to the journal"));
         const QString folder = rig.folder() + "/data/tessaro/backups";
         QCOMPARE(rig.boxes.texts.value(0), "There are no backups of this servo in " + folder + ".");
-        QVERIFY(rig.boxes.texts.value(1).contains(folder) &&
-                during == QString("00000").repeated(yes ? 2 : 1));
+        const int entries = during.size() / (yes ? 2 : 1);
+        QVERIFY(rig.boxes.texts.value(1).contains(folder) && entries >= 5 &&
+                during == QString(entries, '0').repeated(yes ? 2 : 1));
         QCOMPARE(rig.servos().at(1).received().isEmpty(), !yes);
         QVERIFY(rig.value("ScrollSpeed") == 90 && rig.editorsEnabled());
     }

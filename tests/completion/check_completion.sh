@@ -26,7 +26,7 @@ expect() { # expect "WANTED LINES" WORDS...
 nl='
 '
 expect "read${nl}reset${nl}restore" re
-expect "backups${nl}diff${nl}history${nl}ports${nl}read${nl}reset${nl}restore${nl}save${nl}set${nl}write" ""
+expect "backups${nl}diff${nl}history${nl}ports${nl}read${nl}reset${nl}restore${nl}save${nl}series${nl}set${nl}write" ""
 expect "--dry-run${nl}--force${nl}--help${nl}--help-all${nl}--no-backup${nl}--port${nl}--port-folder${nl}--trace${nl}--verbose${nl}--version" write --
 expect "--force" restore --f
 expect "--deadband${nl}--dry-run" --port COM1 set --d
@@ -34,6 +34,8 @@ expect "--port${nl}--port-folder" --po
 expect "--json" read --j
 expect "--json" history --j
 expect "set dir/rudder.json${nl}set dir/sub" diff "set dir/rudder.json" "set dir/"
+expect "--count" series --c
+expect "set dir/rudder.json${nl}set dir/sub" series "set dir/"
 expect "" read --f
 expect "COM2${nl}COM20${nl}COM21" --port COM2
 expect "set dir/rudder.json${nl}set dir/sub" write "set dir/"
@@ -50,7 +52,7 @@ zoffers() { # what zsh offers; the completion system's two calls print their arg
              words=("$@"); CURRENT=$#; PREFIX=$words[CURRENT]; . "$0"' "$zsh_file" tessaro-cli "$@" | sort
 }
 zexpect() { want=$1 && shift && [ "$(zoffers "$@")" = "$want" ] || fail "zsh, for '$*': offered '$(zoffers "$@")'"; }
-zexpect "backups${nl}diff${nl}history${nl}ports${nl}read${nl}reset${nl}restore${nl}save${nl}set${nl}write" ""
+zexpect "backups${nl}diff${nl}history${nl}ports${nl}read${nl}reset${nl}restore${nl}save${nl}series${nl}set${nl}write" ""
 zexpect "$backup" restore ""
 zexpect "files -g *.json" write ""
 zoffers read -- | grep -qx -- --json || fail "zsh offers no --json for read"

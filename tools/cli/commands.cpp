@@ -68,6 +68,10 @@ const std::vector<Command> &commands() {
          QT_TRANSLATE_NOOP(
              "cli", "compare the servo with FILE, or FILE with FILE2; exit 10 when they differ"),
          link, 1, runDiff, 1},
+        {"series", QStringLiteral("series FILE [--count N] [--no-backup]"),
+         QT_TRANSLATE_NOOP("cli", "program FILE's settings into one servo after another, "
+                                  "each keeping its own name, until Ctrl+C or N servos"),
+         link + QStringList{QStringLiteral("count"), QStringLiteral("no-backup")}, 1, runSeries},
     };
     return table;
 }

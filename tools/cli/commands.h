@@ -38,5 +38,6 @@ int runBackups(const Options &options);
 int runRestore(const Options &options);
 int runHistory(const Options &options);
 int runDiff(const Options &options);
+int runSeries(const Options &options);
 
 } // namespace tessaro::cli

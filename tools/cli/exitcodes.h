@@ -19,6 +19,7 @@ struct Exit {
         OtherServo = 8,    // restore: the backup is of another servo
         OutputFailed = 9,  // standard output could not be written
         Differ = 10,       // diff: the settings differ
+        SeriesFailed = 11, // series: not every servo was verified or already set
         Interrupted = 130, // SIGINT: 128 + 2, as a shell reports it
         Terminated = 143,  // SIGTERM: 128 + 15
     };
@@ -38,6 +39,7 @@ inline constexpr const char *ExitCodeDescriptions[] = {
     QT_TRANSLATE_NOOP("cli", "8  the backup is of another servo (restore without --force)"),
     QT_TRANSLATE_NOOP("cli", "9  standard output could not be written"),
     QT_TRANSLATE_NOOP("cli", "10  diff: the settings differ"),
+    QT_TRANSLATE_NOOP("cli", "11  series: not every servo was verified or already set"),
     QT_TRANSLATE_NOOP("cli", "130  interrupted by SIGINT (Ctrl+C); nothing more was sent"),
     QT_TRANSLATE_NOOP("cli", "143  ended by SIGTERM; nothing more was sent"),
 };

@@ -46,6 +46,10 @@ QString interruptName() {
     return caught == SIGTERM ? QStringLiteral("SIGTERM") : QStringLiteral("SIGINT");
 }
 
+void interruptHandled() {
+    caught = 0;
+}
+
 int interruptCode() {
     return caught == SIGTERM ? Exit::Terminated : Exit::Interrupted;
 }

@@ -25,6 +25,9 @@ int interruptCode();
 // programming frame that had gone out, empty when none had.
 int reportInterrupt(const QString &port = {}, const QString &frameSent = {});
 
+// The signal caught has been dealt with as an ordinary end (a series ends so).
+void interruptHandled();
+
 // Cancels session's exchange when a signal comes, for as long as it lives.
 class InterruptWatch {
 public:

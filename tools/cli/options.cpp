@@ -74,6 +74,8 @@ CommandLine parseCommandLine(const QStringList &argv) {
         QCoreApplication::translate("cli", "write, set, restore: write even when the servo "
                                            "already holds these settings; restore: also a "
                                            "backup of another servo."));
+    add(QStringLiteral("count"), QCoreApplication::translate("cli", "series: end after N servos."),
+        QStringLiteral("N"));
     for (const settings::Field &f : settings::Fields)
         if (f.option)
             add(QLatin1String(f.option), setHelp(f), setValueName(f));
@@ -153,6 +155,14 @@ CommandLine parseCommandLine(const QStringList &argv) {
     options.dryRun = parser.isSet(QStringLiteral("dry-run"));
     options.noBackup = parser.isSet(QStringLiteral("no-backup"));
     options.force = parser.isSet(QStringLiteral("force"));
+    if (parser.isSet(QStringLiteral("count"))) {
+        bool ok = false;
+        options.count = parser.value(QStringLiteral("count")).toInt(&ok);
+        if (!ok || options.count < 1) {
+            message(QCoreApplication::translate("cli", "--count takes a whole number from 1"));
+            return exit(Exit::Usage);
+        }
+    }
     for (const settings::Field &f : settings::Fields)
         if (f.option && parser.isSet(QLatin1String(f.option)))
             options.fields.append({QLatin1String(f.option), parser.value(QLatin1String(f.option))});

@@ -20,6 +20,7 @@ struct Options {
     bool dryRun = false;
     bool noBackup = false;
     bool force = false;
+    int count = 0;        // series: servos to program; 0 until Ctrl+C
     bool verbose = false; // --verbose: the trace on standard error
     QString trace;        // --trace FILE
     // set: the named fields' options in the order given, with their values as typed.

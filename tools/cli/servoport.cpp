@@ -176,6 +176,28 @@ int ServoPort::connect() {
     return Exit::NoServo;
 }
 
+int ServoPort::choosePort() {
+    m_session.FindComPorts();
+    if (interruptSignal())
+        return reportInterrupt();
+    const auto &table = m_session.portTable();
+    if (m_wanted == 0) {
+        if (table.empty())
+            return noPortListed();
+        m_index = 0;
+        return Exit::Ok;
+    }
+    const auto it = std::find(table.begin(), table.end(), m_wanted);
+    if (it != table.end()) {
+        m_index = static_cast<int>(it - table.begin());
+        return Exit::Ok;
+    }
+    const auto &refused = m_session.refusedPorts();
+    const auto probe = std::find_if(refused.begin(), refused.end(),
+                                    [this](const auto &p) { return p.number() == m_wanted; });
+    return fail(Exit::PortUnusable, describe(probe->failure));
+}
+
 QString ServoPort::noReplyText(const QString &ports) {
     return QCoreApplication::translate("cli", "no servo answered on %1").arg(ports);
 }

@@ -29,6 +29,10 @@ public:
     // Lists the ports, then reads the servo on the chosen port, or searches
     // the listed ports in order as Connect does.
     int connect();
+    // Lists the ports and takes the one asked for, or the first listed,
+    // without reading: a series waits for its first servo there.
+    int choosePort();
+    int portIndex() const { return m_index; }
     // Reads the servo again on the port where it answered.
     int readAgain();
     // Sends a programming frame and checks the acknowledgement.

@@ -7,7 +7,6 @@
 #include "cli/servoport.h"
 #include "settings/backups.h"
 #include "settings/codepage.h"
-#include "settings/rounding.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -16,18 +15,13 @@ namespace tessaro::cli {
 
 namespace {
 
-// The editors' values for a block: test position 0, half the throw rounded as the window does.
-settings::EditorValues editorValues(const settings::BlockValues &v) {
-    return {0, settings::toInt16(v.throwDeg / 2.0), v};
-}
-
 // Programs values into the servo that port has just read, around its own
 // name and tail. A reset request is not compared: the servo applies its own defaults.
 int sendAndVerify(ServoPort &port, const settings::BlockValues &values, const QByteArray &block,
                   const QString &backupPath);
 
 int programAndVerify(ServoPort &port, const Options &options, const settings::BlockValues &values) {
-    const QByteArray block = port.session().blockFor(editorValues(values));
+    const QByteArray block = port.session().blockFor(settings::editorValuesFor(values));
     const QByteArray before = port.settings().block;
     const bool changes = !printPreview(port.settings().values, block).empty();
     if (options.dryRun) {

@@ -2,6 +2,7 @@
 // the program (see servoemulator.h).
 #include "link/portlocator.h"
 #include "platform/version.h"
+#include "servoemu/seriesplay.h"
 #include "servoemu/servoemulator.h"
 #include "settings/settingsblock.h"
 
@@ -13,6 +14,7 @@
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <memory>
 #include <mutex>
 #include <unistd.h>
 
@@ -22,6 +24,14 @@ using namespace tessaro::servoemu;
 namespace {
 
 int signalPipe[2] = {-1, -1};
+int stepPipe[2] = {-1, -1};
+
+extern "C" void onStep(int) {
+    const int saved = errno;
+    const char c = 1;
+    [[maybe_unused]] auto n = ::write(stepPipe[1], &c, 1);
+    errno = saved;
+}
 
 extern "C" void onSignal(int) {
     const int saved = errno;
@@ -86,7 +96,15 @@ int main(int argc, char *argv[]) {
         QStringLiteral("Take over the COM link even if it leads to another device."));
     const QCommandLineOption quietOpt(QStringLiteral("quiet"),
                                       QStringLiteral("Do not log requests and frames."));
-    parser.addOptions({comOpt, blockOpt, faultOpt, delayOpt, byteOpt, replaceOpt, quietOpt});
+    const QCommandLineOption seriesOpt(
+        QStringLiteral("series"),
+        QStringLiteral("Play a series of servos, the first plugged in: each Enter on standard "
+                       "input or SIGUSR1 unplugs the servo or plugs in the next. Each entry is "
+                       "a name of 8 characters (in the block) or a whole block, with :mode or "
+                       ":mode:count for its own fault."),
+        QStringLiteral("entry,entry,..."));
+    parser.addOptions(
+        {comOpt, blockOpt, faultOpt, delayOpt, byteOpt, replaceOpt, quietOpt, seriesOpt});
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
         return fail(
@@ -151,6 +169,16 @@ int main(int argc, char *argv[]) {
         QCoreApplication::quit();
     });
 
+    std::unique_ptr<SeriesPlay> series;
+    if (parser.isSet(seriesOpt)) {
+        ParsedSeries parsed =
+            parseSeries(parser.value(seriesOpt),
+                        options.block.isEmpty() ? ServoEmulator::defaultBlock() : options.block);
+        if (!parsed.error.isEmpty())
+            return fail(parsed.error);
+        series = std::make_unique<SeriesPlay>(std::move(parsed.servos));
+    }
+
     ServoEmulator emulator(options);
     if (!parser.isSet(quietOpt))
         emulator.setLogger([](const QString &line) {
@@ -173,6 +201,40 @@ int main(int argc, char *argv[]) {
                   .arg(com)
                   .arg(emulator.slavePath(), emulator.linkPath(),
                        QString::fromLatin1(emulator.block()), faultText));
+
+    // A series steps on Enter or SIGUSR1; the handler only wakes the loop.
+    std::unique_ptr<QSocketNotifier> stepNotifier, stdinNotifier;
+    if (series) {
+        printLine(QStringLiteral("tessaro-servo: %1").arg(series->begin(emulator)));
+        if (::pipe2(stepPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+            return fail(QStringLiteral("cannot create the step pipe"));
+        struct sigaction step {};
+        step.sa_handler = onStep;
+        sigemptyset(&step.sa_mask);
+        step.sa_flags = SA_RESTART;
+        ::sigaction(SIGUSR1, &step, nullptr);
+        const auto stepOnce = [&] {
+            printLine(QStringLiteral("tessaro-servo: %1").arg(series->step(emulator)));
+        };
+        stepNotifier = std::make_unique<QSocketNotifier>(stepPipe[0], QSocketNotifier::Read);
+        QObject::connect(stepNotifier.get(), &QSocketNotifier::activated, &app, [&] {
+            char buf[16];
+            while (::read(stepPipe[0], buf, sizeof buf) > 0)
+                stepOnce();
+        });
+        stdinNotifier = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
+        QObject::connect(stdinNotifier.get(), &QSocketNotifier::activated, &app, [&] {
+            char buf[256];
+            const ssize_t n = ::read(STDIN_FILENO, buf, sizeof buf);
+            if (n <= 0) { // end of input: only the signal steps from now on
+                stdinNotifier->setEnabled(false);
+                return;
+            }
+            for (ssize_t i = 0; i < n; ++i)
+                if (buf[i] == '\n')
+                    stepOnce();
+        });
+    }
 
     const int rc = app.exec();
     emulator.stop();
