@@ -56,6 +56,10 @@ const std::vector<Command> &commands() {
         {"restore", QStringLiteral("restore BACKUP [--force] [--no-backup]"),
          QT_TRANSLATE_NOOP("cli", "program a backup back into the servo it was taken from"),
          write + QStringList{QStringLiteral("force")}, 1, runRestore},
+        {"report", QStringLiteral("report [FILE]"),
+         QT_TRANSLATE_NOOP("cli", "read the servo once, then write a bug report to FILE or "
+                                  "standard output"),
+         link, -1, runReport},
     };
     return table;
 }

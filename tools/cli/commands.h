@@ -16,7 +16,7 @@ struct Command {
     QString synopsis;
     const char *summary;
     QStringList options; // long names the command accepts, beyond --verbose and --trace
-    int arguments;       // positional arguments after the command
+    int arguments;       // positional arguments after the command; -1: none or one
     int (*run)(const Options &options);
 };
 
@@ -35,5 +35,6 @@ int runSet(const Options &options);
 int runReset(const Options &options);
 int runBackups(const Options &options);
 int runRestore(const Options &options);
+int runReport(const Options &options);
 
 } // namespace tessaro::cli

@@ -110,7 +110,8 @@ CommandLine parseCommandLine(const QStringList &argv) {
         message(QCoreApplication::translate("cli", "unknown command \"%1\"; see --help").arg(name));
         return exit(Exit::Usage);
     }
-    if (positional.size() != options.command->arguments) {
+    const int wanted = options.command->arguments;
+    if (wanted >= 0 ? positional.size() != wanted : positional.size() > 1) {
         message(QCoreApplication::translate("cli", "usage: tessaro-cli %1")
                     .arg(options.command->synopsis));
         return exit(Exit::Usage);

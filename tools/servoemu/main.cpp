@@ -2,8 +2,10 @@
 // the program (see servoemulator.h).
 #include "link/portlocator.h"
 #include "platform/version.h"
+#include "replay.h"
 #include "servoemulator.h"
 #include "settings/settingsblock.h"
+#include "settings/wholefile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -13,6 +15,7 @@
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <memory>
 #include <mutex>
 #include <unistd.h>
 
@@ -86,7 +89,12 @@ int main(int argc, char *argv[]) {
         QStringLiteral("Take over the COM link even if it leads to another device."));
     const QCommandLineOption quietOpt(QStringLiteral("quiet"),
                                       QStringLiteral("Do not log requests and frames."));
-    parser.addOptions({comOpt, blockOpt, faultOpt, delayOpt, byteOpt, replaceOpt, quietOpt});
+    const QCommandLineOption replayOpt(
+        QStringLiteral("replay"),
+        QStringLiteral("Answer as the servo in a bug report or --trace file did."),
+        QStringLiteral("file"));
+    parser.addOptions(
+        {comOpt, blockOpt, faultOpt, delayOpt, byteOpt, replaceOpt, quietOpt, replayOpt});
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
         return fail(
@@ -134,6 +142,24 @@ int main(int argc, char *argv[]) {
     if (!ok || options.byteTimeUs < 0)
         return fail(QStringLiteral("--byte-time takes microseconds from 0"));
 
+    if (parser.isSet(replayOpt)) {
+        // A trace is a few KiB, a long --trace file some MiB.
+        const QString path = parser.value(replayOpt);
+        const settings::ReadResult file = settings::readSmallFile(path, 64 * 1024 * 1024);
+        if (file.failure)
+            return fail(file.failure.text());
+        ParsedTrace trace = parseTrace(file.bytes);
+        if (!trace.problem.isEmpty())
+            return fail(QStringLiteral("%1: %2").arg(path, trace.problem));
+        auto replay = std::make_shared<Replay>(std::move(trace.steps));
+        replay->setNotice([](const QString &line) {
+            std::fprintf(stderr, "tessaro-servo: %s\n", line.toLocal8Bit().constData());
+        });
+        options.script = [replay](const QByteArray &request, int expected) {
+            return replay->answer(request, expected);
+        };
+    }
+
     if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return fail(QStringLiteral("cannot create the signal pipe"));
     struct sigaction sa {};
@@ -163,7 +189,9 @@ int main(int argc, char *argv[]) {
         return fail(error);
 
     QString faultText;
-    if (options.fault != Fault::None)
+    if (parser.isSet(replayOpt))
+        faultText = QStringLiteral(", replaying %1").arg(parser.value(replayOpt));
+    else if (options.fault != Fault::None)
         faultText =
             QStringLiteral(", fault %1%2")
                 .arg(faultName(options.fault), options.faultCount < 0

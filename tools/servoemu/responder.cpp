@@ -200,6 +200,8 @@ std::optional<Fault> Responder::takeFault(bool isReply) {
 
 std::optional<Answer> Responder::answerRequest() {
     ++m_readRequests;
+    if (m_script)
+        return m_script(QByteArray(1, link::ReadRequest), link::FrameLength);
     Answer a{link::buildFrame(m_block)};
     const auto f = takeFault(true);
     const int cs = 1 + settings::BlockLength;
@@ -237,6 +239,8 @@ std::optional<Answer> Responder::answerFrame(const QByteArray &frame) {
     const QByteArray blk = frame.mid(1, settings::BlockLength);
     const QByteArray sent = frame.mid(1 + settings::BlockLength, 2);
     ++m_frames;
+    if (m_script)
+        return m_script(frame, link::AckLength);
     const auto f = takeFault(false);
     if (f == Fault::Silent) {
         log(QStringLiteral("programming frame \"%1\": silent, not stored, no acknowledgement")
