@@ -67,6 +67,7 @@ private:
     void Frm_SaveSettings_Click();
     void Frm_RestoreBackup_Click();
     void Frm_BackupFolder_Click();
+    void Frm_BugReport_Click();
     void buildFileMenu();
     // Enabled while a servo is connected and no exchange runs.
     void updateFileMenu();
@@ -188,6 +189,7 @@ private:
     QAction *Frm_SaveSettings = nullptr;
     QAction *Frm_RestoreBackup = nullptr;
     QAction *Frm_BackupFolder = nullptr;
+    QAction *Frm_BugReport = nullptr;
 };
 
 } // namespace tessaro::app
