@@ -269,7 +269,7 @@ QByteArray bugReport(Session &session, const SessionFacts &desktop, const Report
         QStringLiteral("It holds only what follows; read it before you send it."),
         QString(),
         QStringLiteral("program: %1 %2, Qt %3")
-            .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion(),
+            .arg(QCoreApplication::applicationName(), known(QCoreApplication::applicationVersion()),
                  QLatin1String(qVersion())),
         QStringLiteral("distribution: %1").arg(distribution(roots)),
         QStringLiteral("kernel: %1")
