@@ -508,6 +508,14 @@ Rückgabewerte:
         <source>%1: the servo&apos;s replies never passed the checksum</source>
         <translation>%1: keine Antwort des Servos hatte eine gültige Prüfsumme</translation>
     </message>
+    <message>
+        <source>read the servo once, then write a bug report to FILE or standard output</source>
+        <translation>den Servo einmal lesen, dann einen Fehlerbericht in DATEI oder auf die Standardausgabe schreiben</translation>
+    </message>
+    <message>
+        <source>bug report written to %1</source>
+        <translation>Fehlerbericht in %1 geschrieben</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -834,6 +842,22 @@ Das Servo ohne Sicherung programmieren?</translation>
     <message>
         <source>What it held before is in the backup %1; File, Restore a backup… loads it into the editors.</source>
         <translation>Die vorherigen Einstellungen liegen in der Sicherung %1; Datei, Sicherung wiederherstellen… lädt sie in die Regler.</translation>
+    </message>
+    <message>
+        <source>Save a bug report…</source>
+        <translation>Fehlerbericht speichern…</translation>
+    </message>
+    <message>
+        <source>Save a bug report</source>
+        <translation>Fehlerbericht speichern</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>The bug report was saved to %1. Read it, then send it with a description of what happened.</source>
+        <translation>Der Fehlerbericht wurde in %1 gespeichert. Lesen Sie ihn und senden Sie ihn dann mit einer Beschreibung dessen, was geschah.</translation>
     </message>
 </context>
 <context>

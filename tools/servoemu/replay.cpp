@@ -9,9 +9,11 @@ namespace tessaro::servoemu {
 
 namespace {
 
-// "COM1  read     12.3 ms  received 2 bytes: 37 32  "72"": the record after the time.
+// "COM1  read     12.3 ms  received 2 bytes: 37 32  "72"": the record after the
+// time; as --verbose prints it too, after the category's name.
 QString recordText(const QString &line) {
-    static const QRegularExpression head(QStringLiteral("^COM\\d+\\s+\\S+\\s+-?[0-9.]+ ms  (.*)$"));
+    static const QRegularExpression head(
+        QStringLiteral("^(?:tessaro\\.link: )?COM\\d+\\s+\\S+\\s+-?[0-9.]+ ms  (.*)$"));
     const QRegularExpressionMatch m = head.match(line);
     return m.hasMatch() ? m.captured(1) : QString();
 }
