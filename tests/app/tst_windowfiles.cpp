@@ -68,7 +68,7 @@ private slots:
         QCOMPARE(rig.boxes.titles, QStringList({"Tessaro", "Tessaro"}));
         const QString folder = rig.folder() + "/data/tessaro/backups";
         QCOMPARE(rig.boxes.texts.value(0), "There are no backups of this servo in " + folder + ".");
-        QVERIFY(rig.boxes.texts.value(1).contains(folder) && during == "0000");
+        QVERIFY(rig.boxes.texts.value(1).contains(folder) && during == "00000");
         QCOMPARE(rig.servos().at(1).received().isEmpty(), !yes);
         QVERIFY(rig.value("ScrollSpeed") == 90 && rig.editorsEnabled());
     }
