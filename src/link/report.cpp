@@ -31,7 +31,7 @@ QString firstLine(const QString &path) {
     const settings::ReadResult r = settings::readSmallFile(path, FactLimit);
     if (r.failure)
         return {};
-    return QString::fromUtf8(r.bytes.left(r.bytes.indexOf('\n'))).trimmed();
+    return QString::fromUtf8(r.bytes.split('\n').constFirst()).trimmed();
 }
 
 QString orNotFound(const QString &fact, const QString &where) {
