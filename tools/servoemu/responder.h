@@ -90,6 +90,7 @@ public:
 
 private:
     std::optional<Fault> takeFault(bool isReply);
+    std::optional<Answer> replayed(const QByteArray &request, int expected);
     std::optional<Answer> answerRequest();
     std::optional<Answer> answerFrame(const QByteArray &frame);
     void ignore(const QByteArray &bytes);
