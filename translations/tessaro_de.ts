@@ -647,6 +647,14 @@ Rückgabewerte:
         <source>a series on %1; Ctrl+C ends it</source>
         <translation>eine Serie an %1; Strg+C beendet sie</translation>
     </message>
+    <message>
+        <source>read the servo once, then write a bug report to FILE or standard output</source>
+        <translation>den Servo einmal lesen, dann einen Fehlerbericht in DATEI oder auf die Standardausgabe schreiben</translation>
+    </message>
+    <message>
+        <source>bug report written to %1</source>
+        <translation>Fehlerbericht in %1 geschrieben</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -979,6 +987,22 @@ Das Servo ohne Sicherung programmieren?</translation>
     <message>
         <source>Program a s&amp;eries…</source>
         <translation>S&amp;erie programmieren…</translation>
+    </message>
+    <message>
+        <source>Save a bug report…</source>
+        <translation>Fehlerbericht speichern…</translation>
+    </message>
+    <message>
+        <source>Save a bug report</source>
+        <translation>Fehlerbericht speichern</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>The bug report was saved to %1. Read it, then send it with a description of what happened.</source>
+        <translation>Der Fehlerbericht wurde in %1 gespeichert. Lesen Sie ihn und senden Sie ihn dann mit einer Beschreibung dessen, was geschah.</translation>
     </message>
 </context>
 <context>

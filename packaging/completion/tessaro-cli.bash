@@ -118,7 +118,7 @@ _tessaro_cli() {
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -d -- "$cur"; compgen -f -X '!*.json' -- "$cur")
         ;;
-    save)
+    save | report)
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -f -- "$cur")
         ;;

@@ -1,6 +1,7 @@
 #include "app/checkvalue.h"
 #include "app/form1.h"
 #include "app/seriesdialog.h"
+#include "link/report.h"
 #include "platform/messagebox.h"
 #include "settings/backups.h"
 #include "settings/settingsfile.h"
@@ -8,8 +9,11 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QInputDialog>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -42,6 +46,7 @@ void Form1::buildFileMenu() {
     menu->addSeparator();
     add(Frm_ProgramSeries, "Frm_ProgramSeries", tr("Program a s&eries…"), {},
         &Form1::Frm_ProgramSeries_Click);
+    add(Frm_BugReport, "Frm_BugReport", tr("Save a bug report…"), {}, &Form1::Frm_BugReport_Click);
     // Exit's own entry stays as it is; the key does what it does, the deferred close included.
     auto *quit = new QShortcut(QKeySequence(tr("Ctrl+Q")), this);
     quit->setObjectName(QStringLiteral("quitShortcut"));
@@ -57,6 +62,7 @@ void Form1::updateFileMenu() {
     Frm_BackupFolder->setEnabled(idle);
     const auto *series = findChild<SeriesDialog *>();
     Frm_ProgramSeries->setEnabled(idle && !(series && series->running()));
+    Frm_BugReport->setEnabled(idle);
 }
 
 QString Form1::chooseSettingsFile(bool save) {
@@ -118,6 +124,31 @@ void Form1::Frm_BackupFolder_Click() {
     const QString folder = settings::backupFolder();
     if (!QFileInfo(folder).isDir() || !QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
         platform::showMessage(this, tr("The backups folder %1 cannot be opened.").arg(folder));
+}
+
+// The ports as the last Connect saw them, and its trace.
+void Form1::Frm_BugReport_Click() {
+    const QString folder = m_lastFolder.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               : m_lastFolder;
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save a bug report"),
+                                                      QDir(folder).filePath(link::reportFileName()),
+                                                      tr("Text files (*.txt)"));
+    if (path.isEmpty())
+        return;
+    m_lastFolder = QFileInfo(path).absolutePath();
+    link::SessionFacts desktop = link::SessionFacts::fromEnvironment();
+    desktop.kind = QStringLiteral("%1 (Qt platform %2)")
+                       .arg(desktop.kind.isEmpty() ? QStringLiteral("not known") : desktop.kind,
+                            QGuiApplication::platformName());
+    desktop.scale = QString::number(devicePixelRatioF());
+    if (const settings::FileFailure failure =
+            link::saveBugReport(path, link::bugReport(m_link, desktop)))
+        platform::showMessage(this, failure.text());
+    else
+        platform::showMessage(this, tr("The bug report was saved to %1. Read it, then send it "
+                                       "with a description of what happened.")
+                                        .arg(path));
 }
 
 } // namespace tessaro::app

@@ -75,6 +75,7 @@ private:
     void recordWrite(const link::ProgramOutcome &sent, const QByteArray &before,
                      const QByteArray &block, bool readBack);
     void Frm_ProgramSeries_Click(); // seriesdialog.cpp
+    void Frm_BugReport_Click();
     void buildFileMenu();
     // Enabled while a servo is connected and no exchange runs.
     void updateFileMenu();
@@ -198,6 +199,7 @@ private:
     QAction *Frm_History = nullptr;
     QAction *Frm_BackupFolder = nullptr;
     QAction *Frm_ProgramSeries = nullptr;
+    QAction *Frm_BugReport = nullptr;
 };
 
 } // namespace tessaro::app

@@ -11,6 +11,7 @@ namespace tessaro::link {
 SerialPortControl::SerialPortControl(PortLocator ports, std::unique_ptr<Transport> transport)
     : m_ports(std::move(ports)),
       m_transport(transport ? std::move(transport) : makeSerialTransport()) {
+    keepTrace();
     connect(m_transport.get(), &Transport::lost, this, [this] {
         // Qt's text here comes from a stale errno (a hung-up tty just reads end of file).
         m_lost = true;

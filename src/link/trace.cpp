@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
+#include <deque>
 #include <fcntl.h>
 #include <mutex>
 #include <sys/stat.h>
@@ -24,7 +25,11 @@ struct Sink {
     int fd = -1;  // -1: standard error
     QString path; // empty: standard error
     bool failed = false;
+    bool writing = false;   // startTrace() was called: records go to fd too
+    bool forwarded = false; // turned on by logging rules: records go on to the next handler
     QtMessageHandler next = nullptr;
+    std::deque<QString> kept;
+    qsizetype keptSize = 0;
 };
 
 Sink &sink() {
@@ -73,6 +78,17 @@ void toSink(QtMsgType type, const QMessageLogContext &context, const QString &me
         return;
     }
     std::lock_guard lock(s.mutex);
+    s.kept.push_back(message);
+    s.keptSize += message.size() + 1;
+    while (s.keptSize > KeptTraceLimit && !s.kept.empty()) {
+        s.keptSize -= s.kept.front().size() + 1;
+        s.kept.pop_front();
+    }
+    if (!s.writing) {
+        if (s.forwarded && s.next)
+            s.next(type, context, message);
+        return;
+    }
     if (s.fd < 0) {
         // Named as Qt's own handler names them.
         writeAll(STDERR_FILENO, QByteArray(lcLink().categoryName()) + ": " + asciiLine(message));
@@ -161,16 +177,42 @@ QString startTrace(const QString &path) {
         s.fd = fd;
         s.path = path;
         s.failed = false;
+        s.writing = true;
     }
-    if (!s.next)
-        s.next = qInstallMessageHandler(toSink);
-    QLoggingCategory::setFilterRules(QStringLiteral("tessaro.link.debug=true"));
+    keepTrace();
     qCDebug(lcLink).noquote() << QStringLiteral("%1 %2, trace begun %3")
                                      .arg(QCoreApplication::applicationName(),
                                           QCoreApplication::applicationVersion(),
                                           QDateTime::currentDateTimeUtc().toString(
                                               Qt::ISODateWithMs));
     return {};
+}
+
+void keepTrace() {
+    Sink &s = sink();
+    static std::once_flag once;
+    std::call_once(once, [&s] {
+        s.forwarded = lcLink().isDebugEnabled();
+        s.next = qInstallMessageHandler(toSink);
+        QLoggingCategory::setFilterRules(QStringLiteral("tessaro.link.debug=true"));
+    });
+}
+
+QByteArray keptTrace() {
+    Sink &s = sink();
+    std::lock_guard lock(s.mutex);
+    QByteArray text;
+    text.reserve(s.keptSize);
+    for (const QString &record : s.kept)
+        text += asciiLine(record);
+    return text;
+}
+
+void clearKeptTrace() {
+    Sink &s = sink();
+    std::lock_guard lock(s.mutex);
+    s.kept.clear();
+    s.keptSize = 0;
 }
 
 } // namespace tessaro::link

@@ -1,7 +1,9 @@
 // The wire trace, for bug reports: each port opened and closed, every byte
 // sent and received with its time in the exchange, each repeat and each
-// verdict. Off unless turned on, by startTrace() or, as with any Qt
-// category, by QT_LOGGING_RULES="tessaro.link.debug=true".
+// verdict. Written to a file or standard error only when turned on, by
+// startTrace() or, as with any Qt category, by
+// QT_LOGGING_RULES="tessaro.link.debug=true"; the last records are always
+// kept in memory for a bug report (keepTrace()).
 #pragma once
 
 #include "link/failure.h"
@@ -26,5 +28,16 @@ const char *openFailureName(OpenFailure cause);
 // on success. A write that fails later is reported once on standard error,
 // and the program goes on without its trace.
 QString startTrace(const QString &path);
+
+// The kept trace: the newest records, at most this many characters of them.
+inline constexpr qsizetype KeptTraceLimit = 64 * 1024;
+// Keeps the trace in memory from now on, whether or not startTrace() was
+// called; the link calls it when it makes a port. Records are kept as they
+// come and formatted only when read.
+void keepTrace();
+// The kept records, oldest first, one line each, exactly as a trace file
+// holds them.
+QByteArray keptTrace();
+void clearKeptTrace();
 
 } // namespace tessaro::link

@@ -168,6 +168,22 @@ private slots:
         QVERIFY(rig.boxes.texts.value(0).startsWith(m_typed) && rig.value("ScrollThrow") == 70);
         QVERIFY(rig.text("LServoName") == "12345678" && rig.form().gaugeInputs().RefThrow == 90);
     }
+
+    // A report saved after a failed Connect holds that Connect's trace, and says where it went.
+    void bugReportHoldsTheFailedConnect() {
+        WindowRig rig;
+        rig.servos().add(1).setFault(servoemu::Fault::Silent);
+        rig.open();
+        rig.click("Connect");
+        m_typed = rig.folder() + "/report.txt";
+        rig.get<QAction>("Frm_BugReport")->trigger();
+        QVERIFY(rig.boxes.titles.size() == 2 && rig.boxes.texts.value(1).contains(m_typed));
+        QFile saved(m_typed);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray report = saved.readAll();
+        QVERIFY2(report.contains("COM1  read ") && report.contains("no reply: 0 of 36 bytes"),
+                 report);
+    }
 };
 
 QTEST_MAIN(TestWindowFiles)

@@ -25,8 +25,8 @@ expect() { # expect "WANTED LINES" WORDS...
 }
 nl='
 '
-expect "read${nl}reset${nl}restore" re
-expect "backups${nl}diff${nl}history${nl}ports${nl}read${nl}reset${nl}restore${nl}save${nl}series${nl}set${nl}write" ""
+expect "read${nl}report${nl}reset${nl}restore" re
+expect "backups${nl}diff${nl}history${nl}ports${nl}read${nl}report${nl}reset${nl}restore${nl}save${nl}series${nl}set${nl}write" ""
 expect "--dry-run${nl}--force${nl}--help${nl}--help-all${nl}--no-backup${nl}--port${nl}--port-folder${nl}--trace${nl}--verbose${nl}--version" write --
 expect "--force" restore --f
 expect "--deadband${nl}--dry-run" --port COM1 set --d
@@ -52,7 +52,7 @@ zoffers() { # what zsh offers; the completion system's two calls print their arg
              words=("$@"); CURRENT=$#; PREFIX=$words[CURRENT]; . "$0"' "$zsh_file" tessaro-cli "$@" | sort
 }
 zexpect() { want=$1 && shift && [ "$(zoffers "$@")" = "$want" ] || fail "zsh, for '$*': offered '$(zoffers "$@")'"; }
-zexpect "backups${nl}diff${nl}history${nl}ports${nl}read${nl}reset${nl}restore${nl}save${nl}series${nl}set${nl}write" ""
+zexpect "backups${nl}diff${nl}history${nl}ports${nl}read${nl}report${nl}reset${nl}restore${nl}save${nl}series${nl}set${nl}write" ""
 zexpect "$backup" restore ""
 zexpect "files -g *.json" write ""
 zoffers read -- | grep -qx -- --json || fail "zsh offers no --json for read"

@@ -1,7 +1,9 @@
 // The wire trace: what the port listing, a read and a programming run record.
+#include "link/trace.h"
 #include "support/servotransport.h"
 
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tessaro;
@@ -94,6 +96,28 @@ private slots:
         const QRegularExpression head("^COM\\d+ +" + exchange + " +\\d+\\.\\d ms  [\\x20-\\x7e]+$");
         for (const QString &record : records)
             QVERIFY2(head.match(record).hasMatch(), qPrintable(record));
+    }
+
+    // Last: the trace goes to a file from here on. The kept trace reads as the file
+    // does, and holds the newest records, whole, within its bound.
+    void keptTraceIsTheFilesNewestRecords() {
+        QTemporaryDir dir;
+        LinkRig link;
+        link.servos->add(1).setFault(Fault::WrongChecksum, 1);
+        link::clearKeptTrace();
+        QCOMPARE(link::startTrace(dir.filePath("trace.txt")), QString());
+        link.session.FindComPorts();
+        link.session.readPort(0);
+        QFile file(dir.filePath("trace.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(link::keptTrace(), file.readAll());
+        for (int i = 0; i < 3000; ++i)
+            qCDebug(link::lcLink).noquote()
+                << QStringLiteral("record %1 ").arg(i, 5) + QString(40, 'x');
+        const QByteArray kept = link::keptTrace();
+        QVERIFY(kept.size() <= link::KeptTraceLimit && kept.size() > link::KeptTraceLimit - 100);
+        QVERIFY(kept.startsWith("record ") &&
+                kept.endsWith("record  2999 " + QByteArray(40, 'x') + '\n'));
     }
 };
 

@@ -72,6 +72,10 @@ const std::vector<Command> &commands() {
          QT_TRANSLATE_NOOP("cli", "program FILE's settings into one servo after another, "
                                   "each keeping its own name, until Ctrl+C or N servos"),
          link + QStringList{QStringLiteral("count"), QStringLiteral("no-backup")}, 1, runSeries},
+        {"report", QStringLiteral("report [FILE]"),
+         QT_TRANSLATE_NOOP("cli", "read the servo once, then write a bug report to FILE or "
+                                  "standard output"),
+         link, 0, runReport, 1},
     };
     return table;
 }

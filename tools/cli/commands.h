@@ -39,5 +39,6 @@ int runRestore(const Options &options);
 int runHistory(const Options &options);
 int runDiff(const Options &options);
 int runSeries(const Options &options);
+int runReport(const Options &options);
 
 } // namespace tessaro::cli

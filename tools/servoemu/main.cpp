@@ -2,9 +2,11 @@
 // the program (see servoemulator.h).
 #include "link/portlocator.h"
 #include "platform/version.h"
+#include "servoemu/replay.h"
 #include "servoemu/seriesplay.h"
 #include "servoemu/servoemulator.h"
 #include "settings/settingsblock.h"
+#include "settings/wholefile.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -103,8 +105,12 @@ int main(int argc, char *argv[]) {
                        "a name of 8 characters (in the block) or a whole block, with :mode or "
                        ":mode:count for its own fault."),
         QStringLiteral("entry,entry,..."));
-    parser.addOptions(
-        {comOpt, blockOpt, faultOpt, delayOpt, byteOpt, replaceOpt, quietOpt, seriesOpt});
+    const QCommandLineOption replayOpt(
+        QStringLiteral("replay"),
+        QStringLiteral("Answer as the servo in a bug report or --trace file did."),
+        QStringLiteral("file"));
+    parser.addOptions({comOpt, blockOpt, faultOpt, delayOpt, byteOpt, replaceOpt, quietOpt,
+                       seriesOpt, replayOpt});
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
         return fail(
@@ -152,6 +158,24 @@ int main(int argc, char *argv[]) {
     if (!ok || options.byteTimeUs < 0)
         return fail(QStringLiteral("--byte-time takes microseconds from 0"));
 
+    if (parser.isSet(replayOpt)) {
+        // A trace is a few KiB, a long --trace file some MiB.
+        const QString path = parser.value(replayOpt);
+        const settings::ReadResult file = settings::readSmallFile(path, 64 * 1024 * 1024);
+        if (file.failure)
+            return fail(file.failure.text());
+        ParsedTrace trace = parseTrace(file.bytes);
+        if (!trace.problem.isEmpty())
+            return fail(QStringLiteral("%1: %2").arg(path, trace.problem));
+        auto replay = std::make_shared<Replay>(std::move(trace.steps));
+        replay->setNotice([](const QString &line) {
+            std::fprintf(stderr, "tessaro-servo: %s\n", line.toLocal8Bit().constData());
+        });
+        options.script = [replay](const QByteArray &request, int expected) {
+            return replay->answer(request, expected);
+        };
+    }
+
     if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return fail(QStringLiteral("cannot create the signal pipe"));
     struct sigaction sa {};
@@ -191,7 +215,9 @@ int main(int argc, char *argv[]) {
         return fail(error);
 
     QString faultText;
-    if (options.fault != Fault::None)
+    if (parser.isSet(replayOpt))
+        faultText = QStringLiteral(", replaying %1").arg(parser.value(replayOpt));
+    else if (options.fault != Fault::None)
         faultText =
             QStringLiteral(", fault %1%2")
                 .arg(faultName(options.fault), options.faultCount < 0

@@ -230,8 +230,19 @@ std::optional<Fault> Responder::takeFault(bool isReply) {
     return m_fault;
 }
 
+std::optional<Answer> Responder::replayed(const QByteArray &request, int expected) {
+    const std::optional<Answer> a = m_script(request, expected);
+    log(QStringLiteral("%1: replayed, %2")
+            .arg(request.size() == 1 ? QStringLiteral("read request")
+                                     : QStringLiteral("programming frame"),
+                 a ? QStringLiteral("%1 bytes").arg(a->bytes.size()) : QStringLiteral("silence")));
+    return a;
+}
+
 std::optional<Answer> Responder::answerRequest() {
     ++m_readRequests;
+    if (m_script)
+        return replayed(QByteArray(1, link::ReadRequest), link::FrameLength);
     Answer a{link::buildFrame(m_block)};
     const auto f = takeFault(true);
     const int cs = 1 + settings::BlockLength;
@@ -251,6 +262,8 @@ std::optional<Answer> Responder::answerFrame(const QByteArray &frame) {
     const QByteArray blk = frame.mid(1, settings::BlockLength);
     const QByteArray sent = frame.mid(1 + settings::BlockLength, 2);
     ++m_frames;
+    if (m_script)
+        return replayed(frame, link::AckLength);
     const auto f = takeFault(false);
     if (f == Fault::Silent) {
         log(QStringLiteral("programming frame \"%1\": silent, not stored, no acknowledgement")

@@ -72,6 +72,11 @@ public:
     int programmingFrameCount() const { return m_frames; } // complete frames, stored or not
     int storedFrameCount() const { return m_stored; }      // frames whose block was stored or reset
 
+    // Answers every request and frame instead of the servo's own rules (a
+    // replayed trace): the request or frame, and the proper length of its answer.
+    using Script = std::function<std::optional<Answer>(const QByteArray &request, int expected)>;
+    void setScript(Script script) { m_script = std::move(script); }
+
     // One line per request, frame or ignored bytes, called from receive() and dropPartialFrame().
     void setLogger(std::function<void(const QString &)> logger) { m_logger = std::move(logger); }
 
@@ -85,6 +90,7 @@ public:
 
 private:
     std::optional<Fault> takeFault(bool isReply);
+    std::optional<Answer> replayed(const QByteArray &request, int expected);
     std::optional<Answer> answerRequest();
     std::optional<Answer> answerFrame(const QByteArray &frame);
     void ignore(const QByteArray &bytes);
@@ -99,6 +105,7 @@ private:
     int m_frames = 0;
     int m_stored = 0;
     std::function<void(const QString &)> m_logger;
+    Script m_script;
 };
 
 } // namespace tessaro::servoemu

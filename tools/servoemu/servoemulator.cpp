@@ -53,6 +53,7 @@ ServoEmulator::ServoEmulator(const Options &options)
       m_replyDelayMs(std::max(0, options.replyDelayMs)),
       m_byteTimeUs(std::max(0, options.byteTimeUs)) {
     m_responder.setFault(options.fault, options.faultCount);
+    m_responder.setScript(options.script);
     m_responder.setLogger([this](const QString &line) { m_pendingLog << line; });
 }
 

@@ -27,6 +27,7 @@ struct Options {
     int replyDelayMs = 100;  // from the end of a request to the first answer byte
     int byteTimeUs = 521;    // one byte at 19200 baud, 10 bits
     QString portFolder = {}; // where COMn is published; empty: link::ensureVirtualPortFolder()
+    Responder::Script script = {}; // set: answers instead of the servo's rules (a replay)
 };
 
 class ServoEmulator {
