@@ -3,6 +3,7 @@
 #include "link/portcauses.h"
 #include "link/trace.h"
 #include "settings/backups.h"
+#include "settings/journal.h"
 #include "settings/wholefile.h"
 
 #include <QCoreApplication>
@@ -204,7 +205,6 @@ QStringList grabberLines(const ReportRoots &roots) {
 
 QStringList dataLines() {
     const settings::BackupFolder backups = settings::findBackupFolder();
-    const QString dataFolder = backups.path.isEmpty() ? QString() : QFileInfo(backups.path).path();
     QStringList out;
     if (backups.path.isEmpty()) {
         out << QStringLiteral("backups folder: not found (%1)").arg(backups.failure.text());
@@ -218,10 +218,13 @@ QStringList dataLines() {
                             ? QString::number(settings::listBackups(backups.path).size())
                             : QStringLiteral("none, the folder is not there"));
     }
-    const int records = journalRecordCount(dataFolder);
+    const QString journal = settings::journalPath();
+    const int records = journalRecordCount(journal);
     out << QStringLiteral("journal records: %1")
-               .arg(records < 0 ? QStringLiteral("none, no journal in %1").arg(dataFolder)
-                                : QString::number(records));
+               .arg(records < 0
+                        ? QStringLiteral("none, no journal at %1")
+                              .arg(journal.isEmpty() ? QStringLiteral("not known") : journal)
+                        : QString::number(records));
     return out;
 }
 
@@ -249,12 +252,11 @@ SessionFacts SessionFacts::fromEnvironment() {
     return facts;
 }
 
-int journalRecordCount(const QString &dataFolder) {
-    const settings::ReadResult r =
-        settings::readSmallFile(dataFolder + QStringLiteral("/journal"), 64 * 1024 * 1024);
-    if (dataFolder.isEmpty() || r.failure)
+int journalRecordCount(const QString &path) {
+    if (path.isEmpty() || !QFileInfo::exists(path))
         return -1;
-    return int(r.bytes.count('\n') + (r.bytes.isEmpty() || r.bytes.endsWith('\n') ? 0 : 1));
+    const settings::JournalRead read = settings::readJournal(path);
+    return read.failure ? -1 : int(read.records.size());
 }
 
 QString reportFileName() {

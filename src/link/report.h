@@ -32,9 +32,9 @@ struct SessionFacts {
 // The ports as Connect sees them: session's last FindComPorts().
 QByteArray bugReport(Session &session, const SessionFacts &desktop, const ReportRoots &roots = {});
 
-// The journal's records in dataFolder, the folder that holds the backups
-// folder: lines of its "journal" file; -1 when there is none.
-int journalRecordCount(const QString &dataFolder);
+// The whole records of the journal at path; -1 when there is none or it
+// cannot be read.
+int journalRecordCount(const QString &path);
 
 // "tessaro-report-2026-12-09.txt"
 QString reportFileName();
