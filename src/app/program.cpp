@@ -5,6 +5,7 @@
 #include "platform/ledcircle.h"
 #include "platform/messagebox.h"
 #include "settings/backups.h"
+#include "settings/codepage.h"
 #include "settings/presets.h"
 #include "settings/settingsfile.h"
 
@@ -30,8 +31,10 @@ void Form1::CProgram_Click() {
         platform::beep();
         return;
     }
-    // Without a backup nothing is sent unless the user says so; the window stays as it was.
-    if (!backUpServo())
+    // The backup is of what the servo on the port holds now, and a servo swapped in
+    // since Connect is never sent the first one's name and tail. Without a backup
+    // nothing is sent unless the user says so; the window stays as it was.
+    if (!readServoBeforeProgramming() || !backUpServo())
         return;
     const bool resetRequested = CkReset->checkState() == Qt::Checked;
     setEditorFramesEnabled(false);
@@ -46,7 +49,37 @@ settings::EditorValues Form1::editorValues() const {
              ScrollDeadband->value(), checkValue(CkReset)}};
 }
 
-// What the servo held goes to a backup first.
+bool Form1::readServoBeforeProgramming() {
+    const link::ReadOutcome read = m_link.readSameServo(cmbCOM->currentIndex());
+    if (m_link.cancelled())
+        return false;
+    const QString nothingSent = tr("Nothing was sent.");
+    QString text;
+    switch (read.status) {
+    case link::ReadStatus::Read:
+        if (!read.otherServo)
+            return true;
+        text = tr("Another servo is on %1 now, not the \"%2\" that Connect read. "
+                  "Nothing was sent.\n\nPress Connect first to read the servo that is there.")
+                   .arg(cmbCOM->currentText(), settings::fromWindows1252(m_link.servoName()));
+        break;
+    case link::ReadStatus::NoReply:
+        text = tr("No servo answered on %1. %2").arg(cmbCOM->currentText(), nothingSent) +
+               QStringLiteral("\n\n") + link::troubleshootingText();
+        break;
+    case link::ReadStatus::Refused:
+        text = link::unshowableSettingsText(read.refusal) + QStringLiteral("\n\n") + nothingSent;
+        break;
+    case link::ReadStatus::Error:
+        showLinkError(read.failure, nothingSent);
+        return false;
+    }
+    platform::beep();
+    platform::showMessage(this, text);
+    return false;
+}
+
+// What the servo holds now goes to a backup first.
 bool Form1::backUpServo() {
     m_lastBackup.clear();
     const auto held = settings::settingsFromBlock(m_link.settingsBlock());
@@ -92,7 +125,10 @@ void Form1::programServo(bool resetRequested) {
         setProgrammingLook(false);
         return;
     }
+    // A read-back that fails says the servo may hold the new settings, and where the old ones are.
+    m_readBackNote = afterFailedProgramming(true);
     connectToServo();
+    m_readBackNote.clear();
     setEditorFramesEnabled(true);
     setProgrammingLook(false);
     if (resetRequested)
