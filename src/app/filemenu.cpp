@@ -2,6 +2,7 @@
 #include "app/form1.h"
 #include "platform/messagebox.h"
 #include "settings/backups.h"
+#include "settings/filenames.h"
 #include "settings/settingsfile.h"
 
 #include <QAction>
@@ -62,8 +63,15 @@ QString Form1::chooseSettingsFile(bool save) {
     const QString path =
         save ? QFileDialog::getSaveFileName(this, tr("Save settings"), folder, filter)
              : QFileDialog::getOpenFileName(this, tr("Open settings"), folder, filter);
-    if (!path.isEmpty())
-        m_lastFolder = QFileInfo(path).absolutePath();
+    if (path.isEmpty())
+        return path;
+    m_lastFolder = QFileInfo(path).absolutePath();
+    // A name that is not UTF-8 reaches us changed, and would name another file.
+    if (!settings::isExactFileName(path)) {
+        platform::showMessage(
+            this, settings::inexactNameFailure(settings::printableFileName(path)).text());
+        return {};
+    }
     return path;
 }
 
@@ -108,10 +116,18 @@ void Form1::Frm_RestoreBackup_Click() {
     std::vector<settings::BackupEntry> entries = settings::listBackups();
     std::reverse(entries.begin(), entries.end());
     QStringList items;
-    std::vector<settings::BlockValues> values;
+    std::vector<settings::LoadResult> values;
     for (const settings::BackupEntry &entry : entries) {
-        const settings::LoadResult loaded = settings::loadSettings(entry.path);
-        if (!loaded.settings || loaded.settings->name() != m_link.servoName())
+        settings::LoadResult loaded = settings::loadSettings(entry.path);
+        // One that cannot be read may be of this servo: it is listed, and says why when chosen.
+        if (!loaded.settings) {
+            items << tr("%1: cannot be read (%2)")
+                         .arg(entry.time.toLocalTime().toString(Qt::ISODate),
+                              QFileInfo(entry.path).fileName());
+            values.push_back(std::move(loaded));
+            continue;
+        }
+        if (loaded.settings->name() != m_link.servoName())
             continue;
         const settings::BlockValues &v = loaded.settings->values;
         items << tr("%1: throw %2, speed %3, centre %4, reverse %5, deadband %6")
@@ -121,18 +137,26 @@ void Form1::Frm_RestoreBackup_Click() {
                      .arg(v.centre)
                      .arg(v.reverse)
                      .arg(v.deadband);
-        values.push_back(v);
+        values.push_back(std::move(loaded));
     }
     if (items.isEmpty()) {
-        platform::showMessage(
-            this, tr("There are no backups of this servo in %1.").arg(settings::backupFolder()));
+        const settings::BackupFolder folder = settings::findBackupFolder();
+        platform::showMessage(this, folder.path.isEmpty()
+                                        ? folder.failure.text()
+                                        : tr("There are no backups of this servo in %1.")
+                                              .arg(settings::printableFileName(folder.path)));
         return;
     }
     bool chosen = false;
     const QString item = QInputDialog::getItem(
         this, tr("Restore a backup"), tr("Backups, newest first:"), items, 0, false, &chosen);
-    if (chosen)
-        loadEditorValues(values[static_cast<std::size_t>(items.indexOf(item))]);
+    if (!chosen)
+        return;
+    const settings::LoadResult &picked = values[static_cast<std::size_t>(items.indexOf(item))];
+    if (picked.settings)
+        loadEditorValues(picked.settings->values);
+    else
+        platform::showMessage(this, picked.failure.text());
 }
 
 void Form1::Frm_BackupFolder_Click() {

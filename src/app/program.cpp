@@ -6,6 +6,7 @@
 #include "platform/messagebox.h"
 #include "settings/backups.h"
 #include "settings/codepage.h"
+#include "settings/filenames.h"
 #include "settings/presets.h"
 #include "settings/settingsfile.h"
 
@@ -89,12 +90,18 @@ bool Form1::backUpServo() {
     m_lastBackup = backup.path;
     if (!backup.failure)
         return true;
+    // With no home there is no folder to name.
+    const QString folder = settings::backupFolder();
     const QString cause =
         backup.failure.path.isEmpty() ? backup.failure.words : backup.failure.text();
-    return platform::askYesNo(this,
-                              tr("No backup of the servo's settings could be written to %1.\n%2\n\n"
-                                 "Program the servo without a backup?")
-                                  .arg(settings::backupFolder(), cause));
+    return platform::askYesNo(
+        this, folder.isEmpty()
+                  ? tr("No backup of the servo's settings could be written.\n%1\n\n"
+                       "Program the servo without a backup?")
+                        .arg(cause)
+                  : tr("No backup of the servo's settings could be written to %1.\n%2\n\n"
+                       "Program the servo without a backup?")
+                        .arg(settings::printableFileName(folder), cause));
 }
 
 QString Form1::afterFailedProgramming(bool frameSent) const {
@@ -105,7 +112,7 @@ QString Form1::afterFailedProgramming(bool frameSent) const {
         return more + tr("No backup was taken before programming.");
     return more + tr("What it held before is in the backup %1; File, Restore a backup… "
                      "loads it into the editors.")
-                      .arg(m_lastBackup);
+                      .arg(settings::printableFileName(m_lastBackup));
 }
 
 // Sends the editors' settings, checks the acknowledgement and reads the servo back.

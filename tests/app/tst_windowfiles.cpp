@@ -44,13 +44,21 @@ private slots:
     // go makes every backup fail. The file entries are off while the question waits.
     void noBackupAsksFirst_data() {
         QTest::addColumn<bool>("yes");
-        QTest::newRow("No: nothing sent") << false;
-        QTest::newRow("Yes: programmed") << true;
+        QTest::addColumn<bool>("home");
+        QTest::newRow("No: nothing sent") << false << true;
+        QTest::newRow("Yes: programmed") << true << true;
+        QTest::newRow("no home") << false << false;
     }
     void noBackupAsksFirst() {
         QFETCH(bool, yes);
+        QFETCH(bool, home);
         WindowRig rig;
         QVERIFY(rig.openConnected());
+        const QByteArray homeFolder = qgetenv("HOME");
+        if (!home) {
+            qunsetenv("HOME");
+            qunsetenv("XDG_DATA_HOME");
+        }
         rig.get<QAction>("Frm_RestoreBackup")->trigger();
         QVERIFY(QDir(rig.folder()).mkpath("data") &&
                 QFile(rig.folder() + "/data/tessaro").open(QIODevice::WriteOnly));
@@ -67,8 +75,12 @@ private slots:
         rig.click("CProgram");
         QCOMPARE(rig.boxes.titles, QStringList({"Tessaro", "Tessaro"}));
         const QString folder = rig.folder() + "/data/tessaro/backups";
-        QCOMPARE(rig.boxes.texts.value(0), "There are no backups of this servo in " + folder + ".");
-        QVERIFY(rig.boxes.texts.value(1).contains(folder) && during == "0000");
+        qputenv("HOME", homeFolder);
+        const QString none = "there is no home folder for backups";
+        QCOMPARE(rig.boxes.texts.value(0).left(home ? -1 : none.size()),
+                 home ? "There are no backups of this servo in " + folder + "." : none);
+        QVERIFY(rig.boxes.texts.value(1).contains(home ? folder : "written.\n" + none));
+        QVERIFY(!rig.boxes.texts.join("").contains(" .") && during == "0000");
         QCOMPARE(rig.servos().at(1).received().size() > 1, yes); // the read before, then the frame
         QVERIFY(rig.value("ScrollSpeed") == 90 && rig.editorsEnabled());
     }
@@ -81,12 +93,19 @@ private slots:
         QVERIFY(rig.openConnected(held));
         rig.get("CkReset")->setProperty("checked", true);
         rig.click("CProgram");
+        // An empty one, as a program killed midway once left, is listed as unreadable.
+        QVERIFY(QFile(settings::backupFolder() + "/12345678-20000101T000000Z.json")
+                    .open(QIODevice::WriteOnly));
         rig.get<QAction>("Frm_RestoreBackup")->trigger();
         const std::vector<settings::BackupEntry> kept = settings::listBackups();
-        QCOMPARE(kept.size(), 1u);
-        QCOMPARE(m_listed, QStringList(kept[0].time.toLocalTime().toString(Qt::ISODate) +
-                                       ": throw 120, speed 80, centre 0, reverse 0, deadband 2"));
+        QCOMPARE(kept.size(), 2u);
+        QCOMPARE(m_listed,
+                 QStringList({kept[1].time.toLocalTime().toString(Qt::ISODate) +
+                                  ": throw 120, speed 80, centre 0, reverse 0, deadband 2",
+                              kept[0].time.toLocalTime().toString(Qt::ISODate) +
+                                  ": cannot be read (12345678-20000101T000000Z.json)"}));
         QVERIFY(rig.value("ScrollThrow") == 120 && rig.value("ScrollSpeed") == 80);
+        QVERIFY(QFile::remove(kept[0].path));
         QVERIFY(rig.form().gaugeInputs().RefSpeed == 100 && rig.staleGauge().isEmpty());
         rig.servos().at(1).clearReceived();
         rig.click("CProgram");
