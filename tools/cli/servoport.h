@@ -28,8 +28,9 @@ public:
     // Lists the ports, then reads the servo on the chosen port, or searches
     // the listed ports in order as Connect does.
     int connect();
-    // Reads the servo again on the port where it answered.
-    int readAgain();
+    // Reads the servo again on the port where it answered, after a frame
+    // went out: a failure says so and names the backup (cutOffText).
+    int readAgain(const QString &backup);
     // Sends a programming frame and checks the acknowledgement.
     // backup: the file holding the servo's settings before, for the message when the
     // frame went out but its acknowledgement never came; empty when none was taken.
@@ -46,7 +47,9 @@ public:
 
 private:
     ServoPort(link::PortLocator locator, int wanted);
-    int readResult(const link::ReadOutcome &outcome);
+    // cutOff: added to a failure's words; empty when no frame went out before.
+    int readResult(const link::ReadOutcome &outcome, const QString &cutOff = {});
+    static QString badReplyText(const QString &port, int bytes);
     static QString noReplyText(const QString &ports);
     static QString checksumText(const QString &port);
 
@@ -55,6 +58,10 @@ private:
     int m_wanted;           // port number asked for; 0: search
     int m_index = -1;
 };
+
+// A frame went out and what followed was cut off: the servo may hold the new
+// settings; the backup named, with the command that puts it back.
+QString cutOffText(const QString &backup, bool acknowledged);
 
 // True when something is at the device path, a dangling link included.
 bool isPresent(const QString &device);

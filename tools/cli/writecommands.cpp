@@ -6,6 +6,7 @@
 #include "servoport.h"
 #include "settings/backups.h"
 #include "settings/codepage.h"
+#include "settings/filenames.h"
 #include "settings/rounding.h"
 
 #include <QCoreApplication>
@@ -38,14 +39,14 @@ int programAndVerify(ServoPort &port, const Options &options, const settings::Bl
                         QCoreApplication::translate("cli", "backup failed, nothing was sent: %1")
                             .arg(backup.failure.text()));
         message(QCoreApplication::translate("cli", "backed up the servo's settings to %1")
-                    .arg(backup.path));
+                    .arg(settings::printableFileName(backup.path)));
         backupPath = backup.path;
     }
     const int sent = port.program(block, backupPath);
     if (sent != Exit::Ok && sent != Exit::WrongAck)
         return sent;
     // Read back even after a wrong acknowledgement, as the window does, to show what took.
-    if (const int read = port.readAgain(); read != Exit::Ok)
+    if (const int read = port.readAgain(backupPath); read != Exit::Ok)
         return sent != Exit::Ok ? sent : read;
     const settings::ServoSettings now = port.settings();
     if (values.reset == 1) {
