@@ -9,6 +9,7 @@
 
 #include <QtTest>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -391,6 +392,33 @@ private slots:
         QVERIFY2(err.contains("/lat\\xe9.json: the file name is not UTF-8 text"), qPrintable(err));
         QCOMPARE(QDir(data->path()).entryList(QDir::Files), before);
         QVERIFY(s->received().isEmpty());
+    }
+
+    // A COMn link whose servo was killed leads to a pty that may be another program's
+    // terminal now: nothing is sent into it, and the link and its lock go.
+    void staleLinkIsNotOpened() {
+        const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+        QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+        const QString com1 = portFolder() + "/COM1",
+                      pts = QString::fromLocal8Bit(::ptsname(master));
+        const int slave = ::open(qPrintable(pts), O_RDWR | O_NOCTTY);
+        QProcess gone;
+        gone.start("true");
+        QVERIFY(slave >= 0 && gone.waitForStarted());
+        const QByteArray pid = QByteArray::number(gone.processId());
+        QVERIFY(gone.waitForFinished());
+        QFile lock(com1 + ".lock");
+        QVERIFY(QFile::link(pts, com1) && lock.open(QIODevice::WriteOnly) &&
+                lock.write(pid + "\ntessaro-servo\n\n") > 0);
+        lock.close();
+        const Run r = cli("read");
+        char got[16];
+        const ssize_t n = ::read(master, got, sizeof got);
+        ::close(slave);
+        ::close(master);
+        QCOMPARE(n, ssize_t(-1));
+        QCOMPARE(r.code, 4);
+        QVERIFY(!QFileInfo(com1).isSymLink() && !lock.exists());
     }
 
     // Something happens once the servo holds the read request or the frame: the
