@@ -246,6 +246,9 @@ private slots:
         QTest::newRow("save, disk full")
             << "save %D/kept.json" << 100 << none << 1
             << first + "kept.json: .*File too large; it was left as it" << old;
+        QTest::newRow("save a new file, disk full")
+            << "save %D/new.json" << 100 << none << 1
+            << first + "new.json: .*File too large; no file was made$" << old;
         QTest::newRow("save to a FIFO")
             << "save %D/fifo" << 0 << none << 1
             << first + "fifo: is a FIFO, not a settings file; it was left" << old;
