@@ -258,8 +258,8 @@
         <translation>; seine vorherigen Einstellungen liegen in %1, und  tessaro-cli restore %1  stellt sie wieder her</translation>
     </message>
     <message>
-        <source>the servo acknowledged the new settings, but they were not read back</source>
-        <translation>das Servo hat die neuen Einstellungen bestätigt, aber sie wurden nicht zurückgelesen</translation>
+        <source>the frame was sent, and acknowledged, but not read back, so the servo may already hold the new settings</source>
+        <translation>der Rahmen wurde gesendet und bestätigt, aber nicht zurückgelesen, daher hält das Servo vielleicht schon die neuen Einstellungen</translation>
     </message>
 </context>
 <context>
@@ -655,6 +655,14 @@ Rückgabewerte:
         <source>bug report written to %1</source>
         <translation>Fehlerbericht in %1 geschrieben</translation>
     </message>
+    <message>
+        <source>%1: a reply of the wrong length (%2 of %3 bytes)</source>
+        <translation>%1: eine Antwort der falschen Länge (%2 von %3 Bytes)</translation>
+    </message>
+    <message>
+        <source>%1: a reply that is not a settings frame</source>
+        <translation>%1: eine Antwort, die kein Einstellungsrahmen ist</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -1004,6 +1012,32 @@ Das Servo ohne Sicherung programmieren?</translation>
         <source>The bug report was saved to %1. Read it, then send it with a description of what happened.</source>
         <translation>Der Fehlerbericht wurde in %1 gespeichert. Lesen Sie ihn und senden Sie ihn dann mit einer Beschreibung dessen, was geschah.</translation>
     </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Another servo is on %1 now, not the &quot;%2&quot; that Connect read. Nothing was sent.
+
+Press Connect first to read the servo that is there.</source>
+        <translation>An %1 ist jetzt ein anderes Servo, nicht das von Connect gelesene &quot;%2&quot;. Es wurde nichts gesendet.
+
+Drücken Sie zuerst Connect, um das Servo zu lesen, das dort ist.</translation>
+    </message>
+    <message>
+        <source>No servo answered on %1. %2</source>
+        <translation>An %1 hat kein Servo geantwortet. %2</translation>
+    </message>
+    <message>
+        <source>No backup of the servo&apos;s settings could be written.
+%1
+
+Program the servo without a backup?</source>
+        <translation>Es konnte keine Sicherung der Einstellungen des Servos geschrieben werden.
+%1
+
+Das Servo ohne Sicherung programmieren?</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::HistoryDialog</name>
@@ -1280,6 +1314,18 @@ Das Servo ohne Sicherung programmieren?</translation>
     <message>
         <source>%1, line %2: not a record; skipped</source>
         <translation>%1, Zeile %2: kein Eintrag; übersprungen</translation>
+    </message>
+    <message>
+        <source>%1: the file name is not UTF-8 text, so it cannot be named exactly; nothing was read or written</source>
+        <translation>%1: der Dateiname ist kein UTF-8-Text und kann daher nicht genau benannt werden; es wurde nichts gelesen oder geschrieben</translation>
+    </message>
+    <message>
+        <source>cannot be written: %1; no file was made</source>
+        <translation>kann nicht geschrieben werden: %1; es wurde keine Datei angelegt</translation>
+    </message>
+    <message>
+        <source>exists already</source>
+        <translation>ist schon vorhanden</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "link/report.h"
 #include "platform/messagebox.h"
 #include "settings/backups.h"
+#include "settings/filenames.h"
 #include "settings/settingsfile.h"
 
 #include <QAction>
@@ -73,8 +74,15 @@ QString Form1::chooseSettingsFile(bool save) {
     const QString path =
         save ? QFileDialog::getSaveFileName(this, tr("Save settings"), folder, filter)
              : QFileDialog::getOpenFileName(this, tr("Open settings"), folder, filter);
-    if (!path.isEmpty())
-        m_lastFolder = QFileInfo(path).absolutePath();
+    if (path.isEmpty())
+        return path;
+    m_lastFolder = QFileInfo(path).absolutePath();
+    // A name that is not UTF-8 reaches us changed, and would name another file.
+    if (!settings::isExactFileName(path)) {
+        platform::showMessage(
+            this, settings::inexactNameFailure(settings::printableFileName(path)).text());
+        return {};
+    }
     return path;
 }
 

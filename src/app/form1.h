@@ -127,6 +127,9 @@ private:
     void setProgrammingLook(bool programming);
     settings::EditorValues editorValues() const;
     void programServo(bool resetRequested);
+    // Reads the servo on the port before it is programmed; false, with the reason
+    // shown, when it is another servo or none answers: nothing is sent then.
+    bool readServoBeforeProgramming();
     // True when a backup was made or the user chose to go on without one.
     bool backUpServo();
     // What a failed programming run's box adds: the backup taken, and whether the frame went out.
@@ -149,8 +152,9 @@ private:
     bool m_closeRequested = false;
     int m_txIndex = -1;
     QPointer<about::frmAbout> m_about;
-    QString m_lastBackup; // the backup taken before the programming run in progress
-    QString m_lastFolder; // the last folder a file dialog was used in
+    QString m_lastBackup;   // the backup taken before the programming run in progress
+    QString m_readBackNote; // added to a failed read-back's box: the frame went out before it
+    QString m_lastFolder;   // the last folder a file dialog was used in
 
     // Controls (objectName = member name).
     QFrame *Frame2 = nullptr;

@@ -5,6 +5,7 @@
 #include "app/historydialog.h"
 #include "link/writeverdict.h"
 #include "platform/messagebox.h"
+#include "settings/filenames.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -20,8 +21,11 @@ void Form1::Frm_History_Click() {
     if (!trouble.isEmpty())
         platform::showMessage(this, trouble.join(QLatin1Char('\n')));
     if (history.entries.empty()) {
-        platform::showMessage(
-            this, tr("There are no backups of this servo in %1.").arg(settings::backupFolder()));
+        const settings::BackupFolder folder = settings::findBackupFolder();
+        platform::showMessage(this, folder.path.isEmpty()
+                                        ? folder.failure.text()
+                                        : tr("There are no backups of this servo in %1.")
+                                              .arg(settings::printableFileName(folder.path)));
         return;
     }
     HistoryDialog dialog(

@@ -5,6 +5,8 @@
 #include "platform/ledcircle.h"
 #include "platform/messagebox.h"
 #include "settings/backups.h"
+#include "settings/codepage.h"
+#include "settings/filenames.h"
 #include "settings/presets.h"
 #include "settings/settingsfile.h"
 
@@ -30,8 +32,10 @@ void Form1::CProgram_Click() {
         platform::beep();
         return;
     }
-    // Without a backup nothing is sent unless the user says so; the window stays as it was.
-    if (!backUpServo())
+    // The backup is of what the servo on the port holds now, and a servo swapped in
+    // since Connect is never sent the first one's name and tail. Without a backup
+    // nothing is sent unless the user says so; the window stays as it was.
+    if (!readServoBeforeProgramming() || !backUpServo())
         return;
     const bool resetRequested = CkReset->checkState() == Qt::Checked;
     setEditorFramesEnabled(false);
@@ -46,7 +50,37 @@ settings::EditorValues Form1::editorValues() const {
              ScrollDeadband->value(), checkValue(CkReset)}};
 }
 
-// What the servo held goes to a backup first.
+bool Form1::readServoBeforeProgramming() {
+    const link::ReadOutcome read = m_link.readSameServo(cmbCOM->currentIndex());
+    if (m_link.cancelled())
+        return false;
+    const QString nothingSent = tr("Nothing was sent.");
+    QString text;
+    switch (read.status) {
+    case link::ReadStatus::Read:
+        if (!read.otherServo)
+            return true;
+        text = tr("Another servo is on %1 now, not the \"%2\" that Connect read. "
+                  "Nothing was sent.\n\nPress Connect first to read the servo that is there.")
+                   .arg(cmbCOM->currentText(), settings::fromWindows1252(m_link.servoName()));
+        break;
+    case link::ReadStatus::NoReply:
+        text = tr("No servo answered on %1. %2").arg(cmbCOM->currentText(), nothingSent) +
+               QStringLiteral("\n\n") + link::troubleshootingText();
+        break;
+    case link::ReadStatus::Refused:
+        text = link::unshowableSettingsText(read.refusal) + QStringLiteral("\n\n") + nothingSent;
+        break;
+    case link::ReadStatus::Error:
+        showLinkError(read.failure, nothingSent);
+        return false;
+    }
+    platform::beep();
+    platform::showMessage(this, text);
+    return false;
+}
+
+// What the servo holds now goes to a backup first.
 bool Form1::backUpServo() {
     m_lastBackup.clear();
     const auto held = settings::settingsFromBlock(m_link.settingsBlock());
@@ -57,12 +91,18 @@ bool Form1::backUpServo() {
     m_lastBackup = backup.path;
     if (!backup.failure)
         return true;
+    // With no home there is no folder to name.
+    const QString folder = settings::backupFolder();
     const QString cause =
         backup.failure.path.isEmpty() ? backup.failure.words : backup.failure.text();
-    return platform::askYesNo(this,
-                              tr("No backup of the servo's settings could be written to %1.\n%2\n\n"
-                                 "Program the servo without a backup?")
-                                  .arg(settings::backupFolder(), cause));
+    return platform::askYesNo(
+        this, folder.isEmpty()
+                  ? tr("No backup of the servo's settings could be written.\n%1\n\n"
+                       "Program the servo without a backup?")
+                        .arg(cause)
+                  : tr("No backup of the servo's settings could be written to %1.\n%2\n\n"
+                       "Program the servo without a backup?")
+                        .arg(settings::printableFileName(folder), cause));
 }
 
 QString Form1::afterFailedProgramming(bool frameSent) const {
@@ -73,7 +113,7 @@ QString Form1::afterFailedProgramming(bool frameSent) const {
         return more + tr("No backup was taken before programming.");
     return more + tr("What it held before is in the backup %1; File, Restore a backup… "
                      "loads it into the editors.")
-                      .arg(m_lastBackup);
+                      .arg(settings::printableFileName(m_lastBackup));
 }
 
 // Sends the editors' settings, checks the acknowledgement and reads the servo back.
@@ -96,8 +136,11 @@ void Form1::programServo(bool resetRequested) {
         setProgrammingLook(false);
         return;
     }
+    // A read-back that fails says the servo may hold the new settings, and where the old ones are.
+    m_readBackNote = afterFailedProgramming(true);
     connectToServo();
     recordWrite(sent, before, block, true);
+    m_readBackNote.clear();
     setEditorFramesEnabled(true);
     setProgrammingLook(false);
     if (resetRequested)

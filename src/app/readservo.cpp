@@ -12,11 +12,14 @@ void Form1::showLinkError(const link::LinkFailure &failure, const QString &more)
     if (m_link.cancelled())
         return;
     platform::beep();
-    const QString text =
+    QString text =
         failure.port == 0
             ? failure.words
             : QStringLiteral("COM%1 (%2): %3").arg(failure.port).arg(failure.device, failure.words);
-    platform::showMessage(this, more.isEmpty() ? text : text + QStringLiteral("\n\n") + more);
+    for (const QString &added : {more, m_readBackNote})
+        if (!added.isEmpty())
+            text += QStringLiteral("\n\n") + added;
+    platform::showMessage(this, text);
 }
 
 int Form1::Chk_Servo(int List) {
@@ -53,9 +56,12 @@ int Form1::read_Servo() {
             platform::beep();
         cmbCOM->show();
         if (!m_link.cancelled())
-            platform::showMessage(this, read.status == link::ReadStatus::Refused
-                                            ? link::unshowableSettingsText(read.refusal)
-                                            : link::troubleshootingText());
+            platform::showMessage(this, (read.status == link::ReadStatus::Refused
+                                             ? link::unshowableSettingsText(read.refusal)
+                                             : link::troubleshootingText()) +
+                                            (m_readBackNote.isEmpty()
+                                                 ? QString()
+                                                 : QStringLiteral("\n\n") + m_readBackNote));
         LED1->hide();
         return link::NoServo;
     case link::ReadStatus::Error:

@@ -79,6 +79,11 @@ const QStringList &systemLockFolders() {
     return folders;
 }
 
+bool lockHolderAlive(const QByteArray &content) {
+    const qint64 pid = lockPid(content);
+    return pid > 0 && processAlive(pid);
+}
+
 QString liveLockHolder(const QString &device, const QStringList &folders) {
     QStringList names = {lockName(device)};
     const QString target = QFileInfo(device).canonicalFilePath();

@@ -18,6 +18,9 @@ const QStringList &systemLockFolders();
 // process that is gone does not count.
 QString liveLockHolder(const QString &device, const QStringList &folders);
 
+// True when a lock file's content names a process that is still alive.
+bool lockHolderAlive(const QByteArray &content);
+
 // "The adapter ... is held by another program", naming the holder where a lock
 // file in lockFolders or the system's folders tells it.
 QString busyText(const QString &device, const QStringList &lockFolders);

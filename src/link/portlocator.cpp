@@ -1,5 +1,7 @@
 #include "link/portlocator.h"
 
+#include "link/portcauses.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <sys/stat.h>
@@ -28,7 +30,27 @@ bool isPrivateFolder(const QString &path) {
     return S_ISDIR(st.st_mode) && st.st_uid == getuid() && (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
+// A link published with a lock whose process is gone; a link with no lock is
+// taken as it is (published by hand, or by something else).
+bool servoGone(const QString &link) {
+    QFile lock(publishedLock(link));
+    if (!lock.open(QIODevice::ReadOnly))
+        return false;
+    if (lockHolderAlive(lock.read(256)))
+        return false;
+    struct stat st {};
+    if (lstat(QFile::encodeName(link).constData(), &st) == 0 && st.st_uid == getuid()) {
+        QFile::remove(link);
+        lock.remove();
+    }
+    return true;
+}
+
 } // namespace
+
+QString publishedLock(const QString &link) {
+    return link + QStringLiteral(".lock");
+}
 
 QString PortLocator::devicePath(int n) const {
     if (n < FirstPort || n > LastPort)
@@ -37,6 +59,8 @@ QString PortLocator::devicePath(int n) const {
         return com1Path;
     if (!virtualFolder.isEmpty()) {
         const QString link = virtualFolder + comName(n);
+        if (servoGone(link))
+            return fallbackPattern.isEmpty() ? QString() : fallbackPattern.arg(n - 1);
         if (fallbackPattern.isEmpty() || QFileInfo(link).isSymLink())
             return link;
     }

@@ -22,7 +22,10 @@ struct PortLocator {
     // Folders, besides the system's, where other programs' lock files are looked for.
     QStringList lockFolders;
 
-    // The device path behind port n; empty when the port has none.
+    // The device path behind port n; empty when the port has none. A published
+    // link whose lock (publishedLock) names a process that is gone leads to a
+    // terminal that may be someone else's now: it is passed over, and removed
+    // when it is this user's.
     QString devicePath(int n) const;
 
     // The program's ports: the private runtime folder's COMn links, otherwise
@@ -32,6 +35,10 @@ struct PortLocator {
     // Lock files are looked for in that folder too.
     static PortLocator onlyFolder(const QString &folder);
 };
+
+// The lock file that proves a published COMn link's servo alive: "<link>.lock",
+// holding its pid in the form serial lock files have.
+QString publishedLock(const QString &link);
 
 // The per-user folder where virtual ports are published; empty when none is usable.
 QString virtualPortFolder();

@@ -66,6 +66,21 @@ void Session::readOpenPort(ReadOutcome &outcome) {
     }
 }
 
+ReadOutcome Session::readSameServo(int index) {
+    const QByteArray block = m_settingsBlock, name = m_servoName, tail = m_blockTail;
+    ReadOutcome outcome = readPort(index);
+    if (outcome.status == ReadStatus::Read && (m_servoName != name || m_blockTail != tail)) {
+        TESSARO_TRACE(MSComm1) << "another servo than the one read before: \""
+                               << settings::printableText(m_servoName, settings::TextSet::Ascii)
+                               << '"';
+        outcome.otherServo = true;
+        m_settingsBlock = block;
+        m_servoName = name;
+        m_blockTail = tail;
+    }
+    return outcome;
+}
+
 SearchOutcome Session::search() {
     SearchOutcome outcome;
     for (int i = 0; i < static_cast<int>(m_portTable.size()) && !m_cancelled; ++i) {

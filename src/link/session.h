@@ -35,8 +35,9 @@ struct ReadOutcome {
     LinkFailure failure; // Error: why the port could not be used
     QString refusal;     // Refused: the field and what it held ("throw field: 141")
     ReplyCheck lastVerdict = ReplyCheck::Invalid; // of the last reply
-    int repeats = 0;    // read requests sent again after a checksum mismatch
-    int replyBytes = 0; // bytes waiting when the last wait ended
+    int repeats = 0;         // read requests sent again after a checksum mismatch
+    int replyBytes = 0;      // bytes waiting when the last wait ended
+    bool otherServo = false; // readSameServo: another name or tail than the last read's
 };
 
 enum class ProgramStatus { Acknowledged, WrongAcknowledgement, Error };
@@ -70,6 +71,10 @@ public:
     // The read exchange on listed port `index`: open, request, repeat on a
     // checksum mismatch (bounded), close.
     ReadOutcome readPort(int index);
+    // Reads the servo on `index` again just before it is programmed. When it
+    // shows another name or tail than the last read, otherServo is set and the
+    // session keeps the first servo's, so nothing of one servo reaches the other.
+    ReadOutcome readSameServo(int index);
     // Tries the listed ports in order until a servo answers.
     SearchOutcome search();
     // Sends a programming frame carrying `block` to listed port `index` and

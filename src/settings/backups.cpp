@@ -129,25 +129,19 @@ BackupResult saveBackup(const ServoSettings &settings, const QDateTime &utc, con
     if (FileFailure failure = folderFailure(folder.path))
         return {{}, failure};
     const QByteArray json = settingsJson(settings);
-    // Claiming the name with an empty file first keeps two savers in the same
-    // second apart; the writer then replaces it.
+    // Linked into place only once whole and synced, under a name no backup has yet.
     for (int n = 1;; ++n) {
         const QString path = BackupEntry::make(folder.path, settings.name(), utc, n).path;
-        QFile claim(path);
-        if (claim.open(QIODevice::WriteOnly | QIODevice::NewOnly,
-                       QFile::ReadOwner | QFile::WriteOwner)) {
-            claim.close();
-            FileFailure failure = writeWholeFile(path, json, true);
-            if (!failure && readSmallFile(path).bytes != json)
-                failure =
-                    FileFailure::at(path).saying(tr("the backup does not read back as written"));
-            if (!failure)
-                return {path, {}};
-            claim.remove();
-            return {{}, failure};
+        FileFailure failure = writeWholeFile(path, json, true, WriteMode::NewOnly);
+        if (failure.systemError == EEXIST)
+            continue;
+        if (!failure && readSmallFile(path).bytes != json) {
+            failure = FileFailure::at(path).saying(tr("the backup does not read back as written"));
+            QFile::remove(path);
         }
-        if (!claim.exists())
-            return {{}, FileFailure::at(path).saying(claim.errorString()).withSystemError(errno)};
+        if (!failure)
+            return {path, {}};
+        return {{}, failure};
     }
 }
 

@@ -31,8 +31,9 @@ struct FileFailure {
     QString words;       // what is wrong, without the path
 
     explicit operator bool() const { return !words.isEmpty(); }
-    // "path: words", or the words alone when no file is at fault.
-    QString text() const { return path.isEmpty() ? words : path + QStringLiteral(": ") + words; }
+    // "path: words", the path escaped (printableFileName), or the words alone when
+    // no file is at fault.
+    QString text() const;
 
 private:
     template <typename T> FileFailure set(T FileFailure::*slot, const T &value) && {

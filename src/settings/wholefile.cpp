@@ -113,16 +113,69 @@ ReadResult readSmallFile(const QString &path, qint64 limit) {
     return result;
 }
 
-FileFailure writeWholeFile(const QString &path, const QByteArray &bytes, bool privateFile) {
+namespace {
+
+// Writes all of bytes to fd and syncs it; 0 or the errno.
+int writeAndSync(int fd, const QByteArray &bytes) {
+    for (qint64 done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 ? errno : EIO;
+        done += n;
+    }
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+// A hidden temporary file beside path, synced, then hard-linked to path, which
+// link(2) never replaces.
+FileFailure writeNewFile(const QString &path, const QByteArray &bytes) {
+    const QFileInfo info(path);
+    QByteArray temp = QFile::encodeName(info.absolutePath() + QStringLiteral("/.") +
+                                        info.fileName() + QStringLiteral(".XXXXXX"));
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC); // mode 0600
+    if (fd < 0)
+        return systemFailure(
+            path, errno,
+            QT_TRANSLATE_NOOP("tessaro::settings", "cannot be written: %1; no file was made"));
+    int error = writeAndSync(fd, bytes);
+    if (::close(fd) != 0 && !error)
+        error = errno;
+    if (!error && ::link(temp.constData(), QFile::encodeName(path).constData()) != 0)
+        error = errno;
+    ::unlink(temp.constData());
+    if (error == EEXIST)
+        return FileFailure::at(path).saying(tr("exists already")).withSystemError(EEXIST);
+    if (error)
+        return systemFailure(
+            path, error,
+            QT_TRANSLATE_NOOP("tessaro::settings", "cannot be written: %1; no file was made"));
+    syncFolder(path);
+    return {};
+}
+
+} // namespace
+
+FileFailure writeWholeFile(const QString &path, const QByteArray &bytes, bool privateFile,
+                           WriteMode mode) {
     if (path.isEmpty())
         return noName(path);
+    if (mode == WriteMode::NewOnly)
+        return writeNewFile(path, bytes);
     const auto target = linkTarget(path);
     if (!target)
         return systemFailure(path, ELOOP,
                              QT_TRANSLATE_NOOP("tessaro::settings", "cannot be written: %1"));
     struct stat st {};
-    if (::stat(QFile::encodeName(*target).constData(), &st) == 0 && !S_ISREG(st.st_mode))
+    const bool existed = ::stat(QFile::encodeName(*target).constData(), &st) == 0;
+    if (existed && !S_ISREG(st.st_mode))
         return notRegular(path, st.st_mode);
+    // A file that was not there before is not "left as it was".
+    const char *kept =
+        existed
+            ? QT_TRANSLATE_NOOP("tessaro::settings", "cannot be written: %1; it was left as it was")
+            : QT_TRANSLATE_NOOP("tessaro::settings", "cannot be written: %1; no file was made");
 
     QSaveFile file(*target);
     file.setDirectWriteFallback(false);
@@ -142,13 +195,11 @@ FileFailure writeWholeFile(const QString &path, const QByteArray &bytes, bool pr
         error = errno;
     if (error) {
         file.cancelWriting();
-        return systemFailure(
-            path, error,
-            QT_TRANSLATE_NOOP("tessaro::settings", "cannot be written: %1; it was left as it was"));
+        return systemFailure(path, error, kept);
     }
     if (!file.commit())
         return FileFailure::at(path)
-            .saying(tr("cannot be written: %1; it was left as it was").arg(file.errorString()))
+            .saying(tr(kept).arg(file.errorString()))
             .withSystemError(errno);
     syncFolder(*target);
     return {};

@@ -22,10 +22,18 @@ struct ReadResult {
 // limit bytes: never blocks on a FIFO, never reads a device.
 ReadResult readSmallFile(const QString &path, qint64 limit = MaxSettingsFileSize);
 
+enum class WriteMode {
+    Replace, // the file is replaced, or made
+    NewOnly, // a file there already is kept: the failure's systemError is EEXIST
+};
+
 // Replaces the file with bytes through a temporary file: every write, the
 // flush and an fsync checked before the rename, so a failure leaves the old
 // file as it was. A link is written through and kept; anything else that is
 // not a regular file is refused untouched. A private file is made mode 0600.
-FileFailure writeWholeFile(const QString &path, const QByteArray &bytes, bool privateFile = false);
+// NewOnly links the synced temporary file into place instead, so the name
+// shows only a whole file, even when the program is killed midway.
+FileFailure writeWholeFile(const QString &path, const QByteArray &bytes, bool privateFile = false,
+                           WriteMode mode = WriteMode::Replace);
 
 } // namespace tessaro::settings

@@ -1,5 +1,6 @@
 // The window over a virtual servo on a real pty in the test's own folder: one
 // window for the cases in their order, connected at the start.
+#include "settings/backups.h"
 #include "support/windowrig.h"
 
 #include <QSerialPort>
@@ -28,9 +29,37 @@ private slots:
         m_rig->setValue("ScrollCentre", -5);
         m_rig->click("CProgram");
         const QByteArray block("1234567805D75A64FB00020000000000");
-        QCOMPARE(m_servo->received(), link::buildFrame(block) + "UU");
+        QCOMPARE(m_servo->received(), "U" + link::buildFrame(block) + "UU");
         QCOMPARE(m_servo->block(), block);
         QVERIFY(m_rig->boxes.texts.isEmpty());
+    }
+
+    // PROGRAM reads the servo on the port first: another one swapped in (its link
+    // replaced) or none answering gets nothing; the same one changed meanwhile is
+    // backed up as it is now.
+    void programReadsTheServoFirst_data() {
+        QTest::addColumn<QByteArray>("there"); // "": silent
+        QTest::addColumn<QString>("box");
+        QTest::newRow("another servo") << QByteArray("OTHERSRV05DC78320A00100000000000")
+                                       << "Another servo is on COM1 now, not the \"12345678\"";
+        QTest::newRow("changed behind the window")
+            << QByteArray("1234567805DC78500000020000000000") << "";
+        QTest::newRow("no servo") << QByteArray() << "No servo answered on COM1. Nothing was sent.";
+    }
+    void programReadsTheServoFirst() {
+        QFETCH(QByteArray, there);
+        QFETCH(QString, box);
+        const auto other =
+            startPtyServo(m_rig->folder(), 0, there.isEmpty() ? ExampleBlock : there,
+                          there.isEmpty() ? servoemu::Fault::Silent : servoemu::Fault::None);
+        QVERIFY(other && other->publishAs(1, true).isEmpty());
+        m_rig->click("CProgram");
+        QCOMPARE(m_rig->boxes.texts.value(0).left(box.size()), box);
+        QCOMPARE(other->programmingFrameCount(), box.isEmpty() ? 1 : 0);
+        const auto kept = settings::listBackups();
+        QCOMPARE(!kept.empty() && settings::loadSettings(kept.back().path).settings->block == there,
+                 box.isEmpty());
+        QVERIFY(m_servo->received().isEmpty() && m_servo->publishAs(1, true).isEmpty());
     }
 
     void portHeldByAnotherProgramIsInUse() {

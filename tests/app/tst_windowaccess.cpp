@@ -110,7 +110,7 @@ private slots:
         servo.clearReceived();
         rig.click("CProgram");
         QCOMPARE(
-            servo.received().mid(1 + settings::fieldOf(&settings::BlockValues::reverse).pos, 6),
+            servo.received().mid(2 + settings::fieldOf(&settings::BlockValues::reverse).pos, 6),
             QByteArray("020202"));
     }
 };

@@ -9,8 +9,10 @@
 
 #include <QtTest>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tessaro;
 
@@ -135,6 +137,13 @@ private slots:
             << "set --reverse 2" << none << "" << 1 << "--reverse 2 is outside 0 to 1";
         QTest::newRow("no servo answers") << "read" << int(servoemu::Fault::Silent) << "" << 2
                                           << "^tessaro-cli: no servo answered on COM1$";
+        QTest::newRow("35-byte reply") << "read" << int(servoemu::Fault::Short35) << "" << 2
+                                       << "^tessaro-cli: COM1: a reply of the wrong length "
+                                          "\\(35 of 36 bytes\\)$";
+        QTest::newRow("save -") << "save -" << none << "" << 0
+                                << "\\A\\{\n    \"format\": 1,\n    \"name\": \"OS2403A1\"";
+        QTest::newRow("backups --port-folder")
+            << "backups --port-folder %D" << none << "" << 0 << "/tessaro/backups/OS2403A1-";
         QTest::newRow("checksums never pass")
             << "read" << int(servoemu::Fault::WrongChecksum) << "" << 2
             << "^tessaro-cli: COM1: the servo's replies never passed the checksum$";
@@ -237,6 +246,9 @@ private slots:
         QTest::newRow("save, disk full")
             << "save %D/kept.json" << 100 << none << 1
             << first + "kept.json: .*File too large; it was left as it" << old;
+        QTest::newRow("save a new file, disk full")
+            << "save %D/new.json" << 100 << none << 1
+            << first + "new.json: .*File too large; no file was made$" << old;
         QTest::newRow("save to a FIFO")
             << "save %D/fifo" << 0 << none << 1
             << first + "fifo: is a FIFO, not a settings file; it was left" << old;
@@ -416,6 +428,61 @@ private slots:
                  qPrintable(listed.out + listed.err));
     }
 
+    // A name that is not UTF-8 is refused before the servo is read; no file of a like name is made.
+    void namesThatAreNotText_data() {
+        QTest::addColumn<QString>("command");
+        for (const char *command : {"write", "save", "restore"})
+            QTest::newRow(command) << command;
+    }
+    void namesThatAreNotText() {
+        QFETCH(QString, command);
+        auto *s = servo(1);
+        const QByteArray name = QFile::encodeName(data->path()) + "/lat\xe9.json";
+        QFile raw(QFile::decodeName(QFile::encodeName(path("other.json"))));
+        QVERIFY(s && raw.open(QIODevice::WriteOnly) &&
+                raw.write(settings::settingsJson(*settings::settingsFromBlock(ExampleBlock))));
+        raw.close();
+        if (command != "save")
+            QVERIFY(::link(QFile::encodeName(raw.fileName()).constData(), name.constData()) == 0);
+        const QStringList before = QDir(data->path()).entryList(QDir::Files);
+        QProcess p;
+        p.start("/bin/sh", {"-c", "exec \"$0\" \"$1\" \"$(printf \"$2\")\" --port-folder \"$3\"",
+                            TESSARO_CLI, command, data->path() + "/lat\\351.json", portFolder()});
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 1);
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        QVERIFY2(err.contains("/lat\\xe9.json: the file name is not UTF-8 text"), qPrintable(err));
+        QCOMPARE(QDir(data->path()).entryList(QDir::Files), before);
+        QVERIFY(s->received().isEmpty());
+    }
+
+    // A COMn link whose servo was killed leads to a pty that may be another program's
+    // terminal now: nothing is sent into it, and the link and its lock go.
+    void staleLinkIsNotOpened() {
+        const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+        QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+        const QString com1 = portFolder() + "/COM1",
+                      pts = QString::fromLocal8Bit(::ptsname(master));
+        const int slave = ::open(qPrintable(pts), O_RDWR | O_NOCTTY);
+        QProcess gone;
+        gone.start("true");
+        QVERIFY(slave >= 0 && gone.waitForStarted());
+        const QByteArray pid = QByteArray::number(gone.processId());
+        QVERIFY(gone.waitForFinished());
+        QFile lock(com1 + ".lock");
+        QVERIFY(QFile::link(pts, com1) && lock.open(QIODevice::WriteOnly) &&
+                lock.write(pid + "\ntessaro-servo\n\n") > 0);
+        lock.close();
+        const Run r = cli("read");
+        char got[16];
+        const ssize_t n = ::read(master, got, sizeof got);
+        ::close(slave);
+        ::close(master);
+        QCOMPARE(n, ssize_t(-1));
+        QCOMPARE(r.code, 4);
+        QVERIFY(!QFileInfo(com1).isSymLink() && !lock.exists());
+    }
+
     // Something happens once the servo holds the read request or the frame: the
     // servo takes on other settings, the cable is pulled, or a signal comes.
     void cutShortMidway_data() {
@@ -425,6 +492,7 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("err");  // a pattern
         QTest::addColumn<int>("received"); // bytes the servo got in all: nothing more after it
+        QTest::addColumn<int>("reads");    // read requests before the event; 0: a frame stored
         using F = servoemu::Fault;
         const QString sent = "the frame was sent, .*may already hold the new settings; its "
                              "settings before are in ([^ ]+), and  tessaro-cli restore \\1 ";
@@ -432,16 +500,26 @@ private slots:
             << "set --speed 40" << int(F::None) << -1 << 6
             << "backups/[^\n]+\ntessaro-cli: speed: sent 40, read back 60\ntessaro-cli: "
                "deadband: sent 2, read back 3\n"
-            << 2 + link::FrameLength;
+            << 2 + link::FrameLength << 0;
         QTest::newRow("cable pulled after the frame")
-            << "set --speed 40" << int(F::NoAck) << 0 << 4 << sent << 1 + link::FrameLength;
+            << "set --speed 40" << int(F::NoAck) << 0 << 4 << sent << 1 + link::FrameLength << 0;
         QTest::newRow("SIGTERM after the frame")
             << "set --speed 40" << int(F::NoAck) << SIGTERM << 143
-            << "^tessaro-cli: COM1: interrupted by SIGTERM: " + sent << 1 + link::FrameLength;
+            << "^tessaro-cli: COM1: interrupted by SIGTERM: " + sent << 1 + link::FrameLength << 0;
+        const QString acked = "the frame was sent, and acknowledged, but not read back, "
+                              ".*may already hold the new settings; its settings before are in "
+                              "([^ ]+), and  tessaro-cli restore \\1 ";
+        QTest::newRow("SIGINT during the read-back")
+            << "set --speed 40" << int(F::None) << SIGINT << 130
+            << "^tessaro-cli: COM1: interrupted by SIGINT: " + acked << 2 + link::FrameLength << 2;
+        QTest::newRow("servo stopped during the read-back")
+            << "set --speed 40" << int(F::None) << 0 << 4
+            << "^tessaro-cli: COM1 \\([^)]+\\): the device was disconnected: " + acked
+            << 2 + link::FrameLength << 2;
         QTest::newRow("SIGINT while reading") << "read" << int(F::WrongChecksum) << SIGINT << 130
                                               << "^tessaro-cli: COM1: interrupted by SIGINT; "
                                                  "nothing more was sent$"
-                                              << 1;
+                                              << 1 << 1;
     }
     void cutShortMidway() {
         QFETCH(QString, args);
@@ -453,8 +531,8 @@ private slots:
         s->setReplyDelayMs(400); // well inside the reply wait, and time enough to act before it
         QProcess p;
         start(p, args);
-        const bool reading = args.startsWith(QLatin1String("read"));
-        QTRY_VERIFY_WITH_TIMEOUT(reading ? s->readRequestCount() > 0 : s->storedFrameCount() > 0,
+        QFETCH(int, reads);
+        QTRY_VERIFY_WITH_TIMEOUT(reads ? s->readRequestCount() >= reads : s->storedFrameCount() > 0,
                                  10000);
         if (event > 0)
             QVERIFY(::kill(static_cast<pid_t>(p.processId()), event) == 0);

@@ -3,7 +3,15 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <stddef.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace tessaro;
 
@@ -20,6 +28,25 @@ QStringList paths(const std::vector<settings::BackupEntry> &entries) {
     return out;
 }
 const QDateTime When(QDate(2026, 12, 6), QTime(23, 15), Qt::UTC);
+
+// From here on, the process is killed with SIGKILL as it links or renames a file into place.
+bool killAtLinkOrRename() {
+    static constexpr auto Kill = +[](int) { ::kill(::getpid(), SIGKILL); };
+    std::vector<sock_filter> filter{
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(struct seccomp_data, nr))};
+    std::vector<int> calls{__NR_linkat, __NR_renameat, __NR_renameat2};
+#ifdef __NR_link
+    calls.insert(calls.end(), {__NR_link, __NR_rename});
+#endif
+    for (std::size_t i = 0; i < calls.size(); ++i)
+        filter.push_back(
+            BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, __u32(calls[i]), __u8(calls.size() - i), 0));
+    filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+    filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_TRAP));
+    struct sock_fprog program = {__u16(filter.size()), filter.data()};
+    return ::signal(SIGSYS, Kill) != SIG_ERR && ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
+           ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
+}
 } // namespace
 
 class TestBackups : public QObject {
@@ -32,6 +59,7 @@ private slots:
     void fileIsNamedForServo_data();
     void fileIsNamedForServo();
     void sameSecondNeverOverwritesAndListsInOrder();
+    void killedMidwayLeavesNoVisibleFile();
     void everyByteInANameGivesAListedBackup_data();
     void everyByteInANameGivesAListedBackup();
 };
@@ -80,6 +108,25 @@ void TestBackups::sameSecondNeverOverwritesAndListsInOrder() {
     for (int n = 1; n <= 11; ++n)
         QCOMPARE(settings::loadSettings(saved[n - 1]).settings->values.centre, n);
     QCOMPARE(paths(settings::listBackups(dir.path())), saved + QStringList{later});
+}
+
+void TestBackups::killedMidwayLeavesNoVisibleFile() {
+    QTemporaryDir dir;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (killAtLinkOrRename())
+            settings::saveBackup(servo("12345678"), When, dir.path());
+        ::_exit(1);
+    }
+    int status = 0;
+    QVERIFY(child > 0 && ::waitpid(child, &status, 0) == child);
+    QVERIFY2(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL,
+             qPrintable(QString::number(status, 16)));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+    QVERIFY(settings::listBackups(dir.path()).empty());
+    // The name is free for the next backup.
+    QCOMPARE(settings::saveBackup(servo("12345678"), When, dir.path()).path,
+             dir.filePath("12345678-20261206T231500Z.json"));
 }
 
 void TestBackups::everyByteInANameGivesAListedBackup_data() {

@@ -7,6 +7,7 @@
 #include "link/trace.h"
 #include "platform/translation.h"
 #include "platform/version.h"
+#include "settings/filenames.h"
 
 #include <QCoreApplication>
 
@@ -22,6 +23,13 @@ int main(int argc, char *argv[]) {
     if (!catchInterrupts())
         message(QCoreApplication::translate("main", "Ctrl+C will end the program without a word: "
                                                     "its signal pipe cannot be made"));
+    // A file name that is not UTF-8 comes out of arguments() changed, naming another file.
+    for (int i = 1; i < argc; ++i)
+        if (!settings::survivesAsText(QByteArray(argv[i])))
+            return finishOutput(
+                fail(Exit::Usage,
+                     settings::inexactNameFailure(settings::printableFileName(QByteArray(argv[i])))
+                         .text()));
     const CommandLine line = parseCommandLine(QCoreApplication::arguments());
     if (line.exitCode)
         return finishOutput(*line.exitCode);

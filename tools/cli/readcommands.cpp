@@ -4,6 +4,7 @@
 #include "cli/output.h"
 #include "cli/servoport.h"
 #include "settings/codepage.h"
+#include "settings/filenames.h"
 
 #include <QCoreApplication>
 
@@ -25,10 +26,16 @@ int runSave(const Options &options) {
     if (!port)
         return code;
     const QString path = options.arguments.at(0);
+    // "-" is standard output, as for the usual tools.
+    if (path == QLatin1String("-")) {
+        data(QString::fromUtf8(settings::settingsJson(port->settings())).chopped(1));
+        return Exit::Ok;
+    }
     if (const settings::FileFailure failure = settings::saveSettings(path, port->settings()))
         return fail(Exit::Usage, failure.text());
     message(QCoreApplication::translate("cli", "saved the settings of \"%1\" on %2 to %3")
-                .arg(settings::printableText(port->settings().name()), port->portName(), path));
+                .arg(settings::printableText(port->settings().name()), port->portName(),
+                     settings::printableFileName(path)));
     return Exit::Ok;
 }
 

@@ -5,6 +5,7 @@
 #include "cli/output.h"
 #include "link/messages.h"
 #include "link/portcauses.h"
+#include "settings/filenames.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -161,6 +162,8 @@ int ServoPort::connect() {
             ++errors;
         } else if (tried.lastVerdict == link::ReplyCheck::ChecksumMismatch) {
             message(checksumText(name));
+        } else if (tried.status == ReadStatus::NoReply && tried.replyBytes > 0) {
+            message(badReplyText(name, tried.replyBytes));
         } else {
             silent << name;
         }
@@ -202,45 +205,64 @@ QString ServoPort::noReplyText(const QString &ports) {
     return QCoreApplication::translate("cli", "no servo answered on %1").arg(ports);
 }
 
+QString ServoPort::badReplyText(const QString &port, int bytes) {
+    if (bytes != link::FrameLength)
+        return QCoreApplication::translate("cli",
+                                           "%1: a reply of the wrong length (%2 of %3 bytes)")
+            .arg(port)
+            .arg(bytes)
+            .arg(link::FrameLength);
+    return QCoreApplication::translate("cli", "%1: a reply that is not a settings frame").arg(port);
+}
+
 QString ServoPort::checksumText(const QString &port) {
     return QCoreApplication::translate("cli", "%1: the servo's replies never passed the checksum")
         .arg(port);
 }
 
-int ServoPort::readAgain() {
-    return readResult(m_session.readPort(m_index));
+int ServoPort::readAgain(const QString &backup) {
+    return readResult(m_session.readPort(m_index), cutOffText(backup, true));
 }
 
-int ServoPort::readResult(const link::ReadOutcome &outcome) {
+int ServoPort::readResult(const link::ReadOutcome &outcome, const QString &cutOff) {
     if (m_sent)
         m_readBack = outcome.status;
     if (interruptSignal())
-        return reportInterrupt(portName());
+        return reportInterrupt(portName(), cutOff);
+    const QString after = cutOff.isEmpty() ? QString() : QStringLiteral(": ") + cutOff;
     switch (outcome.status) {
     case ReadStatus::Read:
         return Exit::Ok;
     case ReadStatus::Refused:
         return fail(Exit::Refused, QStringLiteral("%1: %2").arg(
-                                       portName(), link::unshowableSettingsText(outcome.refusal)));
+                                       portName(), link::unshowableSettingsText(outcome.refusal)) +
+                                       after);
     case ReadStatus::NoReply:
         if (outcome.lastVerdict == link::ReplyCheck::ChecksumMismatch)
-            return fail(Exit::NoServo, checksumText(portName()));
-        return fail(Exit::NoServo, noReplyText(portName()));
+            return fail(Exit::NoServo, checksumText(portName()) + after);
+        if (outcome.replyBytes > 0)
+            return fail(Exit::NoServo, badReplyText(portName(), outcome.replyBytes) + after);
+        return fail(Exit::NoServo, noReplyText(portName()) + after);
     case ReadStatus::Error:
         break;
     }
-    return fail(Exit::PortUnusable, describe(outcome.failure));
+    return fail(Exit::PortUnusable, describe(outcome.failure) + after);
 }
 
-QString interruptedText(const QString &backup) {
-    const QString sent = QCoreApplication::translate(
-        "ServoPort", "the frame was sent, but the servo's acknowledgement never came, so the "
-                     "servo may already hold the new settings");
+QString cutOffText(const QString &backup, bool acknowledged) {
+    const QString sent =
+        acknowledged
+            ? QCoreApplication::translate(
+                  "ServoPort", "the frame was sent, and acknowledged, but not read back, so the "
+                               "servo may already hold the new settings")
+            : QCoreApplication::translate(
+                  "ServoPort", "the frame was sent, but the servo's acknowledgement never came, "
+                               "so the servo may already hold the new settings");
     if (backup.isEmpty())
         return sent + QCoreApplication::translate("ServoPort", "; no backup was taken");
     return sent + QCoreApplication::translate("ServoPort", "; its settings before are in %1, and  "
                                                            "tessaro-cli restore %1  puts them back")
-                      .arg(backup);
+                      .arg(settings::printableFileName(backup));
 }
 
 int ServoPort::program(const QByteArray &block, const QString &backup) {
@@ -252,12 +274,8 @@ int ServoPort::program(const QByteArray &block, const QString &backup) {
     if (interruptSignal()) {
         if (!sent.frameSent)
             return reportInterrupt(portName());
-        if (sent.status == link::ProgramStatus::Acknowledged)
-            return reportInterrupt(
-                portName(), QCoreApplication::translate(
-                                "ServoPort", "the servo acknowledged the new settings, but they "
-                                             "were not read back"));
-        return reportInterrupt(portName(), interruptedText(backup));
+        return reportInterrupt(
+            portName(), cutOffText(backup, sent.status == link::ProgramStatus::Acknowledged));
     }
     const auto got = [&sent] {
         if (sent.replyBytes == 0)
@@ -279,7 +297,7 @@ int ServoPort::program(const QByteArray &block, const QString &backup) {
     }
     if (sent.frameSent)
         return fail(Exit::PortUnusable,
-                    describe(sent.failure) + QStringLiteral(": ") + interruptedText(backup));
+                    describe(sent.failure) + QStringLiteral(": ") + cutOffText(backup, false));
     return fail(Exit::PortUnusable, describe(sent.failure));
 }
 

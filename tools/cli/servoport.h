@@ -33,8 +33,9 @@ public:
     // without reading: a series waits for its first servo there.
     int choosePort();
     int portIndex() const { return m_index; }
-    // Reads the servo again on the port where it answered.
-    int readAgain();
+    // Reads the servo again on the port where it answered, after a frame
+    // went out: a failure says so and names the backup (cutOffText).
+    int readAgain(const QString &backup);
     // Sends a programming frame and checks the acknowledgement.
     // backup: the file holding the servo's settings before, for the message when the
     // frame went out but its acknowledgement never came; empty when none was taken.
@@ -54,7 +55,9 @@ public:
 
 private:
     ServoPort(link::PortLocator locator, int wanted);
-    int readResult(const link::ReadOutcome &outcome);
+    // cutOff: added to a failure's words; empty when no frame went out before.
+    int readResult(const link::ReadOutcome &outcome, const QString &cutOff = {});
+    static QString badReplyText(const QString &port, int bytes);
     static QString noReplyText(const QString &ports);
     static QString checksumText(const QString &port);
 
@@ -65,6 +68,10 @@ private:
     std::optional<link::ProgramOutcome> m_sent;
     std::optional<link::ReadStatus> m_readBack;
 };
+
+// A frame went out and what followed was cut off: the servo may hold the new
+// settings; the backup named, with the command that puts it back.
+QString cutOffText(const QString &backup, bool acknowledged);
 
 // True when something is at the device path, a dangling link included.
 bool isPresent(const QString &device);

@@ -7,6 +7,8 @@
 #include "cli/servoport.h"
 #include "settings/backups.h"
 #include "settings/codepage.h"
+#include "settings/filenames.h"
+#include "settings/rounding.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -45,7 +47,7 @@ int programAndVerify(ServoPort &port, const Options &options, const settings::Bl
                         QCoreApplication::translate("cli", "backup failed, nothing was sent: %1")
                             .arg(backup.failure.text()));
         message(QCoreApplication::translate("cli", "backed up the servo's settings to %1")
-                    .arg(backup.path));
+                    .arg(settings::printableFileName(backup.path)));
         backupPath = backup.path;
     }
     const int code = sendAndVerify(port, values, block, backupPath);
@@ -60,7 +62,7 @@ int sendAndVerify(ServoPort &port, const settings::BlockValues &values, const QB
     if (sent != Exit::Ok && sent != Exit::WrongAck)
         return sent;
     // Read back even after a wrong acknowledgement, as the window does, to show what took.
-    if (const int read = port.readAgain(); read != Exit::Ok)
+    if (const int read = port.readAgain(backupPath); read != Exit::Ok)
         return sent != Exit::Ok ? sent : read;
     const settings::ServoSettings now = port.settings();
     if (values.reset == 1) {

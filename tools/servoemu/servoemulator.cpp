@@ -1,6 +1,7 @@
 #include "servoemu/servoemulator.h"
 
 #include "link/portlocator.h"
+#include "settings/wholefile.h"
 
 #include <QDir>
 #include <QFile>
@@ -203,28 +204,29 @@ QString ServoEmulator::publishAs(int comNumber, bool replace) {
 
     const QByteArray target = QFile::encodeName(slave);
     const QByteArray linkName = QFile::encodeName(link);
-    if (::symlink(target.constData(), linkName.constData()) != 0) {
-        if (errno != EEXIST)
-            return sysError("symlink") + QStringLiteral(" (%1)").arg(link);
-        char buf[4096];
-        const ssize_t n = ::readlink(linkName.constData(), buf, sizeof buf - 1);
-        const QByteArray existing = n >= 0 ? QByteArray(buf, int(n)) : QByteArray();
-        if (existing != target) {
-            struct stat st {};
-            const bool alive = n >= 0 && ::stat(linkName.constData(), &st) == 0;
-            if (alive && !replace)
-                return QStringLiteral("COM%1 is already published (%2 -> %3); remove that link "
-                                      "if no emulator serves it")
-                    .arg(comNumber)
-                    .arg(link, QString::fromLocal8Bit(existing));
-            const QByteArray tmp = linkName + ".tmp." + QByteArray::number(::getpid());
+    // A link left by a servo that is gone is removed here.
+    link::PortLocator::onlyFolder(folder).devicePath(comNumber);
+    char buf[4096];
+    const ssize_t n = ::readlink(linkName.constData(), buf, sizeof buf - 1);
+    const QByteArray existing = n >= 0 ? QByteArray(buf, int(n)) : QByteArray();
+    struct stat st {};
+    if (n >= 0 && existing != target && ::stat(linkName.constData(), &st) == 0 && !replace)
+        return QStringLiteral("COM%1 is already published (%2 -> %3); remove that link "
+                              "if no emulator serves it")
+            .arg(comNumber)
+            .arg(link, QString::fromLocal8Bit(existing));
+    // The lock first: the link is never there without the proof that its servo lives.
+    if (const settings::FileFailure failure = settings::writeWholeFile(
+            link::publishedLock(link), QByteArray::number(::getpid()) + "\ntessaro-servo\n\n"))
+        return failure.text();
+    if (existing != target) {
+        const QByteArray tmp = linkName + ".tmp." + QByteArray::number(::getpid());
+        ::unlink(tmp.constData());
+        if (::symlink(target.constData(), tmp.constData()) != 0 ||
+            ::rename(tmp.constData(), linkName.constData()) != 0) {
+            const QString error = sysError("symlink") + QStringLiteral(" (%1)").arg(link);
             ::unlink(tmp.constData());
-            if (::symlink(target.constData(), tmp.constData()) != 0 ||
-                ::rename(tmp.constData(), linkName.constData()) != 0) {
-                const QString error = sysError("symlink") + QStringLiteral(" (%1)").arg(link);
-                ::unlink(tmp.constData());
-                return error;
-            }
+            return error;
         }
     }
     std::lock_guard lock(m_mutex);
@@ -245,8 +247,10 @@ void ServoEmulator::removeLink() {
     const QByteArray linkName = QFile::encodeName(link);
     char buf[4096];
     const ssize_t n = ::readlink(linkName.constData(), buf, sizeof buf - 1);
-    if (n >= 0 && QByteArray(buf, int(n)) == QFile::encodeName(slave))
+    if (n >= 0 && QByteArray(buf, int(n)) == QFile::encodeName(slave)) {
         ::unlink(linkName.constData());
+        QFile::remove(link::publishedLock(link));
+    }
 }
 
 int ServoEmulator::comNumber() const {
