@@ -7,13 +7,16 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QStandardPaths>
 #include <QUrl>
 #include <algorithm>
@@ -39,10 +42,10 @@ void Form1::buildFileMenu() {
         &Form1::Frm_RestoreBackup_Click);
     add(Frm_BackupFolder, "Frm_BackupFolder", tr("Open the &backups folder"), {},
         &Form1::Frm_BackupFolder_Click);
-    // Exit's own entry stays as it is; the key does what it does, the deferred close included.
-    auto *quit = new QShortcut(QKeySequence(tr("Ctrl+Q")), this);
-    quit->setObjectName(QStringLiteral("quitShortcut"));
-    connect(quit, &QShortcut::activated, this, &Form1::Frm_Exit_Click);
+    // Quit does what Exit does, the deferred close included.
+    menu->addSeparator();
+    QAction *quit = nullptr;
+    add(quit, "Frm_Quit", tr("&Quit"), QKeySequence(tr("Ctrl+Q")), &Form1::Frm_Exit_Click);
     updateFileMenu();
 }
 
@@ -55,15 +58,26 @@ void Form1::updateFileMenu() {
 }
 
 QString Form1::chooseSettingsFile(bool save) {
-    const QString folder = m_lastFolder.isEmpty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                               : m_lastFolder;
-    const QString filter = tr("Settings files (*.json)");
-    const QString path =
-        save ? QFileDialog::getSaveFileName(this, tr("Save settings"), folder, filter)
-             : QFileDialog::getOpenFileName(this, tr("Open settings"), folder, filter);
-    if (!path.isEmpty())
-        m_lastFolder = QFileInfo(path).absolutePath();
+    // A folder that does not exist would land in the name box instead.
+    QString folder = m_lastFolder;
+    for (const QString &next :
+         {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath()})
+        if (!QFileInfo(folder).isDir())
+            folder = next;
+    QFileDialog dialog(this, save ? tr("Save settings") : tr("Open settings"), folder,
+                       tr("Settings files (*.json)"));
+    if (save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // A name without an extension gets .json, so that Open lists it.
+        dialog.setDefaultSuffix(QStringLiteral("json"));
+        dialog.selectFile(settings::safeName(m_link.servoName()) + QStringLiteral(".json"));
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString path = dialog.selectedFiles().constFirst();
+    m_lastFolder = QFileInfo(path).absolutePath();
     return path;
 }
 
@@ -79,7 +93,10 @@ void Form1::loadEditorValues(const settings::BlockValues &v) {
 
 // The same checks as tessaro-cli write; a bad file changes nothing.
 void Form1::Frm_OpenSettings_Click() {
-    const QString path = chooseSettingsFile(false);
+    openSettingsFile(chooseSettingsFile(false));
+}
+
+void Form1::openSettingsFile(const QString &path) {
     if (path.isEmpty())
         return;
     const settings::LoadResult loaded = settings::loadSettings(path);
@@ -88,6 +105,25 @@ void Form1::Frm_OpenSettings_Click() {
         return;
     }
     loadEditorValues(loaded.settings->values);
+}
+
+// One local file dropped onto the window opens as Open does, while Open could.
+static QString droppedFile(const QMimeData *data) {
+    const QList<QUrl> urls = data->urls();
+    return urls.size() == 1 && urls[0].isLocalFile() ? urls[0].toLocalFile() : QString();
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent *event) {
+    if (Frm_OpenSettings->isEnabled() && !droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent *event) {
+    const QString path = droppedFile(event->mimeData());
+    if (!Frm_OpenSettings->isEnabled() || path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openSettingsFile(path);
 }
 
 // What the editors show, around the servo's own name and tail.

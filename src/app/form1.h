@@ -52,6 +52,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     friend class LinkExchange;
@@ -71,6 +73,8 @@ private:
     // Enabled while a servo is connected and no exchange runs.
     void updateFileMenu();
     QString chooseSettingsFile(bool save);
+    // Loads a settings file into the editors, or says why it cannot (Open and a dropped file).
+    void openSettingsFile(const QString &path);
     // Sets the editors to values; the references stay what the servo holds.
     void loadEditorValues(const settings::BlockValues &v);
 

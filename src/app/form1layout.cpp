@@ -109,6 +109,8 @@ ChartViewer *makeGauge(QWidget *parent, const char *name, QPoint at, const QStri
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, QRect geometry) {
     auto *b = make<QPushButton>(parent, name, geometry);
     b->setText(text);
+    // Enter and Return press a focused button, as Space does, outside dialogs too.
+    b->setAutoDefault(true);
     return b;
 }
 
@@ -143,9 +145,9 @@ void Form1::buildControls() {
     QWidget *area = platform::placeFixedClient(this, client);
 
     buildFileMenu();
-    Frm_Exit = menuBar()->addAction(tr("Exit"));
+    Frm_Exit = menuBar()->addAction(tr("E&xit"));
     Frm_Exit->setObjectName(QStringLiteral("Frm_Exit"));
-    Frm_About = menuBar()->addAction(tr("About"));
+    Frm_About = menuBar()->addAction(tr("&About"));
     Frm_About->setObjectName(QStringLiteral("Frm_About"));
 
     // Port and Connect.

@@ -48,6 +48,9 @@ void Form1::Form_Load() {
     // 17. The link sets the line when it is made; the port is polled.
     // 18.
     FindComPorts();
+    // The keyboard starts on Connect, with its focus frame showing.
+    Connect->setFocus();
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 } // namespace tessaro::app

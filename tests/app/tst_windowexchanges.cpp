@@ -42,14 +42,18 @@ private slots:
         m_rig->servos().at(1).setFault(fault, 1);
         m_rig->setValue("ScrollPosition", 45);
         QString during;
+        m_rig->get("CProgram")->setFocus();
         QTimer::singleShot(0, [&] {
-            during = look();
+            during = look() + QString::number(m_rig->form().cursor().shape());
             if (fault == Fault::Silent)
                 m_rig->servos().pullCable(1);
         });
         m_rig->click("CProgram");
-        QCOMPARE(during, QStringLiteral("Programming 11100000"));
+        QCOMPARE(during, "Programming 11100000" + QString::number(Qt::BusyCursor));
         QCOMPARE(look(), after);
+        QCOMPARE(m_rig->form().cursor().shape(), Qt::ArrowCursor);
+        // The focus comes back to PROGRAM, unless it is off now.
+        QCOMPARE(m_rig->form().focusWidget() == m_rig->get("CProgram"), fault != Fault::Silent);
         const QString shown = m_rig->boxes.texts.join('|'); // then the backup taken before
         QCOMPARE(shown.section("\n\n", 0, 0), box.replace("%1", m_rig->servos().path(1)));
         QVERIFY(box.isEmpty() || shown.contains(m_rig->folder() + "/data/tessaro/backups/1234"));
@@ -71,6 +75,16 @@ private slots:
                  QList({90, 0}));
         QCOMPARE(m_rig->text("CProgram"), QStringLiteral("PROGRAM"));
         QVERIFY(m_rig->boxes.texts.isEmpty());
+    }
+
+    // At start-up the keyboard is on Connect; Return presses it.
+    void keyboardStartsOnConnect() {
+        WindowRig rig;
+        rig.servos().add(1, ExampleBlock);
+        rig.open();
+        QTest::keyClick(rig.form().focusWidget(), Qt::Key_Return);
+        QVERIFY(rig.editorsEnabled() && rig.form().cursor().shape() == Qt::ArrowCursor);
+        QCOMPARE(rig.get<QAction>("Frm_Quit")->shortcut(), QKeySequence("Ctrl+Q"));
     }
 
     void closeWaitsForTheExchange_data() {

@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMenu>
+#include <QMimeData>
 #include <QProcess>
 
 using namespace tessaro;
@@ -20,6 +21,7 @@ class TestWindowFiles : public QObject {
     // File and list dialogs are answered as they come: the file typed, the first entry.
     QTimer m_answer;
     QString m_typed;
+    QString m_proposed; // the dialog's folder and name as it opened
     QStringList m_listed;
     QList<QUrl> m_opened;
 
@@ -27,9 +29,11 @@ public:
     TestWindowFiles() {
         connect(&m_answer, &QTimer::timeout, this, [this] {
             QWidget *dialog = QApplication::activeModalWidget();
-            if (auto *files = qobject_cast<QFileDialog *>(dialog))
+            if (auto *files = qobject_cast<QFileDialog *>(dialog)) {
+                m_proposed = files->directory().path() + ' ' +
+                             QFileInfo(files->selectedFiles().value(0)).fileName();
                 files->selectFile(m_typed);
-            else if (auto *list = qobject_cast<QInputDialog *>(dialog))
+            } else if (auto *list = qobject_cast<QInputDialog *>(dialog))
                 m_listed = list->comboBoxItems();
             else
                 return;
@@ -68,7 +72,7 @@ private slots:
         QCOMPARE(rig.boxes.titles, QStringList({"Tessaro", "Tessaro"}));
         const QString folder = rig.folder() + "/data/tessaro/backups";
         QCOMPARE(rig.boxes.texts.value(0), "There are no backups of this servo in " + folder + ".");
-        QVERIFY(rig.boxes.texts.value(1).contains(folder) && during == "0000");
+        QVERIFY(rig.boxes.texts.value(1).contains(folder) && during == "00001");
         QCOMPARE(rig.servos().at(1).received().isEmpty(), !yes);
         QVERIFY(rig.value("ScrollSpeed") == 90 && rig.editorsEnabled());
     }
@@ -118,20 +122,34 @@ private slots:
         QCOMPARE(rig.values({"ScrollThrow", "ScrollSpeed", "ScrollCentre", "ScrollDeadband"}),
                  QList({120, 50, 10, 16}));
         rig.setValue("ScrollThrow", 70);
-        m_typed = rig.folder() + "/window.json";
+        m_typed = rig.folder() + "/window"; // saved as window.json, the servo's name proposed
         rig.get<QAction>("Frm_SaveSettings")->trigger();
+        QCOMPARE(m_proposed, rig.folder() + " 12345678.json");
+        m_typed += ".json";
         const QByteArray sent = link::buildFrame("OTHERSRV05E646320A00100000000000");
         const QByteArray out = cli({"write", m_typed, "--dry-run"});
         QVERIFY2(out.contains("frame text  " + settings::printableText(sent).toLatin1()), out);
-        // Saved around the servo's own name; with the throw out of range it is refused.
+        // Saved around the servo's own name; with the throw out of range it is refused,
+        // dropped onto the window as opened.
         QFile saved(m_typed), bad(rig.folder() + "/bad.json");
         QVERIFY(saved.open(QIODevice::ReadOnly) && bad.open(QIODevice::WriteOnly));
         const QByteArray json = saved.readAll();
         QVERIFY(json.contains("\"12345678\"") && bad.write(QByteArray(json).replace("70", "999")) &&
                 bad.flush());
-        m_typed = bad.fileName();
-        rig.get<QAction>("Frm_OpenSettings")->trigger();
-        QVERIFY(rig.boxes.texts.value(0).startsWith(m_typed) && rig.value("ScrollThrow") == 70);
+        const auto drop = [&](const QString &file) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(file)});
+            QDragEnterEvent enter(QPoint(9, 9), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QDropEvent dropped(QPointF(9, 9), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(&rig.form(), &enter);
+            QApplication::sendEvent(&rig.form(), &dropped);
+        };
+        drop(bad.fileName());
+        QVERIFY(rig.boxes.texts.value(0).startsWith(bad.fileName()) &&
+                rig.value("ScrollThrow") == 70);
+        rig.setValue("ScrollThrow", 80);
+        drop(m_typed);
+        QVERIFY(rig.boxes.texts.size() == 1 && rig.value("ScrollThrow") == 70);
         QVERIFY(rig.text("LServoName") == "12345678" && rig.form().gaugeInputs().RefThrow == 90);
     }
 };
