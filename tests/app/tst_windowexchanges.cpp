@@ -77,11 +77,12 @@ private slots:
         QVERIFY(m_rig->boxes.texts.isEmpty());
     }
 
-    // At start-up the keyboard is on Connect; Return presses it.
+    // At start-up the keyboard is on Connect, its frame showing; Return presses it.
     void keyboardStartsOnConnect() {
         WindowRig rig;
         rig.servos().add(1, ExampleBlock);
         rig.open();
+        QVERIFY(rig.form().testAttribute(Qt::WA_KeyboardFocusChange));
         QTest::keyClick(rig.form().focusWidget(), Qt::Key_Return);
         QVERIFY(rig.editorsEnabled() && rig.form().cursor().shape() == Qt::ArrowCursor);
         QCOMPARE(rig.get<QAction>("Frm_Quit")->shortcut(), QKeySequence("Ctrl+Q"));
