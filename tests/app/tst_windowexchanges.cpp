@@ -48,7 +48,7 @@ private slots:
             if (fault == Fault::Silent)
                 m_rig->servos().pullCable(1);
         });
-        m_rig->click("CProgram");
+        QTest::keyClick(m_rig->get("CProgram"), Qt::Key_Return); // Enter presses it, as Space does
         QCOMPARE(during, "Programming 11100000" + QString::number(Qt::BusyCursor));
         QCOMPARE(look(), after);
         QCOMPARE(m_rig->form().cursor().shape(), Qt::ArrowCursor);
@@ -75,17 +75,6 @@ private slots:
                  QList({90, 0}));
         QCOMPARE(m_rig->text("CProgram"), QStringLiteral("PROGRAM"));
         QVERIFY(m_rig->boxes.texts.isEmpty());
-    }
-
-    // At start-up the keyboard is on Connect, its frame showing; Return presses it.
-    void keyboardStartsOnConnect() {
-        WindowRig rig;
-        rig.servos().add(1, ExampleBlock);
-        rig.open();
-        QVERIFY(rig.form().testAttribute(Qt::WA_KeyboardFocusChange));
-        QTest::keyClick(rig.form().focusWidget(), Qt::Key_Return);
-        QVERIFY(rig.editorsEnabled() && rig.form().cursor().shape() == Qt::ArrowCursor);
-        QCOMPARE(rig.get<QAction>("Frm_Quit")->shortcut(), QKeySequence("Ctrl+Q"));
     }
 
     void closeWaitsForTheExchange_data() {

@@ -38,6 +38,8 @@ private slots:
                  QStringList({"Idle", "", "", "Pulse width for 0 degrees", "1500 uS", "0 %"}));
         QVERIFY(rig.range("ScrollPosition") == "-50..50" && rig.value("ScrollPosition") == 0);
         QCOMPARE(rig.get<QComboBox>("CmbServo")->currentIndex(), -1);
+        QVERIFY(rig.form().focusWidget() == rig.get("Connect") &&
+                rig.form().testAttribute(Qt::WA_KeyboardFocusChange));
         // The troubleshooting text's lines as their indents and bullets shape them; Linux advice.
         QString shape = link::troubleshootingText();
         for (const char *check : {"ls -l /dev/serial/by-id", "sudo dmesg", "cp210x", "dialout"})

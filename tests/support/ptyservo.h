@@ -6,12 +6,9 @@
 
 #include <QTest>
 
-// A servo on a pty published as COMn in the folder (com 0: not published). The
-// program's waits count ticks, so a stalled program stretches them: a reply
-// that lands inside the settle-and-discard step (80 ms of ticks) is thrown away
-// and the servo looks silent, as a freshly started tessaro-cli on a loaded
-// machine saw. Answering in the middle of the wait (80 ms to 580 ms) leaves
-// 250 ms for a stalled program and for a stalled servo thread alike.
+// A servo on a pty published as COMn in the folder (com 0: not published). It
+// answers mid-wait (80 to 580 ms of ticks): a stalled program stretches its
+// discard step, a stalled servo thread delays the reply; each gets 250 ms.
 // Null, with the test failed, when it cannot start.
 inline std::unique_ptr<tessaro::servoemu::ServoEmulator>
 startPtyServo(const QString &folder, int com, const QByteArray &block = ExampleBlock,
