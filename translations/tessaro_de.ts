@@ -122,6 +122,30 @@
         <source>No USB serial adapter is present. Check the cable between the adapter and the computer; the command  sudo dmesg  shows whether the system saw the adapter when it was plugged in.</source>
         <translation>Es ist kein USB-Seriell-Adapter angeschlossen. Das Kabel zwischen Adapter und Computer prüfen; der Befehl  sudo dmesg  zeigt, ob das System den Adapter beim Einstecken erkannt hat.</translation>
     </message>
+    <message>
+        <source> Check that Linux sees the adapter:</source>
+        <translation> Prüfen, ob Linux den Adapter sieht:</translation>
+    </message>
+    <message>
+        <source>  &apos;ls -l /dev/serial/by-id&apos; should list:</source>
+        <translation>  &apos;ls -l /dev/serial/by-id&apos; sollte zeigen:</translation>
+    </message>
+    <message>
+        <source> if so, ttyUSB0 is COM1, ttyUSB1 is COM2, and so on</source>
+        <translation> wenn ja: ttyUSB0 ist COM1, ttyUSB1 ist COM2 usw.</translation>
+    </message>
+    <message>
+        <source> if not, &apos;sudo dmesg&apos; should show cp210x; try another cable or USB socket</source>
+        <translation> wenn nicht: &apos;sudo dmesg&apos; sollte cp210x zeigen; anderes Kabel oder andere USB-Buchse versuchen</translation>
+    </message>
+    <message>
+        <source>  This user may open it if &apos;id&apos; lists dialout:</source>
+        <translation>  Dieser Benutzer darf ihn öffnen, wenn &apos;id&apos; dialout zeigt:</translation>
+    </message>
+    <message>
+        <source> if not: sudo usermod -aG dialout $USER, then log in again</source>
+        <translation> wenn nicht: sudo usermod -aG dialout $USER, dann neu anmelden</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -728,12 +752,6 @@ For more information, visit %2</source>
 Mehr dazu unter %2</translation>
     </message>
     <message>
-        <source>NOTICE: This software is provided as is and without charge. No liability is accepted for any damage or loss, direct or consequential, arising from its use.
-USE STRICTLY AT YOUR OWN RISK</source>
-        <translation>HINWEIS: Diese Software wird kostenlos und ohne Gewähr bereitgestellt. Für Schäden oder Verluste durch ihre Nutzung, direkt oder als Folge, wird nicht gehaftet.
-NUTZUNG AUF EIGENE GEFAHR</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -744,6 +762,18 @@ NUTZUNG AUF EIGENE GEFAHR</translation>
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Version %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>This software enables programming of Korvane Ostrel Digital Servos when used in conjunction with 3-pin USB-to-Serial Adapter pn# %1 and a Linux PC with USB port (kernel with the cp210x driver)
+For more information, visit %2</source>
+        <translation>Mit dieser Software lassen sich Korvane Ostrel Digitalservos programmieren, zusammen mit dem 3-poligen USB-Seriell-Adapter Teilenr. %1 und einem Linux-PC mit USB-Anschluss (Kernel mit dem Treiber cp210x)
+Mehr dazu unter %2</translation>
+    </message>
+    <message>
+        <source>NOTICE: This software is provided as is and without charge, under the licence GPL-3.0-or-later, from %1. No liability is accepted for any damage or loss, direct or consequential, arising from its use. tessaro-cli does the same from a shell.
+USE STRICTLY AT YOUR OWN RISK</source>
+        <translation>HINWEIS: Diese Software wird kostenlos und ohne Gewähr bereitgestellt, unter der Lizenz GPL-3.0-or-later, von %1. Für Schäden oder Verluste durch ihre Nutzung, direkt oder als Folge, wird nicht gehaftet. tessaro-cli kann dasselbe in einer Shell.
+NUTZUNG AUF EIGENE GEFAHR</translation>
     </message>
 </context>
 <context>
@@ -759,14 +789,6 @@ NUTZUNG AUF EIGENE GEFAHR</translation>
     <message>
         <source>Korvane Tessaro</source>
         <translation>Korvane Tessaro</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Beenden</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Info</translation>
     </message>
     <message>
         <source>COM Port</source>
@@ -997,10 +1019,6 @@ Das Servo ohne Sicherung programmieren?</translation>
         <translation>S&amp;erie programmieren…</translation>
     </message>
     <message>
-        <source>Save a bug report…</source>
-        <translation>Fehlerbericht speichern…</translation>
-    </message>
-    <message>
         <source>Save a bug report</source>
         <translation>Fehlerbericht speichern</translation>
     </message>
@@ -1037,6 +1055,22 @@ Program the servo without a backup?</source>
 %1
 
 Das Servo ohne Sicherung programmieren?</translation>
+    </message>
+    <message>
+        <source>Save a b&amp;ug report…</source>
+        <translation>Fehlerbe&amp;richt speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Be&amp;enden</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Info</translation>
     </message>
 </context>
 <context>

@@ -31,18 +31,35 @@ const char *const AdapterPartNumber = "TS-USB3P";
 const char *const MakerWebAddress = "www.korvane.invalid";
 const char *const SysInfoCaption = QT_TRANSLATE_NOOP("tessaro::about::frmAbout", "&System Info...");
 
+const char *const ProjectAddress = "https://github.com/tessaro/tessaro";
+
+// The part number is kept on one line: a word joiner after its hyphen.
+QString partNumber() {
+    return QString::fromLatin1(AdapterPartNumber)
+        .replace(QLatin1Char('-'), QStringLiteral("-\u2060"));
+}
+
 QString descriptionText() {
+#ifdef Q_OS_WIN
     return frmAbout::tr("This software enables programming of Korvane Ostrel Digital Servos "
                         "when used in conjunction with 3-pin USB-to-Serial Adapter pn# %1 and a "
                         "Windows PC with USB port (ver Win98se or higher)\nFor more information, "
                         "visit %2")
-        .arg(QLatin1String(AdapterPartNumber), QLatin1String(MakerWebAddress));
+#else
+    return frmAbout::tr("This software enables programming of Korvane Ostrel Digital Servos "
+                        "when used in conjunction with 3-pin USB-to-Serial Adapter pn# %1 and a "
+                        "Linux PC with USB port (kernel with the cp210x driver)\nFor more "
+                        "information, visit %2")
+#endif
+        .arg(partNumber(), QLatin1String(MakerWebAddress));
 }
 
 QString noticeText() {
-    return frmAbout::tr("NOTICE: This software is provided as is and without charge. No "
-                        "liability is accepted for any damage or loss, direct or "
-                        "consequential, arising from its use.\nUSE STRICTLY AT YOUR OWN RISK");
+    return frmAbout::tr("NOTICE: This software is provided as is and without charge, under the "
+                        "licence GPL-3.0-or-later, from %1. No liability is accepted for any "
+                        "damage or loss, direct or consequential, arising from its use. "
+                        "tessaro-cli does the same from a shell.\nUSE STRICTLY AT YOUR OWN RISK")
+        .arg(QLatin1String(ProjectAddress));
 }
 
 // Drawn when the program has no icon of its own: a servo body with its horn.

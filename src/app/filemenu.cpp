@@ -11,14 +11,15 @@
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QInputDialog>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -47,11 +48,11 @@ void Form1::buildFileMenu() {
     menu->addSeparator();
     add(Frm_ProgramSeries, "Frm_ProgramSeries", tr("Program a s&eries…"), {},
         &Form1::Frm_ProgramSeries_Click);
-    add(Frm_BugReport, "Frm_BugReport", tr("Save a bug report…"), {}, &Form1::Frm_BugReport_Click);
-    // Exit's own entry stays as it is; the key does what it does, the deferred close included.
-    auto *quit = new QShortcut(QKeySequence(tr("Ctrl+Q")), this);
-    quit->setObjectName(QStringLiteral("quitShortcut"));
-    connect(quit, &QShortcut::activated, this, &Form1::Frm_Exit_Click);
+    add(Frm_BugReport, "Frm_BugReport", tr("Save a b&ug report…"), {}, &Form1::Frm_BugReport_Click);
+    // Quit does what Exit does, the deferred close included.
+    menu->addSeparator();
+    QAction *quit = nullptr;
+    add(quit, "Frm_Quit", tr("&Quit"), QKeySequence(tr("Ctrl+Q")), &Form1::Frm_Exit_Click);
     updateFileMenu();
 }
 
@@ -67,15 +68,25 @@ void Form1::updateFileMenu() {
 }
 
 QString Form1::chooseSettingsFile(bool save) {
-    const QString folder = m_lastFolder.isEmpty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                               : m_lastFolder;
-    const QString filter = tr("Settings files (*.json)");
-    const QString path =
-        save ? QFileDialog::getSaveFileName(this, tr("Save settings"), folder, filter)
-             : QFileDialog::getOpenFileName(this, tr("Open settings"), folder, filter);
-    if (path.isEmpty())
-        return path;
+    // A folder that does not exist would land in the name box instead.
+    QString folder = m_lastFolder;
+    for (const QString &next :
+         {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath()})
+        if (!QFileInfo(folder).isDir())
+            folder = next;
+    QFileDialog dialog(this, save ? tr("Save settings") : tr("Open settings"), folder,
+                       tr("Settings files (*.json)"));
+    if (save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // A name without an extension gets .json, so that Open lists it.
+        dialog.setDefaultSuffix(QStringLiteral("json"));
+        dialog.selectFile(settings::safeName(m_link.servoName()) + QStringLiteral(".json"));
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString path = dialog.selectedFiles().constFirst();
     m_lastFolder = QFileInfo(path).absolutePath();
     // A name that is not UTF-8 reaches us changed, and would name another file.
     if (!settings::isExactFileName(path)) {
@@ -98,7 +109,10 @@ void Form1::loadEditorValues(const settings::BlockValues &v) {
 
 // The same checks as tessaro-cli write; a bad file changes nothing.
 void Form1::Frm_OpenSettings_Click() {
-    const QString path = chooseSettingsFile(false);
+    openSettingsFile(chooseSettingsFile(false));
+}
+
+void Form1::openSettingsFile(const QString &path) {
     if (path.isEmpty())
         return;
     const settings::LoadResult loaded = settings::loadSettings(path);
@@ -107,6 +121,25 @@ void Form1::Frm_OpenSettings_Click() {
         return;
     }
     loadEditorValues(loaded.settings->values);
+}
+
+// One local file dropped onto the window opens as Open does, while Open could.
+static QString droppedFile(const QMimeData *data) {
+    const QList<QUrl> urls = data->urls();
+    return urls.size() == 1 && urls[0].isLocalFile() ? urls[0].toLocalFile() : QString();
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent *event) {
+    if (Frm_OpenSettings->isEnabled() && !droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent *event) {
+    const QString path = droppedFile(event->mimeData());
+    if (!Frm_OpenSettings->isEnabled() || path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openSettingsFile(path);
 }
 
 // What the editors show, around the servo's own name and tail.

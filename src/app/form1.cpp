@@ -24,6 +24,7 @@ Form1::Form1(link::PortLocator ports, std::unique_ptr<link::Transport> transport
     initPictureResource();
     buildControls();
     connectHandlers();
+    setAcceptDrops(true);
     Form_Load();
 }
 

@@ -52,6 +52,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     friend class LinkExchange;
@@ -80,6 +83,8 @@ private:
     // Enabled while a servo is connected and no exchange runs.
     void updateFileMenu();
     QString chooseSettingsFile(bool save);
+    // Loads a settings file into the editors, or says why it cannot (Open and a dropped file).
+    void openSettingsFile(const QString &path);
     // Sets the editors to values; the references stay what the servo holds.
     void loadEditorValues(const settings::BlockValues &v);
 

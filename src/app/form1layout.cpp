@@ -122,6 +122,8 @@ std::pair<ChartViewer *, QScrollBar *> makeEditor(QWidget *frame, int top, const
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, QRect geometry) {
     auto *b = make<QPushButton>(parent, name, geometry);
     b->setText(text);
+    // Enter and Return press a focused button, as Space does, outside dialogs too.
+    b->setAutoDefault(true);
     return b;
 }
 
@@ -156,9 +158,9 @@ void Form1::buildControls() {
     QWidget *area = platform::placeFixedClient(this, client);
 
     buildFileMenu();
-    Frm_Exit = menuBar()->addAction(tr("Exit"));
+    Frm_Exit = menuBar()->addAction(tr("E&xit"));
     Frm_Exit->setObjectName(QStringLiteral("Frm_Exit"));
-    Frm_About = menuBar()->addAction(tr("About"));
+    Frm_About = menuBar()->addAction(tr("&About"));
     Frm_About->setObjectName(QStringLiteral("Frm_About"));
 
     // Port and Connect.

@@ -48,6 +48,14 @@ void Form1::Form_Load() {
     // 17. The link sets the line when it is made; the port is polled.
     // 18.
     FindComPorts();
+    // The keyboard starts on Connect.
+    Connect->setFocus();
+}
+
+// Its focus frame shows from the start, as after a Tab; showing the window clears the flag.
+void Form1::showEvent(QShowEvent *event) {
+    QMainWindow::showEvent(event);
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 } // namespace tessaro::app

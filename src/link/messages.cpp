@@ -17,6 +17,7 @@ QString troubleshootingText() {
         QString(),
         QCoreApplication::translate("Link", "Try Connecting Again"),
         QString(),
+#ifdef Q_OS_WIN
         bullet + QCoreApplication::translate("Link", " Check Windows Device Manager:"),
         QCoreApplication::translate("Link", "  Should have in 'Ports' section:"),
         QStringLiteral("      CP210x USB to UART Bridge Controller"),
@@ -28,6 +29,23 @@ QString troubleshootingText() {
         QStringLiteral("      CP210x USB Composite Device"),
         indent + bullet +
             QCoreApplication::translate("Link", " if not, uninstall and reinstall USB drivers"),
+#else
+        // A CP210x bridge is ttyUSBn, which the port list shows as COM(n + 1).
+        bullet + QCoreApplication::translate("Link", " Check that Linux sees the adapter:"),
+        QCoreApplication::translate("Link", "  'ls -l /dev/serial/by-id' should list:"),
+        QStringLiteral("      usb-Silicon_Labs_CP210x\u2026 -> ../../ttyUSB0"),
+        indent + bullet +
+            QCoreApplication::translate("Link",
+                                        " if so, ttyUSB0 is COM1, ttyUSB1 is COM2, and so on"),
+        indent + bullet +
+            QCoreApplication::translate(
+                "Link",
+                " if not, 'sudo dmesg' should show cp210x; try another cable or USB socket"),
+        QCoreApplication::translate("Link", "  This user may open it if 'id' lists dialout:"),
+        indent + bullet +
+            QCoreApplication::translate(
+                "Link", " if not: sudo usermod -aG dialout $USER, then log in again"),
+#endif
     };
     return lines.join(QLatin1Char('\r'));
 }

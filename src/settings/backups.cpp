@@ -26,21 +26,6 @@ const QRegularExpression &backupName() {
     return re;
 }
 
-QString safeName(QByteArray name) {
-    while (name.endsWith(' '))
-        name.chop(1);
-    for (char &c : name) {
-        const bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-                        (c >= '0' && c <= '9') || c == '.' || c == '_' || c == '-';
-        if (!ok)
-            c = '_';
-    }
-    // A leading dot would hide the backup from listings, and ".." is no file name.
-    if (name.startsWith('.'))
-        name[0] = '_';
-    return name.isEmpty() ? QStringLiteral("servo") : QString::fromLatin1(name);
-}
-
 // Anyone else able to write here could plant or replace a backup that restore then programs.
 FileFailure folderFailure(const QString &dir) {
     const QByteArray name = QFile::encodeName(dir);
@@ -74,6 +59,21 @@ bool makeFolder(const QString &dir) {
 }
 
 } // namespace
+
+QString safeName(QByteArray name) {
+    while (name.endsWith(' '))
+        name.chop(1);
+    for (char &c : name) {
+        const bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                        (c >= '0' && c <= '9') || c == '.' || c == '_' || c == '-';
+        if (!ok)
+            c = '_';
+    }
+    // A leading dot would hide the backup from listings, and ".." is no file name.
+    if (name.startsWith('.'))
+        name[0] = '_';
+    return name.isEmpty() ? QStringLiteral("servo") : QString::fromLatin1(name);
+}
 
 BackupFolder findBackupFolder() {
     // A relative XDG_DATA_HOME is to be ignored; so is a relative HOME, and no

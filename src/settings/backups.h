@@ -23,6 +23,10 @@ BackupFolder findBackupFolder();
 // findBackupFolder().path.
 QString backupFolder();
 
+// A servo's name as a file name: trailing blanks dropped, anything but ASCII
+// letters, digits, '.', '_' and '-' made '_', no leading dot; "servo" for none.
+QString safeName(QByteArray name);
+
 // One backup file: <dir>/<name>-<yyyyMMddTHHmmssZ>[-N].json. The name and
 // time format live here only.
 struct BackupEntry {

@@ -46,8 +46,9 @@ private slots:
         m_rig->servos().at(1).setFault(fault, 1);
         m_rig->setValue("ScrollPosition", 45);
         QString during;
+        m_rig->get("CProgram")->setFocus();
         onceFrameSent([&] {
-            during = look();
+            during = look() + QString::number(m_rig->form().cursor().shape());
             if (fault == Fault::NoAck)
                 m_rig->servos().pullCable(1);
             if (fault == Fault::Silent)
@@ -57,9 +58,13 @@ private slots:
             m_rig->servos().at(1).setFault(Fault::None);
             onceFrameSent([this] { m_rig->servos().pullCable(1); }, 2 + link::FrameLength);
         }
-        m_rig->click("CProgram");
-        QCOMPARE(during, QStringLiteral("Programming 11100000"));
+        QTest::keyClick(m_rig->get("CProgram"), Qt::Key_Return); // Enter presses it, as Space does
+        QCOMPARE(during, "Programming 11100000" + QString::number(Qt::BusyCursor));
         QCOMPARE(look(), after);
+        QCOMPARE(m_rig->form().cursor().shape(), Qt::ArrowCursor);
+        // The focus comes back to PROGRAM, unless it is off now.
+        QCOMPARE(m_rig->form().focusWidget() == m_rig->get("CProgram"),
+                 m_rig->get("CProgram")->isEnabled());
         const QString shown = m_rig->boxes.texts.join('|'); // then the backup taken before
         QCOMPARE(shown.section("\n\n", 0, 0), box.replace("%1", m_rig->servos().path(1)));
         QVERIFY(box.isEmpty() || (shown.contains("The servo may hold the new settings.") &&

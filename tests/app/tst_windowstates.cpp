@@ -38,13 +38,17 @@ private slots:
                  QStringList({"Idle", "", "", "Pulse width for 0 degrees", "1500 uS", "0 %"}));
         QVERIFY(rig.range("ScrollPosition") == "-50..50" && rig.value("ScrollPosition") == 0);
         QCOMPARE(rig.get<QComboBox>("CmbServo")->currentIndex(), -1);
-        // The troubleshooting text's sixteen lines as their indents and bullets shape them.
+        QVERIFY(rig.form().focusWidget() == rig.get("Connect") &&
+                rig.form().testAttribute(Qt::WA_KeyboardFocusChange));
+        // The troubleshooting text's lines as their indents and bullets shape them; Linux advice.
         QString shape = link::troubleshootingText();
+        for (const char *check : {"ls -l /dev/serial/by-id", "sudo dmesg", "cp210x", "dialout"})
+            QVERIFY(shape.contains(check) && !shape.contains("Windows"));
         QVERIFY(shape.startsWith("SERVO NOT DETECTED!\r\r\u2022 Check connection"));
         shape.replace(QRegularExpression("[^ \u2022\r][^\r]*"), ".");
         QCOMPARE(shape.split('\r').join('|'),
                  ".||\u2022 .|\u2022 .|\u2022 .||.||\u2022 .|  .|      .|      \u2022 ."
-                 "|      \u2022 .|  .|      .|      \u2022 .");
+                 "|      \u2022 .|  .|      \u2022 .");
     }
 
     void stateAfterConnect_data() {

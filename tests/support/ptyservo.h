@@ -7,13 +7,14 @@
 #include <QTest>
 
 // A servo on a pty published as COMn in the folder (com 0: not published). It
-// answers well after the discard step, so a loaded machine's late ticks cannot
-// make a good reply look short. Null, with the test failed, when it cannot start.
+// answers mid-wait (80 to 580 ms of ticks): a stalled program stretches its
+// discard step, a stalled servo thread delays the reply; each gets 250 ms.
+// Null, with the test failed, when it cannot start.
 inline std::unique_ptr<tessaro::servoemu::ServoEmulator>
 startPtyServo(const QString &folder, int com, const QByteArray &block = ExampleBlock,
               tessaro::servoemu::Fault fault = tessaro::servoemu::Fault::None) {
     auto servo = std::make_unique<tessaro::servoemu::ServoEmulator>(
-        tessaro::servoemu::Options{block, fault, -1, 250, 521, folder});
+        tessaro::servoemu::Options{block, fault, -1, 330, 521, folder});
     QString error = servo->start();
     if (error.isEmpty() && com != 0)
         error = servo->publishAs(com);
