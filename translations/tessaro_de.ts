@@ -146,6 +146,10 @@
         <source> if not: sudo usermod -aG dialout $USER, then log in again</source>
         <translation> wenn nicht: sudo usermod -aG dialout $USER, dann neu anmelden</translation>
     </message>
+    <message>
+        <source> File, Save a bug report… gathers what we need</source>
+        <translation> Datei, Fehlerbericht speichern… sammelt, was wir brauchen</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>

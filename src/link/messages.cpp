@@ -45,6 +45,8 @@ QString troubleshootingText() {
         indent + bullet +
             QCoreApplication::translate(
                 "Link", " if not: sudo usermod -aG dialout $USER, then log in again"),
+        bullet +
+            QCoreApplication::translate("Link", " File, Save a bug report… gathers what we need"),
 #endif
     };
     return lines.join(QLatin1Char('\r'));

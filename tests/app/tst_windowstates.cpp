@@ -42,13 +42,14 @@ private slots:
                 rig.form().testAttribute(Qt::WA_KeyboardFocusChange));
         // The troubleshooting text's lines as their indents and bullets shape them; Linux advice.
         QString shape = link::troubleshootingText();
-        for (const char *check : {"ls -l /dev/serial/by-id", "sudo dmesg", "cp210x", "dialout"})
+        for (const char *check :
+             {"ls -l /dev/serial/by-id", "sudo dmesg", "cp210x", "dialout", "Save a bug report"})
             QVERIFY(shape.contains(check) && !shape.contains("Windows"));
         QVERIFY(shape.startsWith("SERVO NOT DETECTED!\r\r\u2022 Check connection"));
         shape.replace(QRegularExpression("[^ \u2022\r][^\r]*"), ".");
         QCOMPARE(shape.split('\r').join('|'),
                  ".||\u2022 .|\u2022 .|\u2022 .||.||\u2022 .|  .|      .|      \u2022 ."
-                 "|      \u2022 .|  .|      \u2022 .");
+                 "|      \u2022 .|  .|      \u2022 .|\u2022 .");
     }
 
     void stateAfterConnect_data() {
