@@ -1146,6 +1146,10 @@ Das Servo ohne Sicherung programmieren?</translation>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>(not in the journal: %1)</source>
+        <translation>(nicht im Journal: %1)</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::settings</name>

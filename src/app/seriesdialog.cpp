@@ -68,6 +68,8 @@ void SeriesDialog::addLine(const link::SeriesResult &result) {
                  settings::printableText(result.name), link::seriesVerdictText(result.verdict));
     if (!result.reason.isEmpty())
         line += QStringLiteral(": ") + result.reason;
+    if (result.journal)
+        line += QLatin1Char(' ') + tr("(not in the journal: %1)").arg(result.journal.text());
     m_lines->addItem(line);
     m_lines->scrollToBottom();
 }

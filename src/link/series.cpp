@@ -2,9 +2,11 @@
 
 #include "link/session.h"
 #include "settings/backups.h"
+#include "settings/journal.h"
 #include "settings/rounding.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 namespace tessaro::link {
 
@@ -222,12 +224,43 @@ void SeriesRun::finishServo(SeriesVerdict verdict, const QString &reason) {
     m_current.reason = reason;
     m_current.utc = QDateTime::currentDateTimeUtc();
     ++m_summary.counts[int(verdict)];
+    if (!m_current.sent.isEmpty())
+        m_current.journal = record();
     emit servoDone(m_current);
     if (stopSeen() || (m_count > 0 && m_summary.total() >= m_count))
         return finish();
     m_silentPolls = 0;
     say(SeriesWait::Unplug);
     queue(State::AwaitUnplug, PollGapMs);
+}
+
+// Every servo a frame went out to leaves a record; a failed record undoes nothing.
+settings::FileFailure SeriesRun::record() const {
+    static constexpr std::pair<SeriesVerdict, settings::Verdict> Verdicts[] = {
+        {SeriesVerdict::Verified, settings::Verdict::Verified},
+        {SeriesVerdict::ReadBackDiffers, settings::Verdict::ReadBackDifferent},
+        {SeriesVerdict::AckWrong, settings::Verdict::WrongAcknowledgement},
+        {SeriesVerdict::NoReadBack, settings::Verdict::NoReadBack},
+        {SeriesVerdict::Interrupted, settings::Verdict::Interrupted},
+    };
+    settings::Verdict verdict = settings::Verdict::PortLost;
+    for (const auto &[series, journal] : Verdicts)
+        if (series == m_current.verdict)
+            verdict = journal;
+    const settings::JournalRecord r{m_current.utc,
+                                    QCoreApplication::applicationName(),
+                                    QCoreApplication::applicationVersion(),
+                                    QStringLiteral("COM%1").arg(m_current.port),
+                                    m_current.device,
+                                    m_current.before,
+                                    m_current.sent,
+                                    m_current.readBack,
+                                    verdict,
+                                    m_current.backup};
+    return m_backupDir.isEmpty()
+               ? settings::appendJournalRecord(r)
+               : settings::appendJournalRecord(r, QFileInfo(m_backupDir).path() +
+                                                      QStringLiteral("/journal.jsonl"));
 }
 
 void SeriesRun::awaitUnplug() {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "link/failure.h"
+#include "settings/filefailure.h"
 #include "settings/settingsblock.h"
 
 #include <QByteArray>
@@ -53,6 +54,7 @@ struct SeriesResult {
     SeriesVerdict verdict = SeriesVerdict::Unreadable;
     QString backup; // the backup file; empty when none was taken
     QString reason; // why it failed, in the link's or the file's words; empty when good
+    settings::FileFailure journal; // its record could not be added to the journal
 };
 
 struct SeriesSummary {
@@ -80,7 +82,7 @@ public:
 
     // values: the settings each servo gets, around its own name and tail.
     // portIndex: the session's listed port. count: servos to do; 0 until stopped.
-    // backupDir: where backups go; empty for the usual folder.
+    // backupDir: where backups go, and the journal beside them; empty for the usual folders.
     SeriesRun(Session &session, int portIndex, const settings::BlockValues &values, int count = 0,
               bool backUp = true, QString backupDir = {}, QObject *parent = nullptr);
 
@@ -107,6 +109,7 @@ private:
     void readBack();
     void awaitUnplug();
     void finishServo(SeriesVerdict verdict, const QString &reason = {});
+    settings::FileFailure record() const;
     void finish();
     void say(SeriesWait wait);
     bool stopSeen();

@@ -2,6 +2,7 @@
 #include "link/series.h"
 #include "servoemu/seriesplay.h"
 #include "settings/backups.h"
+#include "settings/journal.h"
 #include "support/servotransport.h"
 
 #include <QtTest>
@@ -79,6 +80,18 @@ private slots:
         QVERIFY(run.summary().text() == summary && results.size() == verdicts.size());
         if (play.isPlugged()) // the last one stays in when the count is reached
             play.step(lead);
+        // The journal beside the backups: a record for each servo a frame went out to.
+        const auto records = settings::readJournal(rig.dir.filePath("journal.jsonl")).records;
+        QStringList journal, expected;
+        for (const settings::JournalRecord &j : records)
+            journal << j.name() + ' ' + settings::verdictKey(j.verdict) + ' ' + j.backup;
+        for (const link::SeriesResult &r : results)
+            if (!r.sent.isEmpty())
+                expected << r.name + ' ' +
+                                (r.verdict == SeriesVerdict::Verified ? "verified"
+                                                                      : "wrong-acknowledgement") +
+                                ' ' + r.backup;
+        QCOMPARE(journal, expected);
         for (int i = 0; i < results.size(); ++i) {
             const link::SeriesResult &r = results[i];
             const QByteArray was = plugged[std::size_t(i)].block, now = wantedFor(was), none;

@@ -1,7 +1,7 @@
 #include "cli/preview.h"
 
-#include "link/writeverdict.h"
 #include "cli/output.h"
+#include "link/writeverdict.h"
 #include "settings/journal.h"
 #include "settings/settingsblock.h"
 
@@ -39,7 +39,11 @@ void recordWrite(ServoPort &port, const QByteArray &before, const QByteArray &se
         readBack,
         link::writeVerdict(*outcome, port.readBack(), sent, readBack, interruptSignal() != 0),
         backup};
-    if (const settings::FileFailure failure = settings::appendJournalRecord(record))
+    sayJournalFailure(settings::appendJournalRecord(record));
+}
+
+void sayJournalFailure(const settings::FileFailure &failure) {
+    if (failure)
         message(QCoreApplication::translate(
                     "cli", "the write stands, but its record could not be added to the journal: %1")
                     .arg(failure.text()));

@@ -19,4 +19,7 @@ std::vector<settings::FieldChange> printPreview(const settings::BlockValues &hel
 void recordWrite(ServoPort &port, const QByteArray &before, const QByteArray &sent,
                  const QString &backup);
 
+// Says on standard error that a write's record is missing from the journal.
+void sayJournalFailure(const settings::FileFailure &failure);
+
 } // namespace tessaro::cli

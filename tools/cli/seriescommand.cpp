@@ -5,6 +5,7 @@
 #include "cli/exitcodes.h"
 #include "cli/interrupt.h"
 #include "cli/output.h"
+#include "cli/preview.h"
 #include "cli/servoport.h"
 #include "link/series.h"
 
@@ -38,6 +39,7 @@ int runSeries(const Options &options) {
         if (!r.reason.isEmpty())
             line += QStringLiteral(": ") + r.reason;
         data(line);
+        sayJournalFailure(r.journal);
     });
     QObject::connect(&run, &link::SeriesRun::finished, &loop, &QEventLoop::quit);
     run.start();
