@@ -47,18 +47,18 @@ FileFailure folderFailure(const QString &dir) {
     return {};
 }
 
+} // namespace
+
 // The settings may name the servo and its programming history: private to the user.
-bool makeFolder(const QString &dir) {
+bool makePrivateFolder(const QString &dir) {
     const QFileInfo info(dir);
     if (info.isDir())
         return true;
     const QString parent = info.absolutePath();
-    return parent != info.absoluteFilePath() && makeFolder(parent) &&
+    return parent != info.absoluteFilePath() && makePrivateFolder(parent) &&
            QDir().mkdir(info.absoluteFilePath(),
                         QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
-
-} // namespace
 
 QString safeName(QByteArray name) {
     while (name.endsWith(' '))
@@ -121,7 +121,7 @@ BackupResult saveBackup(const ServoSettings &settings, const QDateTime &utc, con
     const BackupFolder folder = dir.isEmpty() ? findBackupFolder() : BackupFolder{dir, {}};
     if (folder.failure)
         return {{}, folder.failure};
-    if (!makeFolder(folder.path))
+    if (!makePrivateFolder(folder.path))
         return {{},
                 FileFailure::at(folder.path)
                     .saying(tr("cannot create the backup folder"))

@@ -23,6 +23,10 @@ BackupFolder findBackupFolder();
 // findBackupFolder().path.
 QString backupFolder();
 
+// Makes dir and the folders above it that are missing, each mode 0700: the
+// settings name the servo and its programming history, private to the user.
+bool makePrivateFolder(const QString &dir);
+
 // A servo's name as a file name: trailing blanks dropped, anything but ASCII
 // letters, digits, '.', '_' and '-' made '_', no leading dot; "servo" for none.
 QString safeName(QByteArray name);

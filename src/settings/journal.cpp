@@ -68,17 +68,6 @@ FileFailure systemFailure(const QString &path, int error, const char *what) {
         .withSystemError(error);
 }
 
-// The folder is private, as the backups' is.
-bool makeFolder(const QString &dir) {
-    const QFileInfo info(dir);
-    if (info.isDir())
-        return true;
-    const QString parent = info.absolutePath();
-    return parent != info.absoluteFilePath() && makeFolder(parent) &&
-           QDir().mkdir(info.absoluteFilePath(),
-                        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
 bool writeAll(int fd, const QByteArray &bytes) {
     qint64 done = 0;
     while (done < bytes.size()) {
@@ -171,7 +160,7 @@ FileFailure appendJournalRecord(const JournalRecord &record, const QString &path
     if (path.isEmpty())
         return FileFailure::at({}).saying(tr("there is no home folder for the journal"));
     const QString dir = QFileInfo(path).absolutePath();
-    if (!makeFolder(dir))
+    if (!makePrivateFolder(dir))
         return systemFailure(dir, errno,
                              QT_TRANSLATE_NOOP("tessaro::settings", "cannot make the folder: %1"));
     const int fd = ::open(QFile::encodeName(path).constData(),
