@@ -1076,6 +1076,10 @@ Das Servo ohne Sicherung programmieren?</translation>
         <source>&amp;About</source>
         <translation>&amp;Info</translation>
     </message>
+    <message>
+        <source>%1: programming was cut off after its frame went out.</source>
+        <translation>%1: Das Programmieren wurde abgebrochen, nachdem der Datenrahmen gesendet war.</translation>
+    </message>
 </context>
 <context>
     <name>tessaro::app::HistoryDialog</name>

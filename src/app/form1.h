@@ -138,6 +138,7 @@ private:
     // True when a backup was made or the user chose to go on without one.
     bool backUpServo();
     // What a failed programming run's box adds: the backup taken, and whether the frame went out.
+    void sayCutOff() const;
     QString afterFailedProgramming(bool frameSent) const;
     void showLinkError(const link::LinkFailure &failure, const QString &more = {});
 

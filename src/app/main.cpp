@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "app/signalclose.h"
 #include "link/trace.h"
 #include "platform/translation.h"
 #include "platform/version.h"
@@ -79,5 +80,8 @@ int main(int argc, char *argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tessaro.tessaro"));
     Form1 window(std::move(*ports));
     window.show();
-    return app.exec();
+    tessaro::app::closeOnSignals(window);
+    const int code = app.exec();
+    // As a shell reports a program a signal ended: 130 for SIGINT, 143 for SIGTERM.
+    return tessaro::app::closingSignal() ? 128 + tessaro::app::closingSignal() : code;
 }

@@ -16,6 +16,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QScrollBar>
+#include <cstdio>
 
 namespace tessaro::app {
 
@@ -116,6 +117,16 @@ QString Form1::afterFailedProgramming(bool frameSent) const {
                       .arg(settings::printableFileName(m_lastBackup));
 }
 
+// A run cut off by closing the window (Exit, CLOSE, a signal) has no window left to
+// tell it in: whoever closed it from a terminal reads what the servo may hold.
+void Form1::sayCutOff() const {
+    std::fprintf(
+        stderr, "tessaro: %s\n",
+        qPrintable(
+            tr("%1: programming was cut off after its frame went out.").arg(cmbCOM->currentText()) +
+            QLatin1Char(' ') + afterFailedProgramming(true)));
+}
+
 // Sends the editors' settings, checks the acknowledgement and reads the servo back.
 void Form1::programServo(bool resetRequested) {
     const QByteArray before = m_link.settingsBlock();
@@ -133,12 +144,16 @@ void Form1::programServo(bool resetRequested) {
         platform::showMessage(this, link::message(link::ErrorProgrammingText) +
                                         QStringLiteral("\n\n") + afterFailedProgramming(true));
     if (m_link.cancelled()) {
+        if (sent.frameSent)
+            sayCutOff();
         setProgrammingLook(false);
         return;
     }
     // A read-back that fails says the servo may hold the new settings, and where the old ones are.
     m_readBackNote = afterFailedProgramming(true);
     connectToServo();
+    if (m_link.cancelled())
+        sayCutOff();
     recordWrite(sent, before, block, true);
     m_readBackNote.clear();
     setEditorFramesEnabled(true);

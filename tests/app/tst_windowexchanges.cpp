@@ -1,9 +1,13 @@
 // PROGRAM and Connect in a connected window: the programming look, what the
 // window tells, the read-back, and clicks that come while an exchange waits.
+#include "app/signalclose.h"
 #include "support/windowrig.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QTemporaryFile>
+#include <csignal>
+#include <unistd.h>
 
 using namespace tessaro;
 
@@ -97,6 +101,7 @@ private slots:
             QTest::addRow("%s, Ctrl+Q", button) << button << 4;
             QTest::addRow("%s, CLOSE", button) << button << 1;
             QTest::addRow("%s, close box, cable pulled", button) << button << 3;
+            QTest::addRow("%s, SIGTERM", button) << button << 5;
         }
     }
 
@@ -118,13 +123,29 @@ private slots:
                 m_rig->click("Close");
             else if (how == 4)
                 QTest::keyClick(&m_rig->form(), Qt::Key_Q, Qt::ControlModifier);
+            else if (how == 5)
+                ::raise(SIGTERM);
             else
                 m_rig->form().close();
             if (how == 3) // the error that follows is no news to a user who is leaving
                 m_rig->servos().pullCable(1);
             openAfterClose = m_rig->form().isVisible();
         });
+        // A signal closes as Exit does; what a cut-off frame may have left is said on stderr.
+        QTemporaryFile said;
+        const int stderrWas = ::dup(2);
+        if (how == 5) {
+            app::closeOnSignals(m_rig->form());
+            QVERIFY(said.open() && ::dup2(said.handle(), 2) == 2);
+        }
         m_rig->click(qPrintable(button));
+        ::dup2(stderrWas, 2);
+        said.seek(0);
+        ::close(stderrWas);
+        QCOMPARE(QString(said.readAll())
+                     .contains(": programming was cut off after its frame went "
+                               "out. The servo may hold the new settings."),
+                 how == 5 && !connect);
         QVERIFY(openAfterClose);
         QVERIFY(m_rig->boxes.texts.isEmpty());
         QCOMPARE(m_rig->servos().at(1).received(), connect ? QByteArray("U") : "U" + Frame);
