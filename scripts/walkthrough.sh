@@ -56,9 +56,9 @@ shot 05-programmed
 cli read >"$out/programmed.txt" 2>&1 || true
 keys alt+f
 shot 06-file-menu
-keys r
+keys r # Restore a backup… opens the History dialog, newest write selected
 shot 07-restore-list
-keys Return
+keys alt+b # Load the state before
 shot 08-restored
 click 428 445 5 # PROGRAM
 shot 09-programmed-again
