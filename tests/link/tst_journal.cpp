@@ -3,10 +3,9 @@
 // through the window (tst_windowfiles) and tessaro-cli (tst_cli).
 #include "link/writeverdict.h"
 #include "settings/journal.h"
+#include "support/testfiles.h"
 
 #include <QtTest>
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -134,9 +133,7 @@ private slots:
         QVERIFY(!settings::appendJournalRecord(record(1), journal()));
         const qint64 size = QFileInfo(journal()).size();
         const int succeeded = inChildren(1, [this, size] {
-            const rlimit rl{rlim_t(size + 40), rlim_t(size + 40)};
-            ::signal(SIGXFSZ, SIG_IGN);
-            ::setrlimit(RLIMIT_FSIZE, &rl);
+            limitFileSize(size + 40)();
             const settings::FileFailure f = settings::appendJournalRecord(record(2), journal());
             return f && f.systemError == EFBIG;
         });
