@@ -82,12 +82,9 @@ private slots:
         for (const QString &part : expected)
             QVERIFY2(report.contains(QString(part).replace("%1", link.dir.path()).toUtf8()),
                      qPrintable(part + "\nin\n" + report));
-        // Whole or not at all.
+        // Not into a folder that is not there (saved whole: tst_windowfiles).
         QVERIFY(link::saveBugReport(dir.filePath("none/report.txt"), report) &&
                 !QFileInfo::exists(dir.filePath("none")));
-        QVERIFY(!link::saveBugReport(dir.filePath("r.txt"), report));
-        QFile saved(dir.filePath("r.txt"));
-        QVERIFY(saved.open(QIODevice::ReadOnly) && saved.readAll() == report);
     }
 };
 
