@@ -318,8 +318,6 @@ private slots:
         QTest::addColumn<QByteArray>("fields"); // a block holding the fields the frame carries
         const QByteArray ownName("OS2403A105DC7828EC00100000000000");
         QTest::newRow("write") << "write %D/odd.json" << OddBlock;
-        // Saved from another servo, on COM2: COM1 keeps its own name and tail.
-        QTest::newRow("write what save wrote") << "write %D/saved.json --port COM1" << OddBlock;
         QTest::newRow("set") << "set --speed 40 --centre -7 --reverse 1"
                              << QByteArray("OS2403A105D75A28F901020000000000");
         QTest::newRow("restore") << "restore %D/own.json" << ownName;
@@ -334,9 +332,6 @@ private slots:
         const QByteArray own = s->block();
         settingsFile(QStringLiteral("odd.json"), OddBlock);
         settingsFile(QStringLiteral("own.json"), "OS2403A105DC7828EC00100000000000");
-        if (args.contains(QLatin1String("saved.json")))
-            QVERIFY(servo(2, OddBlock) &&
-                    cli(QStringLiteral("save %D/saved.json --port COM2")).code == 0);
         const Run r = cli(args);
         QVERIFY2(r.code == 0, qPrintable(r.err));
         const QByteArray frame = programmingFrame(s);
