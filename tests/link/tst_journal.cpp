@@ -52,7 +52,6 @@ private slots:
         QTest::addColumn<bool>("interrupted");
         QTest::addColumn<int>("verdict");
         const int ack = int(link::ProgramStatus::Acknowledged), read = int(link::ReadStatus::Read);
-        QTest::newRow("verified") << ack << read << false << int(Verdict::Verified);
         QTest::newRow("read back different")
             << ack << read << false << int(Verdict::ReadBackDifferent);
         QTest::newRow("wrong acknowledgement")

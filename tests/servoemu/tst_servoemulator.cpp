@@ -81,11 +81,9 @@ private slots:
         row("no end byte", None, {"\x0C" + QByteArray(34, 'x') + Request}, Reply, def);
         // An empty chunk: the line went quiet in the middle of a frame.
         row("unfinished frame dropped", None, {f.left(10), {}, f.mid(10) + Request}, Reply, def);
-        // The other faults' answers are checked byte for byte by tst_trace and tst_exchanges.
         row("silent", Silent, {Request, f}, "", def);
         row("long-reply", Long37, {Request}, Reply + '\0', def, 35);
         row("early-reply", EarlyReply, {Request, f}, Reply + "CE", NewBlock);
-        row("long-ack", LongAck, {f}, "CE0", NewBlock, 1);
         row("reply fault not on acks", Short35, {f, Request}, "CE" + f.left(35), NewBlock, -1, 1);
         row("count runs out", Short35, {Request, Request}, Reply.left(35) + Reply, def, -1, 1);
     }
