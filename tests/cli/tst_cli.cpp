@@ -6,11 +6,10 @@
 #include "settings/rounding.h"
 #include "settings/settingsfile.h"
 #include "support/ptyservo.h"
+#include "support/testfiles.h"
 
 #include <QtTest>
-#include <csignal>
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -41,15 +40,6 @@ QByteArray windowFrame(const QByteArray &servoBlock, const settings::BlockValues
 QByteArray programmingFrame(const servoemu::ServoEmulator *servo) {
     const QByteArray received = servo->received();
     return received.mid(received.indexOf(link::StartByte), link::FrameLength);
-}
-
-// For a child: a full disk after limit bytes (none for 0), with SIGXFSZ ignored.
-std::function<void()> limitFileSize(int limit) {
-    return [limit = rlim_t(limit)] {
-        const rlimit rl{limit, limit};
-        if (limit && ::signal(SIGXFSZ, SIG_IGN) != SIG_ERR)
-            ::setrlimit(RLIMIT_FSIZE, &rl);
-    };
 }
 
 } // namespace
@@ -93,13 +83,11 @@ class CliTest : public QObject {
         return servos[com].get();
     }
 
-    // A settings file holding block, with one piece of its text replaced.
+    // A settings file holding block, with one piece of its text replaced; empty if not written.
     QString settingsFile(const QString &name, const QByteArray &block, const QByteArray &from = {},
                          const QByteArray &to = {}) {
-        QFile f(path(name));
-        if (f.open(QIODevice::WriteOnly))
-            f.write(settings::settingsJson(*settings::settingsFromBlock(block)).replace(from, to));
-        return f.fileName();
+        const QByteArray json = settings::settingsJson(*settings::settingsFromBlock(block));
+        return putFile(path(name), QByteArray(json).replace(from, to)) ? path(name) : QString();
     }
 
 private slots:
@@ -208,13 +196,8 @@ private slots:
             qputenv("XDG_DATA_HOME", QFile::encodeName(settingsFile("not-a-folder", ExampleBlock)));
         QProcess holder;
         QFile lock(portFolder() + "/LCK.." + s->slavePath().mid(5).replace('/', '_'));
-        if (setup == "lock") {
-            holder.start(QStringLiteral("sleep"), {QStringLiteral("30")});
-            QVERIFY(holder.waitForStarted());
-            const QByteArray pid = QByteArray::number(holder.processId()).rightJustified(10);
-            QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write(pid + " sleep user\n") == 22);
-            lock.close();
-        }
+        if (setup == "lock")
+            QVERIFY(holdLock(holder, lock.fileName(), " sleep user\n"));
         const Run r = cli(args, {}, setup == "full" ? QStringLiteral("/dev/full") : QString());
         holder.kill();
         holder.waitForFinished();
@@ -297,9 +280,7 @@ private slots:
         QFile trace(path(QStringLiteral("trace.txt")));
         QVERIFY(s && ::mkfifo(qPrintable(path(QStringLiteral("fifo"))), 0600) == 0 &&
                 QDir().mkpath(backups) && sparse.open(QIODevice::WriteOnly) &&
-                sparse.resize(qint64(1) << 30) && trace.open(QIODevice::WriteOnly) &&
-                trace.write(old) == old.size());
-        trace.close();
+                sparse.resize(qint64(1) << 30) && putFile(trace.fileName(), old));
         if (env == "open")
             QVERIFY(QFile::setPermissions(backups, QFile::Permissions(0x7770)));
         const QByteArray home = qgetenv("HOME");
@@ -337,8 +318,6 @@ private slots:
         QTest::addColumn<QByteArray>("fields"); // a block holding the fields the frame carries
         const QByteArray ownName("OS2403A105DC7828EC00100000000000");
         QTest::newRow("write") << "write %D/odd.json" << OddBlock;
-        // Saved from another servo, on COM2: COM1 keeps its own name and tail.
-        QTest::newRow("write what save wrote") << "write %D/saved.json --port COM1" << OddBlock;
         QTest::newRow("set") << "set --speed 40 --centre -7 --reverse 1"
                              << QByteArray("OS2403A105D75A28F901020000000000");
         QTest::newRow("restore") << "restore %D/own.json" << ownName;
@@ -353,9 +332,6 @@ private slots:
         const QByteArray own = s->block();
         settingsFile(QStringLiteral("odd.json"), OddBlock);
         settingsFile(QStringLiteral("own.json"), "OS2403A105DC7828EC00100000000000");
-        if (args.contains(QLatin1String("saved.json")))
-            QVERIFY(servo(2, OddBlock) &&
-                    cli(QStringLiteral("save %D/saved.json --port COM2")).code == 0);
         const Run r = cli(args);
         QVERIFY2(r.code == 0, qPrintable(r.err));
         const QByteArray frame = programmingFrame(s);
@@ -438,12 +414,9 @@ private slots:
         QFETCH(QString, command);
         auto *s = servo(1);
         const QByteArray name = QFile::encodeName(data->path()) + "/lat\xe9.json";
-        QFile raw(QFile::decodeName(QFile::encodeName(path("other.json"))));
-        QVERIFY(s && raw.open(QIODevice::WriteOnly) &&
-                raw.write(settings::settingsJson(*settings::settingsFromBlock(ExampleBlock))));
-        raw.close();
-        if (command != "save")
-            QVERIFY(::link(QFile::encodeName(raw.fileName()).constData(), name.constData()) == 0);
+        const QByteArray raw = QFile::encodeName(settingsFile("other.json", ExampleBlock));
+        QVERIFY(s && !raw.isEmpty() &&
+                (command == "save" || ::link(raw.constData(), name.constData()) == 0));
         const QStringList before = QDir(data->path()).entryList(QDir::Files);
         QProcess p;
         p.start("/bin/sh", {"-c", "exec \"$0\" \"$1\" \"$(printf \"$2\")\" --port-folder \"$3\"",
@@ -470,9 +443,7 @@ private slots:
         const QByteArray pid = QByteArray::number(gone.processId());
         QVERIFY(gone.waitForFinished());
         QFile lock(com1 + ".lock");
-        QVERIFY(QFile::link(pts, com1) && lock.open(QIODevice::WriteOnly) &&
-                lock.write(pid + "\ntessaro-servo\n\n") > 0);
-        lock.close();
+        QVERIFY(QFile::link(pts, com1) && putFile(lock.fileName(), pid + "\ntessaro-servo\n\n"));
         const Run r = cli("read");
         char got[16];
         const ssize_t n = ::read(master, got, sizeof got);

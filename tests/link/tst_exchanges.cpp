@@ -19,132 +19,121 @@ class TestExchanges : public QObject {
     Q_OBJECT
 
 private slots:
-    void readOutcome_data();
-    void readOutcome();
-    void answerAfterTheWaitIsNoReply_data();
-    void answerAfterTheWaitIsNoReply();
-    void framingBytesDecide();
-    void programmingFramesAreTheWorkedExamples();
-    void badAcknowledgement_data();
-    void badAcknowledgement();
-};
+    void readOutcome_data() {
+        QTest::addColumn<QByteArray>("block");
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<int>("faults");   // answers the fault applies to; -1 all
+        QTest::addColumn<int>("requests"); // read requests the servo received
+        QTest::addColumn<ReadStatus>("status");
+        QTest::addColumn<QString>("refusal"); // after a good read
+        QTest::addColumn<int>("replyBytes");  // waiting when the last wait ended
+        const QByteArray high = QByteArray("\xC9l\xE8ve\x80\x99!", 8) + "05DC5A6400000200" +
+                                QByteArray("\0\xFF\x80\x7F\r", 5) + "abc";
+        const auto ok = ReadStatus::Read, none = ReadStatus::NoReply, no = ReadStatus::Refused;
+        QTest::newRow("bytes above 0x7F") << high << Fault::None << 0 << 1 << ok << "" << 36;
+        QTest::newRow("lower case once")
+            << Letters << Fault::LowerCaseChecksum << 1 << 2 << ok << "" << 36;
+        QTest::newRow("mismatch always") << Letters << Fault::WrongChecksum << -1
+                                         << 1 + link::MaxChecksumRetries << none << "" << 36;
+        QTest::newRow("35 bytes") << Letters << Fault::Short35 << -1 << 1 << none << "" << 35;
+        QTest::newRow("throw 141") << QByteArray("1234567805DC8D640000020000000000") << Fault::None
+                                   << 0 << 2 << no << "throw field: 141" << 36;
+    }
 
-void TestExchanges::readOutcome_data() {
-    QTest::addColumn<QByteArray>("block");
-    QTest::addColumn<Fault>("fault");
-    QTest::addColumn<int>("faults");   // answers the fault applies to; -1 all
-    QTest::addColumn<int>("requests"); // read requests the servo received
-    QTest::addColumn<ReadStatus>("status");
-    QTest::addColumn<QString>("refusal"); // after a good read
-    QTest::addColumn<int>("replyBytes");  // waiting when the last wait ended
-    const QByteArray high = QByteArray("\xC9l\xE8ve\x80\x99!", 8) + "05DC5A6400000200" +
-                            QByteArray("\0\xFF\x80\x7F\r", 5) + "abc";
-    const auto ok = ReadStatus::Read, none = ReadStatus::NoReply, no = ReadStatus::Refused;
-    QTest::newRow("bytes above 0x7F") << high << Fault::None << 0 << 1 << ok << "" << 36;
-    QTest::newRow("lower case once")
-        << Letters << Fault::LowerCaseChecksum << 1 << 2 << ok << "" << 36;
-    QTest::newRow("mismatch always") << Letters << Fault::WrongChecksum << -1
-                                     << 1 + link::MaxChecksumRetries << none << "" << 36;
-    QTest::newRow("35 bytes") << Letters << Fault::Short35 << -1 << 1 << none << "" << 35;
-    QTest::newRow("throw 141") << QByteArray("1234567805DC8D640000020000000000") << Fault::None << 0
-                               << 2 << no << "throw field: 141" << 36;
-}
+    void readOutcome() {
+        QFETCH(QByteArray, block);
+        QFETCH(Fault, fault);
+        QFETCH(int, faults);
+        QFETCH(int, requests);
+        QFETCH(ReadStatus, status);
+        QFETCH(QString, refusal);
+        LinkRig link;
+        const bool refused = status == ReadStatus::Refused;
+        link.servos->add(1, refused ? ExampleBlock : block).setFault(fault, faults);
+        link.session.FindComPorts();
+        if (refused) {
+            QCOMPARE(link.session.readPort(0).status, ReadStatus::Read);
+            link.servos->at(1).setBlock(block);
+        }
+        const link::ReadOutcome read = link.session.readPort(0);
+        QCOMPARE(link.servos->at(1).received(), QByteArray(requests, link::ReadRequest));
+        QCOMPARE(read.status, status);
+        QCOMPARE(read.refusal, refusal);
+        QCOMPARE(read.repeats, refused ? 0 : requests - 1);
+        QTEST(read.replyBytes, "replyBytes");
+        if (status != ReadStatus::Read) {
+            QVERIFY(link.session.settingsBlock().isEmpty());
+            return;
+        }
+        QCOMPARE(link.session.settingsBlock(), block);
+        // Name and tail are kept, for the frame that goes back to the servo.
+        QCOMPARE(link.session.servoName() + link.session.blockTail(),
+                 block.left(8) + block.right(8));
+    }
 
-void TestExchanges::readOutcome() {
-    QFETCH(QByteArray, block);
-    QFETCH(Fault, fault);
-    QFETCH(int, faults);
-    QFETCH(int, requests);
-    QFETCH(ReadStatus, status);
-    QFETCH(QString, refusal);
-    LinkRig link;
-    const bool refused = status == ReadStatus::Refused;
-    link.servos->add(1, refused ? ExampleBlock : block).setFault(fault, faults);
-    link.session.FindComPorts();
-    if (refused) {
+    void answerAfterTheWaitIsNoReply_data() {
+        QTest::addColumn<int>("tick"); // of the reply wait's clock, when the answer arrives
+        QTest::addColumn<ReadStatus>("status");
+        QTest::newRow("at the wait's last tick") << link::ReplyTimeoutTicks << ReadStatus::Read;
+        QTest::newRow("a tick after it") << link::ReplyTimeoutTicks + 1 << ReadStatus::NoReply;
+    }
+
+    void answerAfterTheWaitIsNoReply() {
+        QFETCH(int, tick);
+        LinkRig link;
+        link.servos->add(1);
+        link.session.FindComPorts();
+        link.servos->arrives = [&] { return link.session.clock().ticks() >= tick; };
+        QTEST(link.session.readPort(0).status, "status");
+    }
+
+    void framingBytesDecide() {
+        QByteArray reply = link::buildFrame(QByteArray(32, '0')); // sums to 0x600
+        QCOMPARE(reply.mid(33, 2), QByteArray("00"));
+        QCOMPARE(link::checkReplyFrame(reply), link::ReplyCheck::Valid);
+        reply[35] = 0x0A;
+        QCOMPARE(link::checkReplyFrame(reply), link::ReplyCheck::Invalid);
+        reply[35] = link::EndByte;
+        reply[0] = 0x0B;
+        QCOMPARE(link::checkReplyFrame(reply), link::ReplyCheck::Invalid);
+    }
+
+    void programmingFramesAreTheWorkedExamples() {
+        LinkRig link;
+        link.servos->add(1);
+        link.session.FindComPorts();
         QCOMPARE(link.session.readPort(0).status, ReadStatus::Read);
-        link.servos->at(1).setBlock(block);
+        settings::EditorValues values;
+        const auto unchanged = link.session.programPort(0, link.session.blockFor(values));
+        values.fields.centre = -5;
+        values.fields.reverse = values.fields.reset = 1;
+        const auto reset = link.session.programPort(0, link.session.blockFor(values));
+        // The trace test holds the three writes apart.
+        QCOMPARE(link.servos->writes.mid(1).join(),
+                 "\f1234567805DC5A64000002000000000072\r\f1234567805D75A64FB0102010000000090\r");
+        QCOMPARE(unchanged.reply + reset.reply, QByteArray("7290"));
     }
-    const link::ReadOutcome read = link.session.readPort(0);
-    QCOMPARE(link.servos->at(1).received(), QByteArray(requests, link::ReadRequest));
-    QCOMPARE(read.status, status);
-    QCOMPARE(read.refusal, refusal);
-    QCOMPARE(read.repeats, refused ? 0 : requests - 1);
-    QTEST(read.replyBytes, "replyBytes");
-    if (status != ReadStatus::Read) {
-        QVERIFY(link.session.settingsBlock().isEmpty());
-        return;
+
+    void badAcknowledgement_data() {
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<int>("replyBytes");
+        QTest::newRow("one byte") << Fault::ShortAck << QByteArray(2, '\0') << 1;
+        QTest::newRow("lower case") << Fault::LowerCaseAck << QByteArray("ab") << 2;
     }
-    QCOMPARE(link.session.settingsBlock(), block);
-    // Name and tail are kept, for the frame that goes back to the servo.
-    QCOMPARE(link.session.servoName() + link.session.blockTail(), block.left(8) + block.right(8));
-}
 
-void TestExchanges::answerAfterTheWaitIsNoReply_data() {
-    QTest::addColumn<int>("tick"); // of the reply wait's clock, when the answer arrives
-    QTest::addColumn<ReadStatus>("status");
-    QTest::newRow("at the wait's last tick") << link::ReplyTimeoutTicks << ReadStatus::Read;
-    QTest::newRow("a tick after it") << link::ReplyTimeoutTicks + 1 << ReadStatus::NoReply;
-}
-
-void TestExchanges::answerAfterTheWaitIsNoReply() {
-    QFETCH(int, tick);
-    LinkRig link;
-    link.servos->add(1);
-    link.session.FindComPorts();
-    link.servos->arrives = [&] { return link.session.clock().ticks() >= tick; };
-    QTEST(link.session.readPort(0).status, "status");
-}
-
-void TestExchanges::framingBytesDecide() {
-    QByteArray reply = link::buildFrame(QByteArray(32, '0')); // sums to 0x600
-    QCOMPARE(reply.mid(33, 2), QByteArray("00"));
-    QCOMPARE(link::checkReplyFrame(reply), link::ReplyCheck::Valid);
-    reply[35] = 0x0A;
-    QCOMPARE(link::checkReplyFrame(reply), link::ReplyCheck::Invalid);
-    reply[35] = link::EndByte;
-    reply[0] = 0x0B;
-    QCOMPARE(link::checkReplyFrame(reply), link::ReplyCheck::Invalid);
-}
-
-void TestExchanges::programmingFramesAreTheWorkedExamples() {
-    LinkRig link;
-    link.servos->add(1);
-    link.session.FindComPorts();
-    QCOMPARE(link.session.readPort(0).status, ReadStatus::Read);
-    settings::EditorValues values;
-    const auto unchanged = link.session.programPort(0, link.session.blockFor(values));
-    values.fields.centre = -5;
-    values.fields.reverse = values.fields.reset = 1;
-    const auto reset = link.session.programPort(0, link.session.blockFor(values));
-    // The trace test holds the three writes apart.
-    QCOMPARE(link.servos->writes.mid(1).join(),
-             "\f1234567805DC5A64000002000000000072\r\f1234567805D75A64FB0102010000000090\r");
-    QCOMPARE(unchanged.reply + reset.reply, QByteArray("7290"));
-    QVERIFY(unchanged.status == link::ProgramStatus::Acknowledged &&
-            reset.status == link::ProgramStatus::Acknowledged && reset.frameSent);
-    QVERIFY(!link.session.port().portOpen());
-}
-
-void TestExchanges::badAcknowledgement_data() {
-    QTest::addColumn<Fault>("fault");
-    QTest::addColumn<QByteArray>("reply");
-    QTest::addColumn<int>("replyBytes");
-    QTest::newRow("one byte") << Fault::ShortAck << QByteArray(2, '\0') << 1;
-    QTest::newRow("lower case") << Fault::LowerCaseAck << QByteArray("ab") << 2;
-}
-
-void TestExchanges::badAcknowledgement() {
-    QFETCH(Fault, fault);
-    QFETCH(QByteArray, reply);
-    LinkRig link;
-    link.servos->add(1, Letters).setFault(fault);
-    link.session.FindComPorts();
-    const auto outcome = link.session.programPort(0, Letters);
-    QCOMPARE(outcome.status, link::ProgramStatus::WrongAcknowledgement);
-    QCOMPARE(outcome.reply, reply);
-    QTEST(outcome.replyBytes, "replyBytes");
-}
+    void badAcknowledgement() {
+        QFETCH(Fault, fault);
+        QFETCH(QByteArray, reply);
+        LinkRig link;
+        link.servos->add(1, Letters).setFault(fault);
+        link.session.FindComPorts();
+        const auto outcome = link.session.programPort(0, Letters);
+        QCOMPARE(outcome.status, link::ProgramStatus::WrongAcknowledgement);
+        QCOMPARE(outcome.reply, reply);
+        QTEST(outcome.replyBytes, "replyBytes");
+    }
+};
 
 QTEST_GUILESS_MAIN(TestExchanges)
 #include "tst_exchanges.moc"

@@ -2,8 +2,8 @@
 // this user may not open, or one another program holds. The adapters here are
 // virtual servos' pseudo-terminals linked into the test's own folder.
 #include "support/ptyservo.h"
+#include "support/testfiles.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -74,8 +74,7 @@ private slots:
                                        : QString::fromLatin1(form).arg(pid, 10).toLatin1();
         QString name = onTarget ? m_pty->slavePath().mid(5) : m_folder.filePath("COM1");
         QFile lock(m_folder.filePath(QStringLiteral("LCK..") + name.replace('/', '_')));
-        QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write(content) == content.size());
-        lock.close();
+        QVERIFY(putFile(lock.fileName(), content));
         if (nobody)
             QVERIFY(::chmod(QFile::encodeName(m_folder.path()).constData(), 0755) == 0 &&
                     ::seteuid(1) == 0);

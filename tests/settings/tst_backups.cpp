@@ -54,95 +54,88 @@ class TestBackups : public QObject {
     QTemporaryDir home;
 
 private slots:
-    void initTestCase();
-    void firstBackupIsNamedForUtcTimeInAPrivateFolder();
-    void fileIsNamedForServo_data();
-    void fileIsNamedForServo();
-    void sameSecondNeverOverwritesAndListsInOrder();
-    void killedMidwayLeavesNoVisibleFile();
-    void everyByteInANameGivesAListedBackup_data();
-    void everyByteInANameGivesAListedBackup();
-};
-
-void TestBackups::initTestCase() {
-    QVERIFY(home.isValid());
-    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
-}
-
-void TestBackups::firstBackupIsNamedForUtcTimeInAPrivateFolder() {
-    const QDateTime plusOne(QDate(2026, 1, 2), QTime(0, 30, 5), Qt::OffsetFromUTC, 3600);
-    const QString path = settings::saveBackup(servo("12345678"), plusOne).path;
-    QCOMPARE(path, home.filePath("tessaro/backups/12345678-20260101T233005Z.json"));
-    // Owner, group and other bits (the 0x0700 "user" bits only mirror one of them).
-    QCOMPARE(QFileInfo(settings::backupFolder()).permissions() & 0x7077,
-             QFile::Permissions(0x7000));
-    QCOMPARE(QFileInfo(path).permissions() & 0x7077, QFile::Permissions(0x6000));
-    QCOMPARE(paths(settings::listBackups()), QStringList{path});
-    QCOMPARE(settings::listBackups().front().time, plusOne);
-}
-
-void TestBackups::fileIsNamedForServo_data() {
-    QTest::addColumn<QByteArray>("name");
-    QTest::addColumn<QString>("file");
-    QTest::newRow("unsafe") << QByteArray("a/\xE9 .-_9") << "a___.-_9";
-    QTest::newRow("trailing blanks") << QByteArray("a b     ") << "a_b";
-    QTest::newRow("all blank") << QByteArray(8, ' ') << "servo";
-    QTest::newRow("hidden") << QByteArray(".servo.1") << "_servo.1";
-}
-
-void TestBackups::fileIsNamedForServo() {
-    QFETCH(QByteArray, name);
-    QFETCH(QString, file);
-    QTemporaryDir dir;
-    QCOMPARE(settings::saveBackup(servo(name), When, dir.path()).path,
-             dir.filePath(file + "-20261206T231500Z.json"));
-}
-
-void TestBackups::sameSecondNeverOverwritesAndListsInOrder() {
-    QTemporaryDir dir;
-    QStringList saved;
-    const QString later = settings::saveBackup(servo("00000000"), When.addSecs(1), dir.path()).path;
-    for (int n = 1; n <= 11; ++n)
-        saved << settings::saveBackup(servo("12345678", n), When, dir.path()).path;
-    QCOMPARE(saved.last(), dir.filePath("12345678-20261206T231500Z-11.json"));
-    for (int n = 1; n <= 11; ++n)
-        QCOMPARE(settings::loadSettings(saved[n - 1]).settings->values.centre, n);
-    QCOMPARE(paths(settings::listBackups(dir.path())), saved + QStringList{later});
-}
-
-void TestBackups::killedMidwayLeavesNoVisibleFile() {
-    QTemporaryDir dir;
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (killAtLinkOrRename())
-            settings::saveBackup(servo("12345678"), When, dir.path());
-        ::_exit(1);
+    void initTestCase() {
+        QVERIFY(home.isValid());
+        qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
     }
-    int status = 0;
-    QVERIFY(child > 0 && ::waitpid(child, &status, 0) == child);
-    QVERIFY2(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL,
-             qPrintable(QString::number(status, 16)));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
-    QVERIFY(settings::listBackups(dir.path()).empty());
-    // The name is free for the next backup.
-    QCOMPARE(settings::saveBackup(servo("12345678"), When, dir.path()).path,
-             dir.filePath("12345678-20261206T231500Z.json"));
-}
 
-void TestBackups::everyByteInANameGivesAListedBackup_data() {
-    QTest::addColumn<QByteArray>("name");
-    for (int b = 0; b < 256; ++b)
-        QTest::addRow("%02x", b) << QByteArray(1, char(b)) + "." + char(b) + "x";
-}
+    void firstBackupIsNamedForUtcTimeInAPrivateFolder() {
+        const QDateTime plusOne(QDate(2026, 1, 2), QTime(0, 30, 5), Qt::OffsetFromUTC, 3600);
+        const QString path = settings::saveBackup(servo("12345678"), plusOne).path;
+        QCOMPARE(path, home.filePath("tessaro/backups/12345678-20260101T233005Z.json"));
+        // Owner, group and other bits (the 0x0700 "user" bits only mirror one of them).
+        QCOMPARE(QFileInfo(settings::backupFolder()).permissions() & 0x7077,
+                 QFile::Permissions(0x7000));
+        QCOMPARE(QFileInfo(path).permissions() & 0x7077, QFile::Permissions(0x6000));
+        QCOMPARE(paths(settings::listBackups()), QStringList{path});
+        QCOMPARE(settings::listBackups().front().time, plusOne);
+    }
 
-void TestBackups::everyByteInANameGivesAListedBackup() {
-    QFETCH(QByteArray, name);
-    QTemporaryDir dir;
-    const QString path = settings::saveBackup(servo(name.leftJustified(8)), When, dir.path()).path;
-    QVERIFY(!QFileInfo(path).fileName().startsWith('.'));
-    QCOMPARE(QFileInfo(path).absolutePath(), dir.path());
-    QCOMPARE(paths(settings::listBackups(dir.path())), QStringList{path});
-}
+    void fileIsNamedForServo_data() {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("unsafe") << QByteArray("a/\xE9 .-_9") << "a___.-_9";
+        QTest::newRow("trailing blanks") << QByteArray("a b     ") << "a_b";
+        QTest::newRow("all blank") << QByteArray(8, ' ') << "servo";
+        QTest::newRow("hidden") << QByteArray(".servo.1") << "_servo.1";
+    }
+
+    void fileIsNamedForServo() {
+        QFETCH(QByteArray, name);
+        QFETCH(QString, file);
+        QTemporaryDir dir;
+        QCOMPARE(settings::saveBackup(servo(name), When, dir.path()).path,
+                 dir.filePath(file + "-20261206T231500Z.json"));
+    }
+
+    void sameSecondNeverOverwritesAndListsInOrder() {
+        QTemporaryDir dir;
+        QStringList saved;
+        const QString later =
+            settings::saveBackup(servo("00000000"), When.addSecs(1), dir.path()).path;
+        for (int n = 1; n <= 11; ++n)
+            saved << settings::saveBackup(servo("12345678", n), When, dir.path()).path;
+        QCOMPARE(saved.last(), dir.filePath("12345678-20261206T231500Z-11.json"));
+        for (int n = 1; n <= 11; ++n)
+            QCOMPARE(settings::loadSettings(saved[n - 1]).settings->values.centre, n);
+        QCOMPARE(paths(settings::listBackups(dir.path())), saved + QStringList{later});
+    }
+
+    void killedMidwayLeavesNoVisibleFile() {
+        QTemporaryDir dir;
+        const pid_t child = ::fork();
+        if (child == 0) {
+            if (killAtLinkOrRename())
+                settings::saveBackup(servo("12345678"), When, dir.path());
+            ::_exit(1);
+        }
+        int status = 0;
+        QVERIFY(child > 0 && ::waitpid(child, &status, 0) == child);
+        QVERIFY2(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL,
+                 qPrintable(QString::number(status, 16)));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+        QVERIFY(settings::listBackups(dir.path()).empty());
+        // The name is free for the next backup.
+        QCOMPARE(settings::saveBackup(servo("12345678"), When, dir.path()).path,
+                 dir.filePath("12345678-20261206T231500Z.json"));
+    }
+
+    void everyByteInANameGivesAListedBackup_data() {
+        QTest::addColumn<QByteArray>("name");
+        for (int b = 0; b < 256; ++b)
+            QTest::addRow("%02x", b) << QByteArray(1, char(b)) + "." + char(b) + "x";
+    }
+
+    void everyByteInANameGivesAListedBackup() {
+        QFETCH(QByteArray, name);
+        QTemporaryDir dir;
+        const QString path =
+            settings::saveBackup(servo(name.leftJustified(8)), When, dir.path()).path;
+        QVERIFY(!QFileInfo(path).fileName().startsWith('.'));
+        QCOMPARE(QFileInfo(path).absolutePath(), dir.path());
+        QCOMPARE(paths(settings::listBackups(dir.path())), QStringList{path});
+    }
+};
 
 QTEST_GUILESS_MAIN(TestBackups)
 #include "tst_backups.moc"
