@@ -203,32 +203,8 @@
 <context>
     <name>Series</name>
     <message>
-        <source>verified</source>
-        <translation>geprüft</translation>
-    </message>
-    <message>
         <source>already set</source>
         <translation>schon eingestellt</translation>
-    </message>
-    <message>
-        <source>read back different</source>
-        <translation>anders zurückgelesen</translation>
-    </message>
-    <message>
-        <source>acknowledgement wrong or missing</source>
-        <translation>Bestätigung falsch oder fehlend</translation>
-    </message>
-    <message>
-        <source>no answer on the read-back</source>
-        <translation>keine Antwort beim Zurücklesen</translation>
-    </message>
-    <message>
-        <source>interrupted</source>
-        <translation>unterbrochen</translation>
-    </message>
-    <message>
-        <source>port lost</source>
-        <translation>Anschluss verloren</translation>
     </message>
     <message>
         <source>skipped, no backup</source>

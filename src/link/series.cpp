@@ -7,27 +7,45 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <optional>
 
 namespace tessaro::link {
 
 namespace {
 
-const char *const VerdictTexts[SeriesVerdictCount] = {
-    QT_TRANSLATE_NOOP("Series", "verified"),
-    QT_TRANSLATE_NOOP("Series", "already set"),
-    QT_TRANSLATE_NOOP("Series", "read back different"),
-    QT_TRANSLATE_NOOP("Series", "acknowledgement wrong or missing"),
-    QT_TRANSLATE_NOOP("Series", "no answer on the read-back"),
-    QT_TRANSLATE_NOOP("Series", "interrupted"),
-    QT_TRANSLATE_NOOP("Series", "port lost"),
-    QT_TRANSLATE_NOOP("Series", "skipped, no backup"),
-    QT_TRANSLATE_NOOP("Series", "unreadable"),
-};
+// A servo its frame went out to ends with one of the journal's verdicts, in the journal's words.
+std::optional<settings::Verdict> journalVerdict(SeriesVerdict verdict) {
+    switch (verdict) {
+    case SeriesVerdict::Verified:
+        return settings::Verdict::Verified;
+    case SeriesVerdict::ReadBackDiffers:
+        return settings::Verdict::ReadBackDifferent;
+    case SeriesVerdict::AckWrong:
+        return settings::Verdict::WrongAcknowledgement;
+    case SeriesVerdict::NoReadBack:
+        return settings::Verdict::NoReadBack;
+    case SeriesVerdict::Interrupted:
+        return settings::Verdict::Interrupted;
+    case SeriesVerdict::PortLost:
+        return settings::Verdict::PortLost;
+    case SeriesVerdict::AlreadySet:
+    case SeriesVerdict::NoBackup:
+    case SeriesVerdict::Unreadable:
+        break;
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
 QString seriesVerdictText(SeriesVerdict verdict) {
-    return QCoreApplication::translate("Series", VerdictTexts[static_cast<int>(verdict)]);
+    if (const auto written = journalVerdict(verdict))
+        return settings::verdictText(*written);
+    if (verdict == SeriesVerdict::AlreadySet)
+        return QCoreApplication::translate("Series", "already set");
+    if (verdict == SeriesVerdict::NoBackup)
+        return QCoreApplication::translate("Series", "skipped, no backup");
+    return QCoreApplication::translate("Series", "unreadable");
 }
 
 QString seriesWaitText(SeriesWait wait) {
@@ -236,17 +254,9 @@ void SeriesRun::finishServo(SeriesVerdict verdict, const QString &reason) {
 
 // Every servo a frame went out to leaves a record; a failed record undoes nothing.
 settings::FileFailure SeriesRun::record() const {
-    static constexpr std::pair<SeriesVerdict, settings::Verdict> Verdicts[] = {
-        {SeriesVerdict::Verified, settings::Verdict::Verified},
-        {SeriesVerdict::ReadBackDiffers, settings::Verdict::ReadBackDifferent},
-        {SeriesVerdict::AckWrong, settings::Verdict::WrongAcknowledgement},
-        {SeriesVerdict::NoReadBack, settings::Verdict::NoReadBack},
-        {SeriesVerdict::Interrupted, settings::Verdict::Interrupted},
-    };
-    settings::Verdict verdict = settings::Verdict::PortLost;
-    for (const auto &[series, journal] : Verdicts)
-        if (series == m_current.verdict)
-            verdict = journal;
+    // Only a servo its frame went out to is recorded: its verdict is one of the journal's.
+    const settings::Verdict verdict =
+        journalVerdict(m_current.verdict).value_or(settings::Verdict::PortLost);
     const settings::JournalRecord r{m_current.utc,
                                     QCoreApplication::applicationName(),
                                     QCoreApplication::applicationVersion(),
