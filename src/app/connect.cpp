@@ -1,4 +1,3 @@
-#include "app/checkvalue.h"
 #include "app/form1.h"
 #include "app/linkexchange.h"
 #include "link/messages.h"
@@ -60,17 +59,12 @@ void Form1::loadServoBlock() {
     CmbServo->setEnabled(true);
     LServoName->setText(settings::fromWindows1252(m_link.servoName()));
     LServoRev->setText(link::message(link::FirmwareCaptionText));
-    RefThrow = v.throwDeg;
-    RefSpeed = v.speed;
-    RefCentre = v.centre;
-    Check1->setCheckState(checkStateFor(v.reverse));
-    RefDeadband = static_cast<qint16>(v.deadband);
-    CkReset->setCheckState(checkStateFor(v.reset));
+    for (const FieldBinding &b : fieldBindings())
+        loadReference(b, v.*b.field);
     // An editor already at the new reference still needs its gauge redrawn for the colour.
-    setEditorToReference(ScrollThrow, RefThrow);
-    setEditorToReference(ScrollSpeed, RefSpeed);
-    setEditorToReference(ScrollCentre, RefCentre);
-    setEditorToReference(ScrollDeadband, RefDeadband);
+    for (const FieldBinding &b : fieldBindings())
+        if (b.bar)
+            setEditorToReference(b);
 }
 
 } // namespace tessaro::app

@@ -8,22 +8,14 @@
 
 namespace tessaro::app {
 
-namespace {
-
-// The centre gauge shows the absolute pulse width; the bar's range keeps the sum in 16 bits.
-qint16 centrePulse(int offset) {
-    return static_cast<qint16>(settings::CentrePulse + offset);
-}
-
-} // namespace
-
 void Form1::UpdateThrow() {
     const int throwDeg = ScrollThrow->value();
     DrawThrowChart(static_cast<qint16>(throwDeg));
-    const settings::TestPositionRange range = settings::testPositionRange(throwDeg, ThrowScale);
+    const settings::TestPositionRange range =
+        settings::testPositionRange(throwDeg, m_state.ThrowScale);
     HalfThrow = range.halfThrow;
-    PosMin = range.posMin;
-    PosMax = range.posMax;
+    m_state.PosMin = range.posMin;
+    m_state.PosMax = range.posMax;
     // The bar clamps its value to a narrower range itself, and that change runs the
     // position's handling with the bounds above already in place.
     ScrollPosition->setMaximum(range.barMax);
@@ -34,8 +26,8 @@ void Form1::UpdateThrow() {
 }
 
 void Form1::UpdatePulseWidth() {
-    const settings::ReadoutTexts t = settings::readoutsFor(ScrollPosition->value(), HalfThrow,
-                                                           ThrowScale, ScrollCentre->value());
+    const settings::ReadoutTexts t = settings::readoutsFor(
+        ScrollPosition->value(), HalfThrow, m_state.ThrowScale, ScrollCentre->value());
     LWidth->setText(t.caption);
     TWidth->setText(t.width);
     TWidth->setAccessibleDescription(t.caption);
@@ -51,7 +43,8 @@ void Form1::ScrollSpeed_Change() {
 }
 
 void Form1::ScrollCentre_Change() {
-    DrawCentreChart(centrePulse(ScrollCentre->value()));
+    // The centre gauge shows the whole pulse width; the bar's range keeps it in 16 bits.
+    DrawCentreChart(shownOnGauge(bindingOf(&settings::BlockValues::centre), ScrollCentre->value()));
     UpdatePulseWidth();
 }
 
@@ -62,24 +55,6 @@ void Form1::ScrollDeadband_Change() {
 void Form1::ScrollPosition_Change() {
     DrawPositionChart(static_cast<qint16>(ScrollPosition->value()));
     UpdatePulseWidth();
-}
-
-void Form1::setEditorToReference(QScrollBar *bar, int reference) {
-    const int before = bar->value();
-    bar->setValue(reference);
-    if (bar->value() != before)
-        return;
-    // No change handling ran, yet the gauge's readout colour compares with the
-    // reference, which may just have moved.
-    const auto value = static_cast<qint16>(before);
-    if (bar == ScrollThrow)
-        DrawThrowChart(value);
-    else if (bar == ScrollSpeed)
-        DrawSpeedChart(value);
-    else if (bar == ScrollCentre)
-        DrawCentreChart(centrePulse(before));
-    else if (bar == ScrollDeadband)
-        DrawDeadbandChart(value);
 }
 
 } // namespace tessaro::app

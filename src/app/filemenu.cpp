@@ -97,14 +97,14 @@ QString Form1::chooseSettingsFile(bool save) {
     return path;
 }
 
+// In the field table's order, so the throw comes first: it sets the test position's range.
 void Form1::loadEditorValues(const settings::BlockValues &v) {
-    // The throw first: it sets the test position's range.
-    ScrollThrow->setValue(v.throwDeg);
-    ScrollSpeed->setValue(v.speed);
-    ScrollCentre->setValue(v.centre);
-    Check1->setCheckState(checkStateFor(v.reverse));
-    ScrollDeadband->setValue(v.deadband);
-    CkReset->setCheckState(checkStateFor(v.reset));
+    for (const FieldBinding &b : fieldBindings()) {
+        if (b.bar)
+            (this->*b.bar)->setValue(v.*b.field);
+        else
+            (this->*b.box)->setCheckState(checkStateFor(v.*b.field));
+    }
 }
 
 // The same checks as tessaro-cli write; a bad file changes nothing.

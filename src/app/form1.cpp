@@ -40,14 +40,14 @@ void Form1::connectHandlers() {
     connect(Connect, &QPushButton::clicked, this, &Form1::Connect_Click);
     connect(CProgram, &QPushButton::clicked, this, &Form1::CProgram_Click);
     connect(CmbServo, &QComboBox::activated, this, &Form1::onTransmitterActivated);
-    connect(Check1, &QCheckBox::stateChanged, this, &Form1::Check1_Click);
-    connect(CkReset, &QCheckBox::stateChanged, this, &Form1::CkReset_Click);
     // valueChanged covers both a released and a dragged thumb (tracking is on),
     // and a value set by the program; an unchanged value emits nothing.
-    connect(ScrollThrow, &QScrollBar::valueChanged, this, &Form1::ScrollThrow_Change);
-    connect(ScrollSpeed, &QScrollBar::valueChanged, this, &Form1::ScrollSpeed_Change);
-    connect(ScrollCentre, &QScrollBar::valueChanged, this, &Form1::ScrollCentre_Change);
-    connect(ScrollDeadband, &QScrollBar::valueChanged, this, &Form1::ScrollDeadband_Change);
+    for (const FieldBinding &b : fieldBindings()) {
+        if (b.bar)
+            connect(this->*b.bar, &QScrollBar::valueChanged, this, b.changed);
+        else
+            connect(this->*b.box, &QCheckBox::stateChanged, this, b.changed);
+    }
     connect(ScrollPosition, &QScrollBar::valueChanged, this, &Form1::ScrollPosition_Change);
 }
 
@@ -81,10 +81,6 @@ void Form1::setEditorGroupsEnabled(bool enabled) {
     setEditorFramesEnabled(enabled);
     CProgram->setEnabled(enabled);
     CkReset->setEnabled(enabled);
-}
-
-gauges::GaugeInputs Form1::gaugeInputs() const {
-    return {ThrowScale, RefThrow, RefSpeed, RefCentre, RefDeadband, PosMin, PosMax};
 }
 
 } // namespace tessaro::app

@@ -2,9 +2,11 @@
 // The handlers are thin: the servo link lives in link::Session, the pure
 // rules in src/settings and src/gauges. Each handler's file is named after
 // what it handles: startup, closing, menu, connect, readservo, program,
-// txcompat, checkboxes, editors, drawcharts.
+// txcompat, checkboxes, editors, drawcharts. The per-field code runs over
+// the binding rows of fieldbinding.cpp.
 #pragma once
 
+#include "app/fieldbinding.h"
 #include "gauges/gaugesequence.h"
 #include "link/session.h"
 
@@ -12,6 +14,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <array>
 #include <memory>
 
 class QAction;
@@ -47,7 +50,7 @@ public:
     ~Form1() override;
 
     // The values the gauges compare with and scale by.
-    gauges::GaugeInputs gaugeInputs() const;
+    const gauges::GaugeInputs &gaugeInputs() const { return m_state; }
     const link::Session &session() const { return m_link; }
 
 protected:
@@ -117,12 +120,23 @@ private:
     void buildControls();
     void connectHandlers();
     void loadServoPicture(const QString &fileName);
+
+    // The binding rows (fieldbinding.cpp), and what runs over them.
+    using FieldBindings = std::array<FieldBinding, settings::Fields.size()>;
+    static const FieldBindings &fieldBindings();
+    static const FieldBinding &bindingOf(int settings::BlockValues::*field);
+    static qint16 shownOnGauge(const FieldBinding &b, int value);
+    int controlValue(const FieldBinding &b) const;
+    // A scroll bar's field sets its reference, a check box's the box.
+    void loadReference(const FieldBinding &b, int value);
+    void showGauge(ChartViewer *viewer, QScrollBar *editor, gauges::GaugeId id, qint16 shown);
+    void showGauge(const FieldBinding &b, qint16 shown);
     void connectToServo();
     void loadServoBlock();
     void restoreServoValues();
     // Sets an editor to its reference value; an editor already there runs no
     // change handling, but its gauge is drawn again for the new reference.
-    void setEditorToReference(QScrollBar *bar, int reference);
+    void setEditorToReference(const FieldBinding &b);
     // Chooses a transmitter entry and runs its handling, even when it was already chosen.
     void selectTransmitter(int index);
     void onTransmitterActivated();
@@ -144,15 +158,10 @@ private:
 
     link::Session m_link;
 
-    // Window-level state.
-    int RefThrow = 0;
-    int RefSpeed = 0;
-    int RefCentre = 0;
-    qint16 RefDeadband = 0;
-    double ThrowScale = 0.0;
+    // Window-level state: the references, the throw scale and the test range, which the gauges
+    // read; half the throw, which the programming block reads; what the last search found.
+    gauges::GaugeInputs m_state;
     qint16 HalfThrow = 0;
-    double PosMin = 0.0;
-    double PosMax = 0.0;
     int ServoFound = 0;
 
     bool m_closeRequested = false;

@@ -188,28 +188,15 @@ void Form1::buildControls() {
     // Throw and speed, then centre and deadband: two editors to a frame, one above the other.
     Fr_ThrowSpeed = makeFrame(client, "Fr_ThrowSpeed", {8, 96, 169, 297});
     Fr_CentreDead = makeFrame(client, "Fr_CentreDead", {184, 96, 169, 297});
-    struct Editor {
-        QFrame *frame;
-        int top;
-        ChartViewer *&chart;
-        QScrollBar *&scroll;
-        const char *chartName, *scrollName;
-        QString title, unit, gauge;
-        settings::Range range;
-    };
-    const Editor editors[] = {
-        {Fr_ThrowSpeed, 0, ChartThrow, ScrollThrow, "ChartThrow", "ScrollThrow",
-         tr("Right/Left Deflection"), tr("(degrees)"), tr("Throw gauge"), settings::ThrowRange},
-        {Fr_ThrowSpeed, 144, ChartSpeed, ScrollSpeed, "ChartSpeed", "ScrollSpeed", tr("Speed"),
-         tr("(1 - 100 % of maximum)"), tr("Speed gauge"), settings::SpeedRange},
-        {Fr_CentreDead, 0, ChartCentre, ScrollCentre, "ChartCentre", "ScrollCentre",
-         tr("Servo Center"), tr("(1500+/-127 uS)"), tr("Servo Center gauge"),
-         settings::CentreRange},
-        {Fr_CentreDead, 144, ChartDeadband, ScrollDeadband, "ChartDeadband", "ScrollDeadband",
-         tr("Deadband Width"), tr(" (0 - 16 uS)"), tr("Deadband gauge"), settings::DeadbandRange}};
-    for (const Editor &e : editors)
-        std::tie(e.chart, e.scroll) = makeEditor(e.frame, e.top, e.title, e.unit, e.chartName,
-                                                 e.gauge, e.scrollName, e.range);
+    for (const FieldBinding &b : fieldBindings()) {
+        if (!b.bar)
+            continue;
+        const QByteArray chart = "Chart" + QByteArray(b.name);
+        const QByteArray scroll = "Scroll" + QByteArray(b.name);
+        std::tie(this->*b.chart, this->*b.bar) =
+            makeEditor(this->*b.frame, b.top, tr(b.title), tr(b.unit), chart.constData(),
+                       tr(b.gaugeName), scroll.constData(), settings::fieldOf(b.field).range);
+    }
 
     // Reverse and the servo picture.
     Frame9 = makeFrame(client, "Frame9", {360, 96, 137, 121});

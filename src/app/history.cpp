@@ -34,28 +34,16 @@ void Form1::Frm_History_Click() {
         loadEditorValues(*dialog.chosen());
 }
 
+// A field with a gauge in the gauge's words and units, as its editor shows it; the others
+// in a settings file's.
 QString Form1::shownChange(const settings::FieldChange &change) const {
-    using settings::BlockValues;
-    const auto gauge = [&]() -> std::optional<gauges::GaugeId> {
-        if (change.field->member == &BlockValues::throwDeg)
-            return gauges::GaugeId::Throw;
-        if (change.field->member == &BlockValues::speed)
-            return gauges::GaugeId::Speed;
-        if (change.field->member == &BlockValues::centre)
-            return gauges::GaugeId::Centre;
-        if (change.field->member == &BlockValues::deadband)
-            return gauges::GaugeId::Deadband;
-        return std::nullopt;
-    }();
-    if (!gauge)
+    const FieldBinding &b = bindingOf(change.field->member);
+    if (!b.bar)
         return settings::fileUnitsChange(change);
-    const gauges::GaugeParams &params = gauges::gaugeParams(*gauge);
-    // The centre gauge shows the pulse width, as the editors' gauges do.
-    const int offset = *gauge == gauges::GaugeId::Centre ? settings::CentrePulse : 0;
-    const auto at = [&](int v) { return static_cast<qint16>(v + offset); };
-    return gauges::gaugeDescription(params, at(change.before), gaugeInputs()) +
+    const gauges::GaugeParams &params = gauges::gaugeParams(b.gauge);
+    return gauges::gaugeDescription(params, shownOnGauge(b, change.before), m_state) +
            QStringLiteral(" \u2192 ") +
-           gauges::gaugeValueText(params, at(change.after), gaugeInputs());
+           gauges::gaugeValueText(params, shownOnGauge(b, change.after), m_state);
 }
 
 void Form1::recordWrite(const link::ProgramOutcome &sent, const QByteArray &before,

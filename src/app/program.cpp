@@ -1,4 +1,3 @@
-#include "app/checkvalue.h"
 #include "app/form1.h"
 #include "app/linkexchange.h"
 #include "link/messages.h"
@@ -45,10 +44,10 @@ void Form1::CProgram_Click() {
 }
 
 settings::EditorValues Form1::editorValues() const {
-    return {ScrollPosition->value(),
-            HalfThrow,
-            {ScrollThrow->value(), ScrollSpeed->value(), ScrollCentre->value(), checkValue(Check1),
-             ScrollDeadband->value(), checkValue(CkReset)}};
+    settings::EditorValues values{ScrollPosition->value(), HalfThrow, {}};
+    for (const FieldBinding &b : fieldBindings())
+        values.fields.*b.field = controlValue(b);
+    return values;
 }
 
 bool Form1::readServoBeforeProgramming() {

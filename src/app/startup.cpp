@@ -15,17 +15,13 @@ namespace tessaro::app {
 void Form1::Form_Load() {
     // 1. The background is set on every control as it is made (buildControls).
     // 2. Reference values.
-    RefThrow = settings::ThrowRange.start;
-    RefCentre = settings::CentreRange.start;
-    RefSpeed = settings::SpeedRange.start;
-    RefDeadband = static_cast<qint16>(settings::DeadbandRange.start);
-    ThrowScale = settings::DefaultThrowScale;
+    m_state = gauges::startupInputs();
     // 3. Throw gauge, test-position range and readouts.
     UpdateThrow();
     // 4. to 7. The other gauges at the editors' values.
-    DrawSpeedChart(static_cast<qint16>(ScrollSpeed->value()));
-    DrawCentreChart(static_cast<qint16>(settings::CentrePulse + ScrollCentre->value()));
-    DrawDeadbandChart(static_cast<qint16>(ScrollDeadband->value()));
+    for (const FieldBinding &b : fieldBindings())
+        if (b.bar && b.gauge != gauges::GaugeId::Throw)
+            showGauge(b, shownOnGauge(b, (this->*b.bar)->value()));
     DrawPositionChart(static_cast<qint16>(ScrollPosition->value()));
     // 8. The tick timer is the link's, stopped until a wait needs it.
     // 9. to 13. The "Not connected" state.

@@ -1,4 +1,3 @@
-#include "app/checkvalue.h"
 #include "app/form1.h"
 #include "settings/presets.h"
 #include "settings/settingsblock.h"
@@ -6,25 +5,32 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QScrollBar>
+#include <algorithm>
+#include <array>
 
 namespace tessaro::app {
 
+namespace {
+using settings::BlockValues;
+// The editors a transmitter choice sets to their references, in this order.
+constexpr std::array<int BlockValues::*, 3> TxFields{&BlockValues::throwDeg, &BlockValues::centre,
+                                                     &BlockValues::speed};
+} // namespace
+
 // "Unknown": the servo's own values again, from the last block whose checksum
 // matched. Without one (nothing read yet, or fields no editor can show) the
-// values stay as they are.
+// values stay as they are. An editor the transmitter choice leaves alone takes
+// its reference at once.
 void Form1::restoreServoValues() {
     const settings::DecodedBlock decoded = settings::decodeBlock(m_link.settingsBlock());
     if (decoded.values) {
-        const settings::BlockValues &v = *decoded.values;
-        RefThrow = v.throwDeg;
-        RefSpeed = v.speed;
-        RefCentre = v.centre;
-        Check1->setCheckState(checkStateFor(v.reverse));
-        RefDeadband = static_cast<qint16>(v.deadband);
-        setEditorToReference(ScrollDeadband, RefDeadband);
-        CkReset->setCheckState(checkStateFor(v.reset));
+        for (const FieldBinding &b : fieldBindings()) {
+            loadReference(b, (*decoded.values).*b.field);
+            if (b.bar && std::ranges::find(TxFields, b.field) == TxFields.end())
+                setEditorToReference(b);
+        }
     }
-    ThrowScale = settings::DefaultThrowScale;
+    m_state.ThrowScale = settings::DefaultThrowScale;
 }
 
 void Form1::CmbServo_Click() {
@@ -32,14 +38,13 @@ void Form1::CmbServo_Click() {
     if (index == settings::UnknownIndex) {
         restoreServoValues();
     } else if (const auto preset = settings::txPreset(index)) {
-        RefCentre = preset->refCentre;
-        RefThrow = preset->refThrow;
-        ThrowScale = preset->throwScale;
+        m_state.RefCentre = preset->refCentre;
+        m_state.RefThrow = preset->refThrow;
+        m_state.ThrowScale = preset->throwScale;
     }
-    // UpdateThrow below draws the throw gauge in any case.
-    ScrollThrow->setValue(RefThrow);
-    setEditorToReference(ScrollCentre, RefCentre);
-    setEditorToReference(ScrollSpeed, RefSpeed);
+    for (int BlockValues::*field : TxFields)
+        setEditorToReference(bindingOf(field));
+    // It runs also when no editor changed: the scale may have.
     UpdateThrow();
 }
 

@@ -21,26 +21,37 @@ constexpr quint32 EdgeColour = 0x000000;
 constexpr int RaisedBorder = 2;
 constexpr quint32 WindowBackground = 0xE0E0E0; // shows outside the rounded corners
 constexpr int CornerRadius = 10;
-constexpr int CentreX = 75;
-constexpr int CentreY = 80;
-constexpr int Radius = 70;
-constexpr double StartAngle = -90;
-constexpr double EndAngle = 90;
 
-constexpr int NameY = 52;
-constexpr int UnitY = 65;
-constexpr const char *LabelFont = "arialbd.ttf";
-constexpr double LabelSize = 10;
+// Where the scale's arc sits.
+constexpr struct {
+    int x, y, radius;
+    double startAngle, endAngle;
+} Dial{.x = 75, .y = 80, .radius = 70, .startAngle = -90, .endAngle = 90};
 
-constexpr int ReadoutY = 5;
-constexpr const char *ReadoutFont = "arial.ttf";
-constexpr double ReadoutSize = 8;
-constexpr const char *ReadoutFormat = "0";
-constexpr quint32 UnchangedColour = 0x0404A2; // dark blue: equals its reference
-constexpr quint32 ChangedColour = 0xFFFFFF;
-constexpr quint32 ReadoutBackground = 0xA3A3A3;
-constexpr quint32 ReadoutEdge = 0x000000;
-constexpr int ReadoutSunken = -1;
+// The gauge's name and unit, one above the other.
+constexpr struct {
+    int nameY, unitY;
+    const char *font;
+    double size;
+} Label{.nameY = 52, .unitY = 65, .font = "arialbd.ttf", .size = 10};
+
+// The readout box at the top; its text is dark blue while the value equals its reference.
+constexpr struct {
+    int y;
+    const char *font;
+    double size;
+    const char *format;
+    quint32 unchanged, changed, background, edge;
+    int sunken;
+} Readout{.y = 5,
+          .font = "arial.ttf",
+          .size = 8,
+          .format = "0",
+          .unchanged = 0x0404A2,
+          .changed = 0xFFFFFF,
+          .background = 0xA3A3A3,
+          .edge = 0x000000,
+          .sunken = -1};
 
 constexpr quint32 PointerFill = 0x40666699;
 constexpr quint32 PointerEdge = 0x000000;
@@ -56,24 +67,8 @@ double shownValue(const GaugeParams &gauge, qint16 v, const GaugeInputs &in) {
 }
 
 bool equalsReference(const GaugeParams &gauge, qint16 v, const GaugeInputs &in) {
-    qint64 reference = 0;
-    switch (gauge.reference) {
-    case Reference::Throw:
-        reference = in.RefThrow;
-        break;
-    case Reference::Speed:
-        reference = in.RefSpeed;
-        break;
-    case Reference::Centre:
-        reference = in.RefCentre;
-        break;
-    case Reference::Deadband:
-        reference = in.RefDeadband;
-        break;
-    case Reference::None:
-        return false;
-    }
-    return v == reference + gauge.referenceOffset;
+    const std::optional<int> reference = referenceValue(in, gauge.reference);
+    return reference && v == qint64(*reference) + gauge.referenceOffset;
 }
 
 std::pair<double, double> zoneEnds(const ZoneSpec &zone, const GaugeInputs &in) {
@@ -93,22 +88,54 @@ QString faceText(const char *english) {
 }
 
 void addLabel(platform::AngularMeter &m, int y, const char *english) {
-    m.addText(CentreX, y, faceText(english), QString::fromLatin1(LabelFont), LabelSize,
+    m.addText(Dial.x, y, faceText(english), QString::fromLatin1(Label.font), Label.size,
               platform::TextColor, platform::Center, 0, false);
 }
 
 } // namespace
 
+std::optional<int> referenceValue(const GaugeInputs &in, Reference reference) {
+    switch (reference) {
+    case Reference::Throw:
+        return in.RefThrow;
+    case Reference::Speed:
+        return in.RefSpeed;
+    case Reference::Centre:
+        return in.RefCentre;
+    case Reference::Deadband:
+        return in.RefDeadband;
+    case Reference::None:
+        break;
+    }
+    return std::nullopt;
+}
+
+void setReference(GaugeInputs &in, Reference reference, int value) {
+    switch (reference) {
+    case Reference::Throw:
+        in.RefThrow = value;
+        break;
+    case Reference::Speed:
+        in.RefSpeed = value;
+        break;
+    case Reference::Centre:
+        in.RefCentre = value;
+        break;
+    case Reference::Deadband:
+        in.RefDeadband = static_cast<qint16>(value);
+        break;
+    case Reference::None:
+        break;
+    }
+}
+
 GaugeInputs startupInputs() {
+    GaugeInputs in;
     const settings::TestPositionRange range =
-        settings::testPositionRange(settings::ThrowRange.start, settings::DefaultThrowScale);
-    return {settings::DefaultThrowScale,
-            settings::ThrowRange.start,
-            settings::SpeedRange.start,
-            settings::CentreRange.start,
-            qint16(settings::DeadbandRange.start),
-            range.posMin,
-            range.posMax};
+        settings::testPositionRange(in.RefThrow, in.ThrowScale);
+    in.PosMin = range.posMin;
+    in.PosMax = range.posMax;
+    return in;
 }
 
 QImage drawGauge(const GaugeParams &gauge, qint16 v, const GaugeInputs &in,
@@ -117,25 +144,25 @@ QImage drawGauge(const GaugeParams &gauge, qint16 v, const GaugeInputs &in,
     const platform::Color background = platform::metalColor(MetalAngle);
     platform::AngularMeter m(Width, Height, background, EdgeColour, RaisedBorder);
     m.setRoundedFrame(WindowBackground, CornerRadius, -1, -1, -1);
-    m.setMeter(CentreX, CentreY, Radius, StartAngle, EndAngle);
+    m.setMeter(Dial.x, Dial.y, Dial.radius, Dial.startAngle, Dial.endAngle);
     m.setScale(gauge.lower, gauge.upper, gauge.major, gauge.minor, gauge.micro);
     for (const ZoneSpec &zone : gauge.zones) {
         const auto [start, end] = zoneEnds(zone, in);
-        m.addZone(start, end, 0, Radius, zone.fill, platform::DefaultColor);
+        m.addZone(start, end, 0, Dial.radius, zone.fill, platform::DefaultColor);
     }
-    addLabel(m, NameY, gauge.name);
-    addLabel(m, UnitY, gauge.unit);
-    const quint32 colour = equalsReference(gauge, v, in) ? UnchangedColour : ChangedColour;
-    m.addText(gauge.readoutX, ReadoutY, m.formatValue(shown, QString::fromLatin1(ReadoutFormat)),
-              QString::fromLatin1(ReadoutFont), ReadoutSize, colour, platform::TopLeft, 0, false)
-        .setBackground(ReadoutBackground, ReadoutEdge, ReadoutSunken);
+    addLabel(m, Label.nameY, gauge.name);
+    addLabel(m, Label.unitY, gauge.unit);
+    const quint32 colour = equalsReference(gauge, v, in) ? Readout.unchanged : Readout.changed;
+    m.addText(gauge.readoutX, Readout.y, m.formatValue(shown, QString::fromLatin1(Readout.format)),
+              QString::fromLatin1(Readout.font), Readout.size, colour, platform::TopLeft, 0, false)
+        .setBackground(Readout.background, Readout.edge, Readout.sunken);
     for (double sign : gauge.pointerSigns)
         m.addPointer(sign * shown, PointerFill, PointerEdge);
     return m.makePicture(devicePixelRatio);
 }
 
 QString gaugeReadout(const GaugeParams &gauge, qint16 v, const GaugeInputs &in) {
-    return platform::formatNumber(shownValue(gauge, v, in), QString::fromLatin1(ReadoutFormat));
+    return platform::formatNumber(shownValue(gauge, v, in), QString::fromLatin1(Readout.format));
 }
 
 QString gaugeValueText(const GaugeParams &gauge, qint16 v, const GaugeInputs &in) {

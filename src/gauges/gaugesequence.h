@@ -4,24 +4,36 @@
 #pragma once
 
 #include "gauges/gaugetable.h"
+#include "settings/editorranges.h"
+#include "settings/presets.h"
 
 #include <QImage>
 #include <QString>
+#include <optional>
 
 namespace tessaro::gauges {
 
-// The window values the gauges read; a copy, so drawing cannot change the window's own.
+// The window-level values, at their start-up values: the window holds one, and each gauge
+// reads a copy, so drawing cannot change the window's own.
 struct GaugeInputs {
-    double ThrowScale = 0;
-    int RefThrow = 0;
-    int RefSpeed = 0;
-    int RefCentre = 0;
-    qint16 RefDeadband = 0;
+    // What the editors are compared with: the servo's values as last read, or a preset's.
+    int RefThrow = settings::ThrowRange.start;
+    int RefSpeed = settings::SpeedRange.start;
+    int RefCentre = settings::CentreRange.start;
+    qint16 RefDeadband = settings::DeadbandRange.start;
+    // The preset's ratio of the test range to half the throw, and the test range it gives,
+    // which every throw update sets.
+    double ThrowScale = settings::DefaultThrowScale;
     double PosMin = 0;
     double PosMax = 0;
 };
 
-// What the window holds right after start-up.
+// The reference a gauge compares with; none for a gauge without one. The window reads and
+// sets each field's reference through the field's gauge.
+std::optional<int> referenceValue(const GaugeInputs &in, Reference reference);
+void setReference(GaugeInputs &in, Reference reference, int value);
+
+// What the window holds right after start-up, the test range included.
 GaugeInputs startupInputs();
 
 // The finished picture, drawn at the given device pixel ratio. Throws (a std::exception)

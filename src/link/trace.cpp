@@ -1,6 +1,7 @@
 #include "link/trace.h"
 
 #include "settings/codepage.h"
+#include "settings/wholefile.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -38,16 +39,7 @@ Sink &sink() {
 }
 
 bool writeAll(int fd, const QByteArray &bytes) {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
+    return settings::writeAllBytes(fd, bytes) == 0;
 }
 
 QByteArray programName() {

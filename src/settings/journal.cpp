@@ -4,6 +4,7 @@
 #include "settings/codepage.h"
 #include "settings/settingsblock.h"
 #include "settings/translate.h"
+#include "settings/wholefile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -66,22 +67,6 @@ FileFailure systemFailure(const QString &path, int error, const char *what) {
     return FileFailure::at(path)
         .saying(tr(what).arg(qt_error_string(error)))
         .withSystemError(error);
-}
-
-bool writeAll(int fd, const QByteArray &bytes) {
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = ENOSPC;
-            return false;
-        }
-        done += n;
-    }
-    return true;
 }
 
 } // namespace
@@ -195,8 +180,7 @@ FileFailure appendJournalRecord(const JournalRecord &record, const QString &path
     char last = '\n';
     if (st.st_size > 0 && ::pread(fd, &last, 1, st.st_size - 1) == 1 && last != '\n')
         line.prepend('\n');
-    if (!writeAll(fd, line)) {
-        const int error = errno;
+    if (const int error = writeAllBytes(fd, line)) {
         // Whole or absent: what part of the line got in goes again.
         [[maybe_unused]] const int cut = ::ftruncate(fd, st.st_size);
         return failed(error,

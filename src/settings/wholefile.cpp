@@ -113,10 +113,7 @@ ReadResult readSmallFile(const QString &path, qint64 limit) {
     return result;
 }
 
-namespace {
-
-// Writes all of bytes to fd and syncs it; 0 or the errno.
-int writeAndSync(int fd, const QByteArray &bytes) {
+int writeAllBytes(int fd, const QByteArray &bytes) {
     for (qint64 done = 0; done < bytes.size();) {
         const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
         if (n < 0 && errno == EINTR)
@@ -125,6 +122,15 @@ int writeAndSync(int fd, const QByteArray &bytes) {
             return n < 0 ? errno : EIO;
         done += n;
     }
+    return 0;
+}
+
+namespace {
+
+// Writes all of bytes to fd and syncs it; 0 or the errno.
+int writeAndSync(int fd, const QByteArray &bytes) {
+    if (const int error = writeAllBytes(fd, bytes))
+        return error;
     return ::fsync(fd) == 0 ? 0 : errno;
 }
 

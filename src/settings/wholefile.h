@@ -22,6 +22,10 @@ struct ReadResult {
 // limit bytes: never blocks on a FIFO, never reads a device.
 ReadResult readSmallFile(const QString &path, qint64 limit = MaxSettingsFileSize);
 
+// Writes all of bytes to the descriptor, again after a signal cut a write short: 0, or the
+// errno of the write that failed.
+int writeAllBytes(int fd, const QByteArray &bytes);
+
 enum class WriteMode {
     Replace, // the file is replaced, or made
     NewOnly, // a file there already is kept: the failure's systemError is EEXIST

@@ -157,7 +157,7 @@ private slots:
         WindowRig rig;
         QVERIFY(rig.openConnected());
         QTemporaryDir ports;
-        const auto servo = startPtyServo(ports.path(), 1, "OTHERSRV05DC78320A00100000000000");
+        const auto servo = startPtyServo(ports.path(), 1, "OTHERSRV05DC78320A01100000000000");
         QVERIFY(servo);
         const auto cli = [&](QStringList args) {
             QProcess p;
@@ -175,11 +175,11 @@ private slots:
         rig.get<QAction>("Frm_SaveSettings")->trigger();
         QCOMPARE(m_proposed, rig.folder() + "/12345678.json");
         m_typed += ".json";
-        const QByteArray sent = link::buildFrame("OTHERSRV05E646320A00100000000000");
+        const QByteArray sent = link::buildFrame("OTHERSRV05E646320A01100000000000");
         const QByteArray out = cli({"write", m_typed, "--dry-run"});
         QVERIFY2(out.contains("frame text  " + settings::printableText(sent).toLatin1()), out);
-        // Saved around the servo's own name; with the throw out of range it is refused,
-        // dropped onto the window as opened.
+        // The reverse box came from the file too. Saved around the servo's own name; with the
+        // throw out of range it is refused, dropped onto the window as opened.
         QFile saved(m_typed), bad(rig.folder() + "/bad.json");
         QVERIFY(saved.open(QIODevice::ReadOnly) && bad.open(QIODevice::WriteOnly));
         const QByteArray json = saved.readAll();
