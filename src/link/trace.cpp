@@ -1,6 +1,7 @@
 #include "link/trace.h"
 
 #include "settings/codepage.h"
+#include "settings/filenames.h"
 #include "settings/wholefile.h"
 
 #include <QCoreApplication>
@@ -96,7 +97,8 @@ void toSink(QtMsgType type, const QMessageLogContext &context, const QString &me
                                 QCoreApplication::translate(
                                     "Trace", "the trace could not be written to %1: %2; going on "
                                              "without it")
-                                    .arg(s.path, QString::fromLocal8Bit(std::strerror(error)))
+                                    .arg(settings::printableFileName(s.path),
+                                         QString::fromLocal8Bit(std::strerror(error)))
                                     .toLocal8Bit() +
                                 '\n');
 }
