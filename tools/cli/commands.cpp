@@ -25,9 +25,11 @@ QString setValueName(const settings::Field &field) {
 
 const std::vector<Command> &commands() {
     static const QStringList link{QStringLiteral("port"), QStringLiteral("port-folder")};
-    static const QStringList write =
-        link + QStringList{QStringLiteral("dry-run"), QStringLiteral("no-backup"),
-                           QStringLiteral("force")};
+    // A reset always writes, so --force, which writes settings the servo holds already, is not one
+    // of its options.
+    static const QStringList reset =
+        link + QStringList{QStringLiteral("dry-run"), QStringLiteral("no-backup")};
+    static const QStringList write = reset + QStringList{QStringLiteral("force")};
     static const std::vector<Command> table{
         {"ports", QStringLiteral("ports"),
          QT_TRANSLATE_NOOP("cli",
@@ -47,7 +49,7 @@ const std::vector<Command> &commands() {
          QT_TRANSLATE_NOOP("cli", "change the named settings only"), write + setOptions(false), 0,
          runSet},
         {"reset", QStringLiteral("reset [--dry-run] [--no-backup]"),
-         QT_TRANSLATE_NOOP("cli", "ask the servo to restore its own defaults"), write, 0, runReset},
+         QT_TRANSLATE_NOOP("cli", "ask the servo to restore its own defaults"), reset, 0, runReset},
         // --port and --port-folder are general options: backups takes them and needs neither.
         {"backups", QStringLiteral("backups"),
          QT_TRANSLATE_NOOP("cli", "list the backups taken before each write"), link, 0, runBackups},
