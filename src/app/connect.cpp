@@ -37,6 +37,7 @@ void Form1::connectToServo() {
     if (m_link.listedPortsGone())
         FindComPorts();
     LServoName->setText(link::message(link::SearchingText));
+    m_lastRead = link::ReadStatus::NoReply;
     const int count = cmbCOM->count();
     ServoFound = link::NoServo;
     for (int i = 0; i < count && ServoFound == link::NoServo && !m_link.cancelled(); ++i)

@@ -163,6 +163,9 @@ private:
     gauges::GaugeInputs m_state;
     qint16 HalfThrow = 0;
     int ServoFound = 0;
+    // How the last read ended, which a write's journal record tells apart: a lost port is not
+    // silence.
+    link::ReadStatus m_lastRead = link::ReadStatus::NoReply;
 
     bool m_closeRequested = false;
     int m_txIndex = -1;

@@ -51,8 +51,7 @@ void Form1::recordWrite(const link::ProgramOutcome &sent, const QByteArray &befo
     const bool read = readBack && ServoFound == link::BlockRead;
     const QByteArray readBlock = read ? m_link.settingsBlock() : QByteArray();
     const std::optional<link::ReadStatus> status =
-        readBack ? std::optional(read ? link::ReadStatus::Read : link::ReadStatus::NoReply)
-                 : std::nullopt;
+        readBack ? std::optional(read ? link::ReadStatus::Read : m_lastRead) : std::nullopt;
     const int index = cmbCOM->currentIndex();
     const auto &ports = m_link.portTable();
     const QString port = index >= 0 && index < int(ports.size())

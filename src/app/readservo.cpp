@@ -45,6 +45,7 @@ int Form1::Chk_Servo(int List) {
 
 int Form1::read_Servo() {
     const link::ReadOutcome read = m_link.readPort(cmbCOM->currentIndex());
+    m_lastRead = read.status;
     switch (read.status) {
     case link::ReadStatus::Read:
         LED1->show();

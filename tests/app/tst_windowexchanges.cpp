@@ -1,6 +1,7 @@
 // PROGRAM and Connect in a connected window: the programming look, what the
 // window tells, the read-back, and clicks that come while an exchange waits.
 #include "app/signalclose.h"
+#include "settings/journal.h"
 #include "support/windowrig.h"
 
 #include <QAction>
@@ -29,17 +30,21 @@ private slots:
         QTest::addColumn<Fault>("fault"); // NoAck: the cable is pulled during the wait
         QTest::addColumn<QString>("after");
         QTest::addColumn<QByteArray>("readBack");
-        QTest::addColumn<QString>("box"); // %1: COM1's device
-        QTest::newRow("acknowledged") << Fault::None << "Idle 00011111" << QByteArray("UU") << "";
+        QTest::addColumn<QString>("box");               // %1: COM1's device
+        QTest::addColumn<settings::Verdict>("verdict"); // the journal's
+        using V = settings::Verdict;
+        QTest::newRow("acknowledged")
+            << Fault::None << "Idle 00011111" << QByteArray("UU") << "" << V::Verified;
         QTest::newRow("wrong acknowledgement")
-            << Fault::WrongAck << "Idle 00011111" << QByteArray("UU") << "Error Programming";
+            << Fault::WrongAck << "Idle 00011111" << QByteArray("UU") << "Error Programming"
+            << V::WrongAcknowledgement;
         // Nothing is programming any more; the editors stay off until Connect finds the servo.
         QTest::newRow("cable pulled") << Fault::NoAck << "Idle 00000000" << QByteArray()
-                                      << "COM1 (%1): the device was disconnected";
+                                      << "COM1 (%1): the device was disconnected" << V::PortLost;
         // Silent for the read-back: the cable is pulled while the window waits for it.
         QTest::newRow("cable pulled during the read-back")
             << Fault::Silent << "Idle 00011111" << QByteArray("U")
-            << "COM1 (%1): the device was disconnected";
+            << "COM1 (%1): the device was disconnected" << V::PortLost;
     }
 
     void lookWhileProgrammingAndAfter() {
@@ -77,6 +82,9 @@ private slots:
         const QByteArray received = m_rig->servos().at(1).received();
         QCOMPARE(received.mid(10, 4), QByteArray("079E")); // test position 45: 1950 us
         QCOMPARE(received.mid(1 + link::FrameLength), readBack);
+        const settings::JournalRead journal = settings::readJournal();
+        QVERIFY(journal.records.size() == 1);
+        QTEST(journal.records[0].verdict, "verdict");
     }
 
     void resetEndsWithStandard() {
