@@ -73,7 +73,7 @@ private:
     void Frm_SaveSettings_Click();
     void Frm_RestoreBackup_Click();
     void Frm_BackupFolder_Click();
-    // The connected servo's name's writes (history.cpp); Restore a backup… leads here too.
+    // The connected servo's name's writes (servohistory.cpp); Restore a backup… leads here too.
     void Frm_History_Click();
     // A change as the window shows it: the gauge's units, or the file's.
     QString shownChange(const settings::FieldChange &change) const;
