@@ -1,0 +1,227 @@
+// Every fault mode of the virtual servo, for a read and for a programming run,
+// through the library and through tessaro-cli: each ends as documented, with
+// the port closed, nothing of a refused reply kept, and a trace whose last
+// records are the verdict and the port closed. The library's trace, replayed,
+// runs the same.
+#include "link/trace.h"
+#include "servoemu/replay.h"
+#include "support/ptyservo.h"
+
+#include <QtTest>
+
+using namespace tessaro;
+
+using servoemu::Fault;
+
+namespace {
+
+// Checksums with letters, so that the lower-case faults show.
+const QByteArray Held = servoemu::Responder::defaultBlock();
+const QByteArray Programmed("OS2403A105DC50640000020000000000"); // throw 80, checksum 9A
+const QByteArray Refused("OS2403A105DC5A648000020000000000");    // centre -128
+
+// What each fault ends in, as tessaro-cli's exit codes (the library's outcomes as
+// it reports them), and tessaro-cli's words for it. The library's programming run
+// meets the fault once the servo was read, as PROGRAM after Connect does;
+// tessaro-cli reads with it before it programs, so where the read fails its
+// programming run ends there, with the read's code and no frame sent.
+// The window is left out: its Connect and PROGRAM run these same exchanges, and
+// what it shows of each outcome is tst_windowstates' and tst_windowexchanges'.
+// tessaro-cli runs on a pty, so only where it adds something; why it does not:
+const char *const AsNone = "a read meets no acknowledgement: it is none's read";
+const char *const AtRead = "set ends at its read, as the read row; silent's shows nothing is sent";
+const char *const Early = "on a pty the answer comes when the servo's thread runs; on a loaded "
+                          "machine that may be after the first settle wait, where it counts";
+struct Outcome {
+    const char *fault;
+    int read, program;
+    const char *says;           // tessaro-cli's failure, a pattern for standard error
+    const char *notRun[2] = {}; // why tessaro-cli leaves out its read, its programming run
+};
+const Outcome Outcomes[] = {
+    {"none", 0, 0, ""},
+    // Not a fault mode: a centre no editor can show; the block is refused whole.
+    {"refused", 3, 3, "^tessaro-cli: COM1: .*\\(centre field: -128\\)"},
+    // No acknowledgement either: the frame is not stored.
+    {"silent", 2, 5, "^tessaro-cli: no servo answered on COM1$"},
+    // Reply faults leave the acknowledgement alone: the read back fails. Asked
+    // again five times, then given up: replies came, but none passed.
+    {"wrong-checksum",
+     2,
+     2,
+     "^tessaro-cli: COM1: the servo's replies never passed the checksum$",
+     {{}, AtRead}},
+    {"lowercase-checksum",
+     2,
+     2,
+     "^tessaro-cli: COM1: the servo's replies never passed the checksum$",
+     {{}, AtRead}},
+    // Too few or too many bytes are no reply; the words say how many came.
+    {"short-reply",
+     2,
+     2,
+     "^tessaro-cli: COM1: a reply of the wrong length \\(35 of 36 bytes\\)$",
+     {{}, AtRead}},
+    {"long-reply",
+     2,
+     2,
+     "^tessaro-cli: COM1: a reply of the wrong length \\(37 of 36 bytes\\)$",
+     {{}, AtRead}},
+    // An answer within the first settle wait is thrown away, the acknowledgement too.
+    {"early-reply", 2, 5, "", {Early, Early}},
+    // Acknowledgement faults do not touch a read. The frame is stored all the same.
+    {"wrong-ack", 0, 5, "\"9B\"$", {AsNone}},
+    {"no-ack", 0, 5, "none$", {AsNone}},
+    {"short-ack", 0, 5, "1 bytes$", {AsNone}},
+    {"long-ack", 0, 5, "3 bytes$", {AsNone}},
+    {"lowercase-ack", 0, 5, "\"9a\"$", {AsNone}},
+};
+const QString Ack = "^tessaro-cli: COM1: wrong acknowledgement: expected \"9A\", got ";
+
+int code(const link::ReadOutcome &r) {
+    const int codes[] = {2, 0, 3, 4}; // NoReply, Read, Refused, Error
+    return codes[int(r.status)];
+}
+
+// Connect's search; for a programming run then the fault, the frame and the read back.
+struct Run {
+    int code, lastRead; // the run's, the last read's
+    QByteArray kept;    // the block the servo held at the last read that passed
+};
+Run runLibrary(LinkRig &link, bool program, Fault fault) {
+    servoemu::Responder &servo = link.servos->at(1);
+    servo.setFault(program ? Fault::None : fault);
+    link.session.FindComPorts();
+    const link::SearchOutcome search = link.session.search();
+    const int read = code(search.tried.back());
+    if (!program || read != 0)
+        return {read, read, read == 0 ? servo.block() : QByteArray()};
+    servo.setFault(fault);
+    const QByteArray before = servo.block();
+    const link::ProgramOutcome sent = link.session.programPort(search.found, Programmed);
+    const int back = code(link.session.readPort(search.found));
+    return {sent.status == link::ProgramStatus::WrongAcknowledgement ? 5 : back, back,
+            back == 0 ? servo.block() : before};
+}
+
+// True when the trace's last records, the bytes aside, are the last read's verdict
+// for code, then the port closed.
+bool endsWithVerdict(const QByteArray &trace, int code) {
+    QStringList records = QString::fromLatin1(trace).split('\n', Qt::SkipEmptyParts);
+    records.removeIf(
+        [](const QString &r) { return r.contains(QRegularExpression(" ms  (sent|received) ")); });
+    const QString end = records.mid(records.size() - 2)
+                            .join('\n')
+                            .remove(QRegularExpression("COM1 +\\w+ +[0-9.]+ ms  "));
+    return QRegularExpression(
+               QRegularExpression::anchoredPattern(
+                   code == 3   ? "reply valid, settings refused: .*\nclosed"
+                   : code == 2 ? "(no reply: \\d+ of 36 bytes|giving up after 6 requests)\nclosed"
+                               : "reply valid, checksum [0-9A-F]{2}\nclosed"))
+        .match(end)
+        .hasMatch();
+}
+
+int rows = 0, leftOut = 0;
+
+} // namespace
+
+class TestFaultBattery : public QObject {
+    Q_OBJECT
+
+    static void addRows(bool program) {
+        QTest::addColumn<QString>("fault");
+        for (const QString &fault : servoemu::faultNames() + QStringList{"none", "refused"})
+            QTest::addRow("%s, %s", qPrintable(fault), program ? "program" : "read") << fault;
+    }
+    // The fault's row in the table, counted.
+    static const Outcome *outcome(const QString &fault) {
+        ++rows;
+        for (const Outcome &o : Outcomes)
+            if (fault == QLatin1String(o.fault))
+                return &o;
+        return nullptr;
+    }
+
+    static void library(bool program) {
+        QFETCH(QString, fault);
+        const Outcome *want = outcome(fault);
+        QVERIFY2(want, "a fault with no outcome in the table");
+        link::clearKeptTrace();
+        LinkRig link;
+        link.servos->add(1, fault == "refused" ? Refused : Held);
+        const Fault mode = servoemu::faultFromName(fault).value_or(Fault::None);
+        const Run run = runLibrary(link, program, mode);
+        QCOMPARE(run.code, program ? want->program : want->read);
+        QVERIFY(!link.session.port().portOpen() && !link.session.clock().running());
+        QCOMPARE(link.session.settingsBlock(), run.kept);
+        QVERIFY(endsWithVerdict(link::keptTrace(), run.lastRead));
+        // Replayed from its trace, by a servo that holds another block, the run is the same.
+        // A programming run's trace holds a read with the fault too: the read back.
+        if (!program)
+            return;
+        servoemu::Replay replay(servoemu::parseTrace(link::keptTrace()).steps);
+        QStringList notices;
+        replay.setNotice([&](const QString &line) { notices << line; });
+        LinkRig replayed;
+        replayed.servos->add(1, "OTHERSRV05DC5A640000020000000000")
+            .setScript([&](const QByteArray &request, int expected) {
+                return replay.answer(request, expected);
+            });
+        QCOMPARE(runLibrary(replayed, program, Fault::None).code, run.code);
+        QCOMPARE(replayed.servos->writes, link.servos->writes);
+        QVERIFY2(notices.isEmpty() && replay.remaining() == 0, qPrintable(notices.join('\n')));
+    }
+
+    // tessaro-cli read, or set, against a servo on a pty in its own folder.
+    static void cli(bool program) {
+        QFETCH(QString, fault);
+        const Outcome *want = outcome(fault);
+        QVERIFY2(want, "a fault with no outcome in the table");
+        if (want->notRun[program] && ++leftOut)
+            QSKIP(want->notRun[program]);
+        const QTemporaryDir dir;
+        auto servo = startPtyServo(dir.path(), 1, fault == "refused" ? Refused : Held,
+                                   servoemu::faultFromName(fault).value_or(Fault::None));
+        QVERIFY(servo);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", dir.path());
+        env.insert("XDG_DATA_HOME", dir.filePath("data"));
+        p.setProcessEnvironment(env);
+        p.start(TESSARO_CLI, (program ? QStringList{"set", "--throw", "80"} : QStringList{"read"})
+                                 << "--port-folder" << dir.path() << "--trace"
+                                 << dir.filePath("trace"));
+        QVERIFY(p.waitForFinished(60000));
+        const int got = p.exitCode();
+        QCOMPARE(got, program && want->read == 0 ? want->program : want->read);
+        const QString err = p.readAllStandardError();
+        const QRegularExpression says((got == 5 ? Ack : QString()) + want->says,
+                                      QRegularExpression::MultilineOption);
+        QVERIFY2(got == 0 || err.contains(says), qPrintable(err));
+        // Settings shown, and a frame sent, only after a read that passed.
+        const bool passed = got == 0 || got == 5;
+        QCOMPARE(p.readAllStandardOutput().isEmpty(), !passed);
+        QCOMPARE(servo->programmingFrameCount(), int(program && passed));
+        QFile trace(dir.filePath("trace"));
+        QVERIFY(trace.open(QIODevice::ReadOnly) &&
+                endsWithVerdict(trace.readAll(), got == 5 ? 0 : got));
+    }
+
+private slots:
+    void cleanupTestCase() {
+        qInfo("fault battery: %d rows, %d of them left out for their reason", rows, leftOut);
+    }
+
+    void libraryRead_data() { addRows(false); }
+    void libraryRead() { library(false); }
+    void libraryProgram_data() { addRows(true); }
+    void libraryProgram() { library(true); }
+    void cliRead_data() { addRows(false); }
+    void cliRead() { cli(false); }
+    void cliProgram_data() { addRows(true); }
+    void cliProgram() { cli(true); }
+};
+
+QTEST_GUILESS_MAIN(TestFaultBattery)
+#include "tst_faultbattery.moc"
