@@ -1,8 +1,6 @@
-// Every fault mode of the virtual servo, for a read and for a programming run,
-// through the library and through tessaro-cli: each ends as documented, with
-// the port closed, nothing of a refused reply kept, and a trace whose last
-// records are the verdict and the port closed. The library's trace, replayed,
-// runs the same.
+// Every fault mode of the virtual servo, for a read and for a programming run, through
+// the library and through tessaro-cli: the outcome each documents, the port closed,
+// nothing of a refused reply kept, a trace ending with the verdict and the port closed.
 #include "link/trace.h"
 #include "servoemu/replay.h"
 #include "support/ptyservo.h"
@@ -20,14 +18,13 @@ const QByteArray Held = servoemu::Responder::defaultBlock();
 const QByteArray Programmed("OS2403A105DC50640000020000000000"); // throw 80, checksum 9A
 const QByteArray Refused("OS2403A105DC5A648000020000000000");    // centre -128
 
-// What each fault ends in, as tessaro-cli's exit codes (the library's outcomes as
-// it reports them), and tessaro-cli's words for it. The library's programming run
-// meets the fault once the servo was read, as PROGRAM after Connect does;
-// tessaro-cli reads with it before it programs, so where the read fails its
-// programming run ends there, with the read's code and no frame sent.
-// The window is left out: its Connect and PROGRAM run these same exchanges, and
-// what it shows of each outcome is tst_windowstates' and tst_windowexchanges'.
-// tessaro-cli runs on a pty, so only where it adds something; why it does not:
+// What each fault ends in, as tessaro-cli's exit codes (the library's outcomes as it
+// reports them), and tessaro-cli's words. The library's programming run meets the fault
+// once the servo was read, as PROGRAM after Connect; tessaro-cli reads with it before it
+// programs, so a failed read ends its run there, with the read's code and no frame sent.
+// The window is left out: its Connect and PROGRAM run these exchanges, and what it shows
+// of each outcome is tst_windowstates' and tst_windowexchanges'. tessaro-cli runs on a
+// pty, so only where it adds something; why it does not:
 const char *const AsNone = "a read meets no acknowledgement: it is none's read";
 const char *const AtRead = "set ends at its read, as the read row; silent's shows nothing is sent";
 const char *const Early = "on a pty the answer comes when the servo's thread runs; on a loaded "
@@ -35,7 +32,7 @@ const char *const Early = "on a pty the answer comes when the servo's thread run
 struct Outcome {
     const char *fault;
     int read, program;
-    const char *says;           // tessaro-cli's failure on standard error, after "tessaro-cli: "
+    const char *says;           // tessaro-cli's failure, after "tessaro-cli: "
     const char *notRun[2] = {}; // why tessaro-cli leaves out its read, its programming run
 };
 const QString Ack = "COM1: wrong acknowledgement: expected \"9A\", got ";
@@ -65,14 +62,13 @@ const Outcome Outcomes[] = {
 // clang-format on
 
 int code(const link::ReadOutcome &r) {
-    const int codes[] = {2, 0, 3, 4}; // NoReply, Read, Refused, Error
-    return codes[int(r.status)];
+    return std::array{2, 0, 3, 4}[int(r.status)]; // NoReply, Read, Refused, Error
 }
 
 // Connect's search; for a programming run then the fault, the frame and the read back.
 struct Run {
-    int code, lastRead; // the run's, the last read's
-    QByteArray kept;    // the block the servo held at the last read that passed
+    int code, lastRead; // the run's, its last read's
+    QByteArray kept;    // what the servo held at the last read that passed
 };
 Run runLibrary(LinkRig &link, bool program, Fault fault) {
     servoemu::Responder &servo = link.servos->at(1);
@@ -90,16 +86,15 @@ Run runLibrary(LinkRig &link, bool program, Fault fault) {
             back == 0 ? servo.block() : before};
 }
 
-// True when the trace's last records, bytes aside, are the verdict of a last read
-// that ended in code, then the port closed.
+// True when the trace's last records, bytes aside, are the verdict of a last read that
+// ended in code, then the port closed.
 bool endsWithVerdict(const QByteArray &trace, int code) {
     const QString verdict = code == 3   ? "reply valid, settings refused: .*"
                             : code == 2 ? "(no reply: \\d+ of 36 bytes|giving up after 6 requests)"
                                         : "reply valid, checksum [0-9A-F]{2}";
-    const QRegularExpression end(" ms  " + verdict + "\n[^\n]+ ms  closed\n\\z");
     return QString::fromLatin1(trace)
         .remove(QRegularExpression(".* ms  (sent|received) .*\n"))
-        .contains(end);
+        .contains(QRegularExpression(" ms  " + verdict + "\n[^\n]+ ms  closed\n\\z"));
 }
 
 int rows = 0, leftOut = 0;
@@ -109,47 +104,53 @@ int rows = 0, leftOut = 0;
 class TestFaultBattery : public QObject {
     Q_OBJECT
 
-    static void addRows(bool program) {
+    static void addRows() {
         QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("program");
         for (const QString &fault : servoemu::faultNames() + QStringList{"none", "refused"})
-            QTest::addRow("%s, %s", qPrintable(fault), program ? "program" : "read") << fault;
+            for (const bool program : {false, true})
+                QTest::addRow("%s, %s", qPrintable(fault), program ? "program" : "read")
+                    << fault << program;
     }
     // The fault's row in the table, counted.
     static const Outcome *outcome(const QString &fault) {
         ++rows;
-        for (const Outcome &o : Outcomes)
-            if (fault == QLatin1String(o.fault))
-                return &o;
-        return nullptr;
+        const auto *o = std::find_if(std::begin(Outcomes), std::end(Outcomes),
+                                     [&](const Outcome &o) { return fault == o.fault; });
+        return o == std::end(Outcomes) ? nullptr : o;
     }
 
-    static void library(bool program) {
+private slots:
+    void cleanupTestCase() {
+        qInfo("fault battery: %d rows, %d of them left out for their reason", rows, leftOut);
+    }
+
+    void library_data() { addRows(); }
+    void library() {
         QFETCH(QString, fault);
+        QFETCH(bool, program);
         const Outcome *want = outcome(fault);
         QVERIFY2(want, "a fault with no outcome in the table");
         link::clearKeptTrace();
         LinkRig link;
         link.servos->add(1, fault == "refused" ? Refused : Held);
-        const Fault mode = servoemu::faultFromName(fault).value_or(Fault::None);
-        const Run run = runLibrary(link, program, mode);
+        const Run run =
+            runLibrary(link, program, servoemu::faultFromName(fault).value_or(Fault::None));
         QCOMPARE(run.code, program ? want->program : want->read);
         QVERIFY(!link.session.port().portOpen() && !link.session.clock().running());
         QCOMPARE(link.session.settingsBlock(), run.kept);
-        QVERIFY(endsWithVerdict(link::keptTrace(), run.lastRead));
-        // Replayed from its trace, by a servo that holds another block, the run is the same
-        // and so is its trace. A programming run's trace holds a read with the fault: the read
-        // back.
+        const QByteArray trace = link::keptTrace();
+        QVERIFY(endsWithVerdict(trace, run.lastRead));
+        // Replayed from its trace by a servo holding another block, the run and its trace are
+        // the same. A programming run's trace holds a read with the fault: the read back.
         if (!program)
             return;
-        const QByteArray trace = link::keptTrace();
         servoemu::Replay replay(servoemu::parseTrace(trace).steps);
         QStringList notices;
         replay.setNotice([&](const QString &line) { notices << line; });
         LinkRig replayed;
         replayed.servos->add(1, "OTHERSRV05DC5A640000020000000000")
-            .setScript([&](const QByteArray &request, int expected) {
-                return replay.answer(request, expected);
-            });
+            .setScript([&](const QByteArray &sent, int n) { return replay.answer(sent, n); });
         link::clearKeptTrace();
         QCOMPARE(runLibrary(replayed, program, Fault::None).code, run.code);
         const QRegularExpression times(" +[0-9.]+ ms  ");
@@ -162,8 +163,10 @@ class TestFaultBattery : public QObject {
     }
 
     // tessaro-cli read, or set, against a servo on a pty in its own folder.
-    static void cli(bool program) {
+    void cli_data() { addRows(); }
+    void cli() {
         QFETCH(QString, fault);
+        QFETCH(bool, program);
         const Outcome *want = outcome(fault);
         QVERIFY2(want, "a fault with no outcome in the table");
         if (want->notRun[program] && ++leftOut)
@@ -182,9 +185,10 @@ class TestFaultBattery : public QObject {
         const int got = p.exitCode();
         QCOMPARE(got, program && want->read == 0 ? want->program : want->read);
         const QString err = p.readAllStandardError();
-        const QRegularExpression says("^tessaro-cli: " + (got == 5 ? Ack : "") + want->says,
-                                      QRegularExpression::MultilineOption);
-        QVERIFY2(got == 0 || err.contains(says), qPrintable(err));
+        QVERIFY2(got == 0 || err.contains(QRegularExpression(
+                                 "^tessaro-cli: " + (got == 5 ? Ack : "") + want->says,
+                                 QRegularExpression::MultilineOption)),
+                 qPrintable(err));
         // Settings shown, and a frame sent, only after a read that passed.
         const bool passed = got == 0 || got == 5;
         QCOMPARE(p.readAllStandardOutput().isEmpty(), !passed);
@@ -193,20 +197,6 @@ class TestFaultBattery : public QObject {
         QVERIFY(trace.open(QIODevice::ReadOnly) &&
                 endsWithVerdict(trace.readAll(), got == 5 ? 0 : got));
     }
-
-private slots:
-    void cleanupTestCase() {
-        qInfo("fault battery: %d rows, %d of them left out for their reason", rows, leftOut);
-    }
-
-    void libraryRead_data() { addRows(false); }
-    void libraryRead() { library(false); }
-    void libraryProgram_data() { addRows(true); }
-    void libraryProgram() { library(true); }
-    void cliRead_data() { addRows(false); }
-    void cliRead() { cli(false); }
-    void cliProgram_data() { addRows(true); }
-    void cliProgram() { cli(true); }
 };
 
 QTEST_GUILESS_MAIN(TestFaultBattery)
