@@ -80,6 +80,7 @@ private slots:
         QCOMPARE(m_rig->boxes.texts.value(0),
                  "COM1 (" + m_rig->folder() + "/COM1): the device was disconnected");
         QVERIFY(m_rig->text("LServoName") == "Not found" && !m_rig->editorsEnabled());
+        QVERIFY(!QFileInfo(m_rig->folder() + "/COM1").isSymLink()); // the adapter's link went
         QCOMPARE(m_servo->plugBack(), QString());
         m_rig->boxes.texts.clear();
         m_rig->click("Connect");

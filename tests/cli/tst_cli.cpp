@@ -24,7 +24,6 @@ struct Run {
 
 // Name with a Windows-1252 degree sign, centre -5, reversed.
 const QByteArray OddBlock("AB\260CDEFG05D75A64FB010200TAIL1234");
-const QByteArray RefusedBlock("OS2403A105DC5A648000020000000000"); // centre -128
 
 settings::BlockValues fieldsOf(const QByteArray &b) {
     return *settings::decodeBlock(b).values;
@@ -98,93 +97,83 @@ private slots:
         qputenv("XDG_DATA_HOME", QFile::encodeName(path(QStringLiteral("data"))));
     }
 
-    // Each outcome has its exit code and the words of its cause. Nothing is sent but
-    // to a servo whose acknowledgement was wrong.
+    // Each outcome has its exit code and the words of its cause. Nothing is sent.
     void eachOutcomeHasItsCodeAndWords_data() {
         QTest::addColumn<QString>("args");
-        QTest::addColumn<int>("fault");
-        QTest::addColumn<QString>("setup"); // "odd", "refused": the servo's block; "lock"; "full":
-                                            // standard output is /dev/full; "data home is a file"
+        QTest::addColumn<QString>("setup"); // "odd": the servo's block; "lock"; "full": standard
+                                            // output is /dev/full; "data home is a file"
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("said"); // a pattern for standard output and error
-        const int none = int(servoemu::Fault::None);
         QTest::newRow("read")
-            << "read" << none << "odd" << 0
+            << "read"
+            << "odd" << 0
             << "^port      COM1\nname      AB\u00B0CDEFG\nthrow     90\nspeed     100\n"
                "centre    -5 \\(1495 us\\)\nreverse   1\ndeadband  2\nreset     0\n"
                "tail      TAIL1234\n";
         QTest::newRow("read --json")
-            << "read --json" << none << "odd" << 0
+            << "read --json"
+            << "odd" << 0
             << "^\\{\"block\":\"" + QString::fromLatin1(OddBlock.toHex().toUpper()) +
                    "\",\"centre\":-5,\"deadband\":2,\"name\":\"AB\u00B0CDEFG\",\"port\":\"COM1\","
                    "\"pulse\":1495,\"reset\":0,\"reverse\":1,\"speed\":100,\"tail\":\"TAIL1234\","
                    "\"throw\":90\\}$";
-        QTest::newRow("bad file") << "write %D/bad.json" << none << "" << 1
+        QTest::newRow("bad file") << "write %D/bad.json"
+                                  << "" << 1
                                   << "bad.json: field \"throw\": 150 is outside 30 to 140";
-        QTest::newRow("set grey reverse")
-            << "set --reverse 2" << none << "" << 1 << "--reverse 2 is outside 0 to 1";
-        QTest::newRow("no servo answers") << "read" << int(servoemu::Fault::Silent) << "" << 2
-                                          << "^tessaro-cli: no servo answered on COM1$";
-        QTest::newRow("35-byte reply") << "read" << int(servoemu::Fault::Short35) << "" << 2
-                                       << "^tessaro-cli: COM1: a reply of the wrong length "
-                                          "\\(35 of 36 bytes\\)$";
-        QTest::newRow("save -") << "save -" << none << "" << 0
+        QTest::newRow("set grey reverse") << "set --reverse 2"
+                                          << "" << 1 << "--reverse 2 is outside 0 to 1";
+        QTest::newRow("save -") << "save -"
+                                << "" << 0
                                 << "\\A\\{\n    \"format\": 1,\n    \"name\": \"OS2403A1\"";
-        QTest::newRow("backups --port-folder")
-            << "backups --port-folder %D" << none << "" << 0 << "/tessaro/backups/OS2403A1-";
-        QTest::newRow("checksums never pass")
-            << "read" << int(servoemu::Fault::WrongChecksum) << "" << 2
-            << "^tessaro-cli: COM1: the servo's replies never passed the checksum$";
-        QTest::newRow("refused block") << "read" << none << "refused" << 3 << "centre field: -128";
-        QTest::newRow("no adapter") << "read --port COM4" << none << "" << 4 << "no adapter";
+        QTest::newRow("backups --port-folder") << "backups --port-folder %D"
+                                               << "" << 0 << "/tessaro/backups/OS2403A1-";
+        QTest::newRow("no adapter") << "read --port COM4"
+                                    << "" << 4 << "no adapter";
         QTest::newRow("ports")
-            << "ports" << none << "" << 0
+            << "ports"
+            << "" << 0
             << "\\ACOM1  [^ ]+/COM1  can be used\nCOM3  [^ ]+/COM3  gone: [^\n]+\n"
                "COM5  [^ ]+/COM5  the link loops back on itself\n\\z";
         QTest::newRow("link loop")
-            << "read --port COM5" << none << "" << 4
-            << "^tessaro-cli: COM5 \\([^ ]+/COM5\\): the link loops back on itself$";
-        QTest::newRow("three-byte acknowledgement")
-            << "set --speed 50" << int(servoemu::Fault::LongAck) << "" << 5
-            << "wrong acknowledgement: expected \"A6\", got 3 bytes";
+            << "read --port COM5"
+            << "" << 4 << "^tessaro-cli: COM5 \\([^ ]+/COM5\\): the link loops back on itself$";
         QTest::newRow("backup cannot be written")
-            << "set --speed 50 --port COM1" << none << "data home is a file" << 7
-            << "backup failed, nothing was sent";
-        QTest::newRow("dry run") << "write %D/other.json --dry-run" << none << "" << 0
+            << "set --speed 50 --port COM1"
+            << "data home is a file" << 7 << "backup failed, nothing was sent";
+        QTest::newRow("dry run") << "write %D/other.json --dry-run"
+                                 << "" << 0
                                  << "frame hex   0C 4F 53 32 34 30 33 41 31 30 35 44 43 35 41";
-        QTest::newRow("backup of another servo")
-            << "restore %D/other.json" << none << "" << 8 << "--force";
+        QTest::newRow("backup of another servo") << "restore %D/other.json"
+                                                 << "" << 8 << "--force";
         const QString noSpace = "^tessaro-cli: cannot write to standard output: No space left";
         for (const char *args :
              {"read", "read --json", "ports", "backups", "write %D/own.json --dry-run"})
             QTest::newRow(qPrintable(args + QStringLiteral(", /dev/full")))
-                << args << none << "full" << 9 << noSpace;
-        QTest::newRow("empty value")
-            << "read --port " << none << "" << 1 << "^tessaro-cli: --port is given an empty value$";
-        QTest::newRow("given twice") << "set --throw 50 --throw 60" << none << "" << 1
-                                     << "^tessaro-cli: --throw is given more than once$";
-        QTest::newRow("not a number") << "set --throw abc" << none << "" << 1
-                                      << "^tessaro-cli: --throw \"abc\" is not a whole number$";
+                << args << "full" << 9 << noSpace;
+        QTest::newRow("empty value") << "read --port "
+                                     << "" << 1 << "^tessaro-cli: --port is given an empty value$";
+        QTest::newRow("given twice") << "set --throw 50 --throw 60"
+                                     << "" << 1 << "^tessaro-cli: --throw is given more than once$";
+        QTest::newRow("not a number")
+            << "set --throw abc"
+            << "" << 1 << "^tessaro-cli: --throw \"abc\" is not a whole number$";
         QTest::newRow("live lock, ports")
-            << "ports" << none << "lock" << 4 << "COM1 .*busy: .*held by another program: sleep";
+            << "ports"
+            << "lock" << 4 << "COM1 .*busy: .*held by another program: sleep";
         QTest::newRow("live lock, read")
-            << "read" << none << "lock" << 4
+            << "read"
+            << "lock" << 4
             << "busy: .*held by another program: sleep \\(pid \\d+\\)\\. Close that program";
     }
     void eachOutcomeHasItsCodeAndWords() {
         QFETCH(QString, args);
-        QFETCH(int, fault);
         QFETCH(QString, setup);
         QFETCH(QString, said);
-        const QByteArray block = setup == "odd" ? OddBlock : setup == "refused" ? RefusedBlock : "";
-        auto *s = servo(1, block, servoemu::Fault(fault));
+        auto *s = servo(1, setup == "odd" ? OddBlock : QByteArray());
         QVERIFY(s);
         settingsFile(QStringLiteral("bad.json"), ExampleBlock, "\"throw\": 90", "\"throw\": 150");
         settingsFile(QStringLiteral("other.json"), ExampleBlock);
-        // The servo's own settings; for a block no editor can show, the example's.
-        const settings::ServoSettings own =
-            settings::settingsFromBlock(s->block())
-                .value_or(*settings::settingsFromBlock(ExampleBlock));
+        const settings::ServoSettings own = *settings::settingsFromBlock(s->block());
         settingsFile(QStringLiteral("own.json"), own.block);
         // COM3 leads nowhere, COM5 to itself.
         QVERIFY(QFile::link(path(QStringLiteral("gone")), portFolder() + QStringLiteral("/COM3")) &&
@@ -207,7 +196,7 @@ private slots:
                      .hasMatch(),
                  qPrintable(r.out + r.err));
         QVERIFY(!r.err.contains(QLatin1String("QSerialPort")));
-        QCOMPARE(s->programmingFrameCount(), r.code == 5 ? 1 : 0);
+        QCOMPARE(s->programmingFrameCount(), 0);
         QCOMPARE(lock.exists(), setup == "lock");
     }
 

@@ -1,15 +1,9 @@
-// The virtual servo: its protocol and fault rules through the pure Responder,
-// and the pty emulator only for what the pty adds.
+// The virtual servo's protocol and fault rules, through the pure Responder. Its
+// pty, pulled and plugged back, is the end-to-end tests' and tessaro-cli's.
 #include "link/protocol.h"
 #include "servoemu/responder.h"
-#include "servoemu/servoemulator.h"
 
-#include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTest>
-#include <fcntl.h>
-#include <poll.h>
-#include <unistd.h>
 
 using namespace tessaro;
 
@@ -18,32 +12,9 @@ using link::buildFrame;
 
 namespace {
 
-constexpr int Patience = 5000; // only so that a broken build cannot hang
 const QByteArray Request(1, link::ReadRequest);
 const QByteArray Reply("\x0COS2403A105DC5A640000020000000000AB\x0D");
 const QByteArray NewBlock("NEWSERVO05D75A64FB0102000000TAIL"); // checksum "CE"
-
-// The program's end of the line, as the program opens COMn.
-int openLine(const QString &link) {
-    return ::open(QFile::encodeName(link).constData(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-}
-
-// Writes out and reads until n bytes came or the line stays quiet.
-QByteArray exchange(const QString &link, const QByteArray &out, int n) {
-    const int fd = openLine(link);
-    QByteArray in(n, '\0');
-    int got = 0;
-    pollfd p{fd, POLLIN, 0};
-    if (fd >= 0 && ::write(fd, out.constData(), size_t(out.size())) == out.size())
-        while (n > got && ::poll(&p, 1, Patience) > 0) {
-            const ssize_t r = ::read(fd, in.data() + got, size_t(n - got));
-            if (r <= 0)
-                break;
-            got += int(r);
-        }
-    ::close(fd);
-    return in.left(got);
-}
 
 } // namespace
 
@@ -113,27 +84,6 @@ private slots:
         // Every row that stores changes the block, once.
         QCOMPARE(servo.storedFrameCount(), servo.block() == Responder::defaultBlock() ? 0 : 1);
         QCOMPARE(servo.received(), chunks.join());
-    }
-
-    void answersThroughPtyUntilCablePulledAndPlugBackPublishesAgain() {
-        const QTemporaryDir dir;
-        Options options;
-        options.portFolder = dir.path();
-        ServoEmulator servo(options);
-        QCOMPARE(servo.start(), QString());
-        QCOMPARE(servo.publishAs(4), QString());
-        const QString link = servo.linkPath();
-        QCOMPARE(link, dir.filePath(QStringLiteral("COM4")));
-        QCOMPARE(exchange(link, Request, 36), Reply);
-        const int fd = openLine(link);
-        servo.pullCable();
-        pollfd p{fd, POLLIN, 0};
-        char c;
-        const bool gone = fd >= 0 && ::poll(&p, 1, Patience) == 1 && ::read(fd, &c, 1) <= 0;
-        ::close(fd);
-        QVERIFY(gone && !QFileInfo(link).isSymLink());
-        QCOMPARE(servo.plugBack(), QString());
-        QCOMPARE(QFileInfo(link).symLinkTarget(), servo.slavePath());
     }
 };
 
