@@ -1,5 +1,6 @@
 // tessaro-cli read against a virtual servo: wall time of the whole process
 // against one read's floor plus the time a process takes to start and end.
+#include "bench/benchtiming.h"
 #include "link/portlocator.h"
 #include "link/protocol.h"
 #include "servoemu/servoemulator.h"
@@ -14,12 +15,11 @@
 #include <vector>
 
 using namespace tessaro;
+using namespace tessaro::bench;
 
 namespace {
 
 constexpr int Runs = 15;
-constexpr int ReplyDelayMs = 100;
-constexpr double ByteMs = 0.521;
 
 // Median wall time of the program run with args; exits when a run fails.
 double medianMs(const QString &program, const QStringList &args) {

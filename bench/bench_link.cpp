@@ -3,6 +3,7 @@
 // The library alone, and a Connect pressed in the window on top of it; with
 // the wire trace off, and with it on into a file.
 #include "app/form1.h"
+#include "bench/benchtiming.h"
 #include "link/messages.h"
 #include "link/protocol.h"
 #include "link/session.h"
@@ -16,25 +17,16 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <functional>
 #include <vector>
 
 using namespace tessaro;
+using namespace tessaro::bench;
 using tessaro::app::Form1;
 
 namespace {
 
 constexpr int Runs = 15;
-constexpr int ReplyDelayMs = 100;
-constexpr double ByteMs = 0.521;
-
-double threadCpuMs() {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
-}
-
 struct Figures {
     double wallMs;
     double cpuShare;

@@ -2,6 +2,7 @@
 // servo in to its verdict, against the protocol's floor (its read, the
 // programming frame and acknowledgement, the read-back), and the share of a
 // core the program's thread uses while it waits for a servo.
+#include "bench/benchtiming.h"
 #include "link/protocol.h"
 #include "link/series.h"
 #include "link/session.h"
@@ -14,24 +15,15 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
-#include <sys/resource.h>
 #include <vector>
 
 using namespace tessaro;
+using namespace tessaro::bench;
 
 namespace {
 
 constexpr int Servos = 6;
-constexpr int ReplyDelayMs = 100;
-constexpr double ByteMs = 0.521;
 constexpr int WaitSeconds = 5;
-
-double threadCpuMs() {
-    rusage ru{};
-    getrusage(RUSAGE_THREAD, &ru);
-    return (ru.ru_utime.tv_sec + ru.ru_stime.tv_sec) * 1e3 +
-           (ru.ru_utime.tv_usec + ru.ru_stime.tv_usec) / 1e3;
-}
 
 } // namespace
 
