@@ -152,6 +152,9 @@ private slots:
                 << args << "full" << 9 << noSpace;
         QTest::newRow("empty value") << "read --port "
                                      << "" << 1 << "^tessaro-cli: --port is given an empty value$";
+        QTest::newRow("reset --force")
+            << "reset --force"
+            << "" << 1 << "^tessaro-cli: option --force does not apply to reset$";
         QTest::newRow("given twice") << "set --throw 50 --throw 60"
                                      << "" << 1 << "^tessaro-cli: --throw is given more than once$";
         QTest::newRow("not a number")
@@ -247,9 +250,10 @@ private slots:
                                           << 0 << "^tessaro.link: " + valid << old;
         QTest::newRow("--trace") << "read --trace %D/trace.txt" << 0 << none << 0 << ""
                                  << "(?s)^tessaro-cli .*\n" + valid;
-        QTest::newRow("--trace, disk full") << "read --trace %D/trace.txt" << 200 << none << 0
-                                            << "trace could not be written to [^\n]*/trace.txt: "
-                                            << "^tessaro-cli ";
+        // Its name is escaped, as every file name that reaches a terminal.
+        QTest::newRow("--trace, disk full")
+            << "read --trace %D/tr\001ace" << 200 << none << 0
+            << "trace could not be written to [^\n]*/tr\\\\x01ace: File too large; going" << old;
         QTest::newRow("--trace, a FIFO") << "read --trace %D/fifo" << 0 << none << 1
                                          << "--trace: [^\n]+/fifo is not a regular file$" << old;
     }
