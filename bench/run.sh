@@ -10,7 +10,8 @@ export QT_QPA_PLATFORM=offscreen
 out=bench/RESULTS.md
 tmp=$(mktemp -d)
 for b in bench_startup bench_gauges bench_editors bench_link bench_cli bench_history bench_series; do
-  build-bench/bench/$b 2>/dev/null > "$tmp/$b.txt"
+  # A benchmark over its goal exits 1; its figures go into the table all the same.
+  build-bench/bench/$b 2>/dev/null > "$tmp/$b.txt" || true
 done
 
 {
