@@ -42,9 +42,12 @@ void Form1::CmbServo_Click() {
         m_state.RefThrow = preset->refThrow;
         m_state.ThrowScale = preset->throwScale;
     }
+    // UpdateThrow below draws the throw gauge in any case, and runs also when no editor
+    // changed: the scale may have.
+    ScrollThrow->setValue(m_state.RefThrow);
     for (int BlockValues::*field : TxFields)
-        setEditorToReference(bindingOf(field));
-    // It runs also when no editor changed: the scale may have.
+        if (field != &BlockValues::throwDeg)
+            setEditorToReference(bindingOf(field));
     UpdateThrow();
 }
 
