@@ -15,7 +15,7 @@ namespace tessaro::app {
 void Form1::Form_Load() {
     // 1. The background is set on every control as it is made (buildControls).
     // 2. Reference values.
-    m_state = gauges::startupInputs();
+    m_state = gauges::GaugeInputs{}; // the test range is UpdateThrow's, just below
     // 3. Throw gauge, test-position range and readouts.
     UpdateThrow();
     // 4. to 7. The other gauges at the editors' values.
