@@ -92,41 +92,33 @@ void addLabel(platform::AngularMeter &m, int y, const char *english) {
               platform::TextColor, platform::Center, 0, false);
 }
 
+// Calls use with the member that holds the reference; not at all for none.
+template <class Inputs, class Use> void withReference(Inputs &in, Reference reference, Use use) {
+    switch (reference) {
+    case Reference::Throw:
+        return use(in.RefThrow);
+    case Reference::Speed:
+        return use(in.RefSpeed);
+    case Reference::Centre:
+        return use(in.RefCentre);
+    case Reference::Deadband:
+        return use(in.RefDeadband);
+    case Reference::None:
+        break;
+    }
+}
+
 } // namespace
 
 std::optional<int> referenceValue(const GaugeInputs &in, Reference reference) {
-    switch (reference) {
-    case Reference::Throw:
-        return in.RefThrow;
-    case Reference::Speed:
-        return in.RefSpeed;
-    case Reference::Centre:
-        return in.RefCentre;
-    case Reference::Deadband:
-        return in.RefDeadband;
-    case Reference::None:
-        break;
-    }
-    return std::nullopt;
+    std::optional<int> value;
+    withReference(in, reference, [&](int held) { value = held; });
+    return value;
 }
 
 void setReference(GaugeInputs &in, Reference reference, int value) {
-    switch (reference) {
-    case Reference::Throw:
-        in.RefThrow = value;
-        break;
-    case Reference::Speed:
-        in.RefSpeed = value;
-        break;
-    case Reference::Centre:
-        in.RefCentre = value;
-        break;
-    case Reference::Deadband:
-        in.RefDeadband = static_cast<qint16>(value);
-        break;
-    case Reference::None:
-        break;
-    }
+    withReference(in, reference,
+                  [&](auto &held) { held = static_cast<std::decay_t<decltype(held)>>(value); });
 }
 
 GaugeInputs startupInputs() {
