@@ -169,8 +169,7 @@ private slots:
     void filesAndTraceAtTheEdges_data() {
         QTest::addColumn<QString>("args");
         QTest::addColumn<int>("fileSizeLimit"); // 0: none
-        QTest::addColumn<QByteArray>("env");    // "open": backup folder 0770; "HOME=": no home; or
-                                                // QT_LOGGING_RULES
+        QTest::addColumn<QByteArray>("env");    // "open": backup folder 0770; "HOME=": no home
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("err");  // matched once on standard error; empty: no trace there
         QTest::addColumn<QString>("file"); // matches trace.txt; "^old$": left as it was
@@ -197,7 +196,6 @@ private slots:
             first + "there is no home folder for backups");
         const QString valid = R"(COM1  read +[\d.]+ ms  reply valid, checksum AB$)";
         row("--verbose", "read --verbose", 0, "", 0, "^tessaro.link: " + valid);
-        row("QT_LOGGING_RULES", "read", 0, "tessaro.link.debug=true", 0, "^tessaro.link: " + valid);
         row("--trace", "read --trace %D/trace.txt", 0, "", 0, "", "(?s)^tessaro-cli .*\n" + valid);
         // Its name is escaped, as every file name that reaches a terminal.
         row("--trace, disk full", "read --trace %D/tr\001ace", 200, "", 0,
@@ -228,11 +226,8 @@ private slots:
             qunsetenv("HOME");
             qputenv("XDG_DATA_HOME", "relative");
         }
-        if (env.startsWith("tessaro"))
-            qputenv("QT_LOGGING_RULES", env);
         const Run r = cli(args, limitFileSize(fileSizeLimit));
         qputenv("HOME", home);
-        qunsetenv("QT_LOGGING_RULES");
         QTEST(r.code, "code");
         const QRegularExpression::PatternOption lines = QRegularExpression::MultilineOption;
         if (err.isEmpty())
