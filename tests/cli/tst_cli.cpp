@@ -243,27 +243,76 @@ private slots:
         QCOMPARE(held.contains("old\n"), file == "^old$");
     }
 
-    void writesSendTheWindowsFrameAndReadBack_data() {
+    // What a write will change, before it is sent; nothing sent when nothing changes
+    // unless --force; diff's codes; the journal and the history each write leaves; the
+    // frame each write sends, and what the servo holds after it.
+    void writesPreviewDiffAndHistory_data() {
         QTest::addColumn<QString>("args");
-        QTest::addColumn<QByteArray>("fields"); // a block holding the fields the frame carries
-        const QByteArray ownName("OS2403A105DC7828EC00100000000000");
-        QTest::newRow("write") << "write %D/odd.json" << OddBlock;
-        QTest::newRow("set") << "set --speed 40 --centre -7 --reverse 1"
-                             << QByteArray("OS2403A105D75A28F901020000000000");
-        QTest::newRow("restore") << "restore %D/own.json" << ownName;
-        QTest::newRow("restore --force") << "restore %D/odd.json --force" << OddBlock;
-        QTest::newRow("reset") << "reset" << QByteArray("OS2403A105DC5A640000020100000000");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("said");      // a pattern for standard output and error
+        QTest::addColumn<int>("frames");        // programming frames the servo got
+        QTest::addColumn<QString>("history");   // a pattern for history's output
+        QTest::addColumn<QByteArray>("fields"); // if given, a block holding the fields sent
+        const auto row = [](const char *name, const char *args, int code, const QString &said,
+                            int frames, const QString &history, const QByteArray &fields = {}) {
+            QTest::newRow(name) << args << code << said << frames << history << fields;
+        };
+        const QString changes = "\\Athrow 90 \u2192 120\ncentre 0 \u2192 -5\n";
+        const QString none = "\\A\\z", written = "  COM1  \"OS2403A1\"  throw 90 \u2192 120, "
+                                                 "centre 0 \u2192 -5  verified  backup [^ ]+/"
+                                                 "OS2403A1-[0-9TZ]+\\.json\n\\z";
+        row("write", "write %D/changed.json", 0, changes, 1, written);
+        row("--dry-run", "write %D/changed.json --dry-run", 0, changes + "frame hex", 0, none);
+        row("nothing changes", "write %D/held.json", 0,
+            "already holds these settings; nothing was sent", 0, none);
+        row("--force", "write %D/held.json --force", 0, "programmed", 1,
+            "no field changed  verified");
+        row("reset", "reset", 0, "reset 0 \u2192 1", 1, "reset 0 \u2192 1",
+            "OS2403A105DC5A640000020100000000");
+        row("diff, same", "diff %D/held.json", 0, "holds the settings in", 0, none);
+        row("diff, different", "diff %D/changed.json", 10, changes, 0, none);
+        row("diff, two files", "diff %D/changed.json %D/held.json", 10, "\\Athrow 120 \u2192 90\n",
+            0, none);
+        row("journal cannot be written", "write %D/changed.json journal", 0,
+            "programmed[^\n]+\ntessaro-cli: the write stands, but its record could not be "
+            "added to the journal: [^\n]+journal.jsonl: ",
+            1, "a backup with no record of its write");
+        row("write, the servo's own name kept", "write %D/odd.json", 0, "programmed", 1,
+            "verified  backup ", OddBlock);
+        row("set", "set --speed 40 --centre -7 --reverse 1", 0, "programmed", 1,
+            "speed 100 \u2192 40, centre 0 \u2192 -7, reverse 0 \u2192 1  verified",
+            "OS2403A105D75A28F901020000000000");
+        row("restore", "restore %D/own.json", 0, "programmed", 1, "verified  backup ",
+            "OS2403A105DC7828EC00100000000000");
+        row("restore --force", "restore %D/odd.json --force", 0, "all the same \\(--force\\)", 1,
+            "verified  backup ", OddBlock);
     }
-    void writesSendTheWindowsFrameAndReadBack() {
+    void writesPreviewDiffAndHistory() {
         QFETCH(QString, args);
+        QFETCH(int, frames);
+        QFETCH(QString, said);
+        QFETCH(QString, history);
         QFETCH(QByteArray, fields);
         auto *s = servo(1);
         QVERIFY(s);
         const QByteArray own = s->block();
+        settingsFile("held.json", own);
+        settingsFile("changed.json", own, "\"throw\": 90,\n    \"speed\": 100,\n    \"centre\": 0",
+                     "\"throw\": 120,\n    \"speed\": 100,\n    \"centre\": -5");
         settingsFile("odd.json", OddBlock);
         settingsFile("own.json", "OS2403A105DC7828EC00100000000000");
+        if (args.endsWith(" journal")) {
+            args.chop(8);
+            QVERIFY(QDir().mkpath(path("data/tessaro/journal.jsonl")));
+        }
         const Run r = cli(args);
-        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QTEST(r.code, "code");
+        QVERIFY2(matches(said, r.out + r.err), qPrintable(r.out + r.err));
+        QCOMPARE(s->programmingFrameCount(), frames);
+        const Run listed = cli("history OS2403A1");
+        QVERIFY2(matches(history, listed.out), qPrintable(listed.out + listed.err));
+        if (fields.isEmpty())
+            return;
         const QByteArray got = s->received();
         const QByteArray frame = got.mid(got.indexOf(link::StartByte), link::FrameLength);
         // The frame the window's PROGRAM sends for these values at test position 0.
@@ -276,62 +325,6 @@ private slots:
                                    : frame.mid(1, settings::BlockLength));
         if (reset)
             QVERIFY2(r.out.contains("reset     0"), qPrintable(r.out));
-    }
-
-    // What a write will change, before it is sent; nothing sent when nothing changes
-    // unless --force; diff's codes; the journal and the history each write leaves.
-    void previewDiffAndHistory_data() {
-        QTest::addColumn<QString>("args");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("said");    // a pattern for standard output and error
-        QTest::addColumn<int>("frames");      // programming frames the servo got
-        QTest::addColumn<QString>("history"); // a pattern for history's output
-        const QString changes = "\\Athrow 90 \u2192 120\ncentre 0 \u2192 -5\n";
-        const QString none = "\\A\\z", written = "  COM1  \"OS2403A1\"  throw 90 \u2192 120, "
-                                                 "centre 0 \u2192 -5  verified  backup [^ ]+/"
-                                                 "OS2403A1-[0-9TZ]+\\.json\n\\z";
-        QTest::newRow("write") << "write %D/changed.json" << 0 << changes << 1 << written;
-        QTest::newRow("--dry-run")
-            << "write %D/changed.json --dry-run" << 0 << changes + "frame hex" << 0 << none;
-        QTest::newRow("nothing changes")
-            << "write %D/held.json" << 0 << "already holds these settings; nothing was sent" << 0
-            << none;
-        QTest::newRow("--force") << "write %D/held.json --force" << 0 << "programmed" << 1
-                                 << "no field changed  verified";
-        QTest::newRow("reset") << "reset" << 0 << "reset 0 \u2192 1" << 1 << "reset 0 \u2192 1";
-        QTest::newRow("diff, same")
-            << "diff %D/held.json" << 0 << "holds the settings in" << 0 << none;
-        QTest::newRow("diff, different") << "diff %D/changed.json" << 10 << changes << 0 << none;
-        QTest::newRow("diff, two files")
-            << "diff %D/changed.json %D/held.json" << 10 << "\\Athrow 120 \u2192 90\n"
-            << 0 << none;
-        QTest::newRow("journal cannot be written")
-            << "write %D/changed.json journal" << 0
-            << "programmed[^\n]+\ntessaro-cli: the write stands, but its record could not be "
-               "added to the journal: [^\n]+journal.jsonl: "
-            << 1 << "a backup with no record of its write";
-    }
-    void previewDiffAndHistory() {
-        QFETCH(QString, args);
-        QFETCH(int, frames);
-        QFETCH(QString, said);
-        QFETCH(QString, history);
-        auto *s = servo(1);
-        QVERIFY(s);
-        settingsFile("held.json", s->block());
-        settingsFile("changed.json", s->block(),
-                     "\"throw\": 90,\n    \"speed\": 100,\n    \"centre\": 0",
-                     "\"throw\": 120,\n    \"speed\": 100,\n    \"centre\": -5");
-        if (args.endsWith(" journal")) {
-            args.chop(8);
-            QVERIFY(QDir().mkpath(path("data/tessaro/journal.jsonl")));
-        }
-        const Run r = cli(args);
-        QTEST(r.code, "code");
-        QVERIFY2(matches(said, r.out + r.err), qPrintable(r.out + r.err));
-        QCOMPARE(s->programmingFrameCount(), frames);
-        const Run listed = cli("history OS2403A1");
-        QVERIFY2(matches(history, listed.out), qPrintable(listed.out + listed.err));
     }
 
     // A name that is not UTF-8 is refused before the servo is read; no file of a like name is made.
