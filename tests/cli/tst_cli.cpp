@@ -378,32 +378,29 @@ private slots:
         QTest::addColumn<int>("received"); // bytes the servo got in all: nothing more after it
         QTest::addColumn<int>("reads");    // read requests before the event; 0: a frame stored
         using F = servoemu::Fault;
+        const auto row = [](const char *name, F fault, int event, int code, const QString &err,
+                            int received, int reads, const char *args = "set --speed 40") {
+            QTest::newRow(name) << args << int(fault) << event << code << err << received << reads;
+        };
+        const int frame = link::FrameLength;
         const QString sent = "the frame was sent, .*may already hold the new settings; its "
                              "settings before are in ([^ ]+), and  tessaro-cli restore \\1 ";
-        QTest::newRow("other settings read back")
-            << "set --speed 40" << int(F::None) << -1 << 6
-            << "backups/[^\n]+\ntessaro-cli: speed: sent 40, read back 60\ntessaro-cli: "
-               "deadband: sent 2, read back 3\n"
-            << 2 + link::FrameLength << 0;
-        QTest::newRow("cable pulled after the frame")
-            << "set --speed 40" << int(F::NoAck) << 0 << 4 << sent << 1 + link::FrameLength << 0;
-        QTest::newRow("SIGTERM after the frame")
-            << "set --speed 40" << int(F::NoAck) << SIGTERM << 143
-            << "^tessaro-cli: COM1: interrupted by SIGTERM: " + sent << 1 + link::FrameLength << 0;
+        row("other settings read back", F::None, -1, 6,
+            "backups/[^\n]+\ntessaro-cli: speed: sent 40, read back 60\ntessaro-cli: "
+            "deadband: sent 2, read back 3\n",
+            2 + frame, 0);
+        row("cable pulled after the frame", F::NoAck, 0, 4, sent, 1 + frame, 0);
+        row("SIGTERM after the frame", F::NoAck, SIGTERM, 143,
+            "^tessaro-cli: COM1: interrupted by SIGTERM: " + sent, 1 + frame, 0);
         const QString acked = "the frame was sent, and acknowledged, but not read back, "
                               ".*may already hold the new settings; its settings before are in "
                               "([^ ]+), and  tessaro-cli restore \\1 ";
-        QTest::newRow("SIGINT during the read-back")
-            << "set --speed 40" << int(F::None) << SIGINT << 130
-            << "^tessaro-cli: COM1: interrupted by SIGINT: " + acked << 2 + link::FrameLength << 2;
-        QTest::newRow("servo stopped during the read-back")
-            << "set --speed 40" << int(F::None) << 0 << 4
-            << "^tessaro-cli: COM1 \\([^)]+\\): the device was disconnected: " + acked
-            << 2 + link::FrameLength << 2;
-        QTest::newRow("SIGINT while reading") << "read" << int(F::WrongChecksum) << SIGINT << 130
-                                              << "^tessaro-cli: COM1: interrupted by SIGINT; "
-                                                 "nothing more was sent$"
-                                              << 1 << 1;
+        row("SIGINT during the read-back", F::None, SIGINT, 130,
+            "^tessaro-cli: COM1: interrupted by SIGINT: " + acked, 2 + frame, 2);
+        row("servo stopped during the read-back", F::None, 0, 4,
+            "^tessaro-cli: COM1 \\([^)]+\\): the device was disconnected: " + acked, 2 + frame, 2);
+        row("SIGINT while reading", F::WrongChecksum, SIGINT, 130,
+            "^tessaro-cli: COM1: interrupted by SIGINT; nothing more was sent$", 1, 1, "read");
     }
     void cutShortMidway() {
         QFETCH(QString, args);
