@@ -149,9 +149,7 @@ private slots:
         // COM3 leads nowhere, COM5 to itself.
         QVERIFY(QFile::link(path("gone"), ports->path() + "/COM3") &&
                 QFile::link(ports->path() + "/COM5", ports->path() + "/COM5"));
-        QVERIFY(!settings::saveBackup(own, QDateTime::currentDateTimeUtc(),
-                                      path("data/tessaro/backups"))
-                     .failure);
+        QVERIFY(!settings::saveBackup(own, QDateTime::currentDateTimeUtc()).failure);
         QProcess holder;
         QFile lock(ports->path() + "/LCK.." + s->slavePath().mid(5).replace('/', '_'));
         if (setup == Lock)
