@@ -1,6 +1,5 @@
 // tessaro-cli as a user runs it: a separate process against virtual servos
 // in the test's own port folder, its backups in the test's own data folder.
-#include "link/portlocator.h"
 #include "link/protocol.h"
 #include "settings/backups.h"
 #include "settings/rounding.h"
