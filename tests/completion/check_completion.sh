@@ -31,14 +31,12 @@ expect "--dry-run${nl}--force${nl}--help${nl}--help-all${nl}--no-backup${nl}--po
 expect "--force" restore --f
 expect "--deadband${nl}--dry-run" --port COM1 set --d
 expect "--port${nl}--port-folder" --po
-expect "--json" read --j
-expect "--json" history --j
+for command in read history; do expect "--json" $command --j; done
 expect "set dir/rudder.json${nl}set dir/sub" diff "set dir/rudder.json" "set dir/"
 expect "--count" series --c
-expect "set dir/rudder.json${nl}set dir/sub" series "set dir/"
 expect "" read --f
 expect "COM2${nl}COM20${nl}COM21" --port COM2
-expect "set dir/rudder.json${nl}set dir/sub" write "set dir/"
+for command in write series; do expect "set dir/rudder.json${nl}set dir/sub" $command "set dir/"; done
 expect "" write "set dir/rudder.json" "set"
 expect "$backup" --port-folder . restore ""
 expect "" --throw
