@@ -39,7 +39,6 @@ private slots:
         // Nothing is programming any more; the editors stay off until Connect finds the servo.
         QTest::newRow("cable pulled") << Fault::NoAck << "Idle 00000000" << QByteArray()
                                       << "COM1 (%1): the device was disconnected" << V::PortLost;
-        // Silent for the read-back: the cable is pulled while the window waits for it.
         QTest::newRow("cable pulled during the read-back")
             << Fault::Silent << "Idle 00011111" << QByteArray("U")
             << "COM1 (%1): the device was disconnected" << V::PortLost;
@@ -48,7 +47,8 @@ private slots:
     void lookWhileProgrammingAndAfter() {
         QFETCH(Fault, fault);
         QFETCH(QString, box);
-        m_rig->servos().at(1).setFault(fault, 1);
+        // Silent only for the read-back: the cable is pulled while the window waits for it.
+        m_rig->servos().at(1).setFault(fault == Fault::Silent ? Fault::None : fault, 1);
         m_rig->setValue("ScrollPosition", 45);
         QString during;
         m_rig->get("CProgram")->setFocus();
@@ -59,10 +59,8 @@ private slots:
             if (fault == Fault::Silent)
                 m_rig->servos().at(1).setFault(fault, 1);
         });
-        if (fault == Fault::Silent) {
-            m_rig->servos().at(1).setFault(Fault::None);
+        if (fault == Fault::Silent)
             onceFrameSent([this] { m_rig->servos().pullCable(1); }, 2 + link::FrameLength);
-        }
         QTest::keyClick(m_rig->get("CProgram"), Qt::Key_Return); // Enter presses it, as Space does
         QCOMPARE(during, "Programming 11100000" + QString::number(Qt::BusyCursor));
         QTEST(look(), "after");
@@ -112,10 +110,7 @@ private slots:
         m_rig->servos().at(1).setFault(connect ? Fault::Silent : Fault::NoAck);
         bool openAfterClose = false;
         QString name;
-        const auto act = [&](const std::function<void()> &f) {
-            connect ? QTimer::singleShot(0, f) : onceFrameSent(f);
-        };
-        act([&] {
+        const std::function<void()> leave = [&] {
             name = m_rig->text("LServoName");
             if (how == "Exit")
                 m_rig->get<QAction>("Frm_Exit")->trigger();
@@ -130,7 +125,8 @@ private slots:
                 m_rig->servos().pullCable(1);
             }
             openAfterClose = m_rig->form().isVisible();
-        });
+        };
+        connect ? QTimer::singleShot(0, leave) : onceFrameSent(leave);
         // A signal closes as Exit does; what a cut-off frame may have left is said on stderr.
         QTemporaryFile said;
         const int stderrWas = ::dup(2);
