@@ -65,7 +65,6 @@ private slots:
         QCOMPARE(during, "Programming 11100000" + QString::number(Qt::BusyCursor));
         QTEST(look(), "after");
         QCOMPARE(m_rig->form().cursor().shape(), Qt::ArrowCursor);
-        // The focus comes back to PROGRAM, unless it is off now.
         QCOMPARE(m_rig->form().focusWidget() == m_rig->get("CProgram"),
                  m_rig->get("CProgram")->isEnabled());
         const QString shown = m_rig->boxes.texts.join('|'); // then the backup taken before
@@ -177,8 +176,7 @@ private slots:
     }
 
 private:
-    // Runs act in PROGRAM's wait for the acknowledgement, once the read before it is over.
-    // With more bytes, once the servo has received them.
+    // Runs act once the servo has received bytes: by default, in PROGRAM's wait for the ack.
     void onceFrameSent(const std::function<void()> &act, int bytes = 2) {
         auto *poll = new QTimer(this);
         connect(poll, &QTimer::timeout, this, [this, poll, act, bytes] {
@@ -191,7 +189,6 @@ private:
         poll->start(1);
     }
 
-    // LProg's text, then whether LProg, Fr_Prog, LED_Prog and the editor frames are on.
     QString look() const {
         return m_rig->text("LProg") + ' ' +
                m_rig->onOff({"LProg", "Fr_Prog", "LED_Prog", "Frame1", "Frame9", "Fr_ThrowSpeed",
