@@ -89,7 +89,6 @@ private slots:
                  link::buildFrame("1234567805D75A64FB01020100000000"));
         QCOMPARE(m_rig->text("CmbServo"), QStringLiteral("Standard"));
         QCOMPARE(m_rig->values({"ScrollThrow", "ScrollCentre"}), QList({90, 0}));
-        QCOMPARE(m_rig->text("CProgram"), QStringLiteral("PROGRAM"));
         QVERIFY(m_rig->boxes.texts.isEmpty());
     }
 
