@@ -4,8 +4,6 @@
 #include "settings/journal.h"
 #include "support/windowrig.h"
 
-#include <QAction>
-#include <QComboBox>
 #include <QTemporaryFile>
 #include <csignal>
 #include <unistd.h>
@@ -41,7 +39,6 @@ private slots:
         // Nothing is programming any more; the editors stay off until Connect finds the servo.
         QTest::newRow("cable pulled") << Fault::NoAck << "Idle 00000000" << QByteArray()
                                       << "COM1 (%1): the device was disconnected" << V::PortLost;
-        // Silent for the read-back: the cable is pulled while the window waits for it.
         QTest::newRow("cable pulled during the read-back")
             << Fault::Silent << "Idle 00011111" << QByteArray("U")
             << "COM1 (%1): the device was disconnected" << V::PortLost;
@@ -50,9 +47,8 @@ private slots:
     void lookWhileProgrammingAndAfter() {
         QFETCH(Fault, fault);
         QFETCH(QString, box);
-        QFETCH(QString, after);
-        QFETCH(QByteArray, readBack);
-        m_rig->servos().at(1).setFault(fault, 1);
+        // Silent only for the read-back: the cable is pulled while the window waits for it.
+        m_rig->servos().at(1).setFault(fault == Fault::Silent ? Fault::None : fault, 1);
         m_rig->setValue("ScrollPosition", 45);
         QString during;
         m_rig->get("CProgram")->setFocus();
@@ -63,15 +59,12 @@ private slots:
             if (fault == Fault::Silent)
                 m_rig->servos().at(1).setFault(fault, 1);
         });
-        if (fault == Fault::Silent) {
-            m_rig->servos().at(1).setFault(Fault::None);
+        if (fault == Fault::Silent)
             onceFrameSent([this] { m_rig->servos().pullCable(1); }, 2 + link::FrameLength);
-        }
         QTest::keyClick(m_rig->get("CProgram"), Qt::Key_Return); // Enter presses it, as Space does
         QCOMPARE(during, "Programming 11100000" + QString::number(Qt::BusyCursor));
-        QCOMPARE(look(), after);
+        QTEST(look(), "after");
         QCOMPARE(m_rig->form().cursor().shape(), Qt::ArrowCursor);
-        // The focus comes back to PROGRAM, unless it is off now.
         QCOMPARE(m_rig->form().focusWidget() == m_rig->get("CProgram"),
                  m_rig->get("CProgram")->isEnabled());
         const QString shown = m_rig->boxes.texts.join('|'); // then the backup taken before
@@ -81,7 +74,7 @@ private slots:
         QVERIFY(m_rig->boxes.plain);
         const QByteArray received = m_rig->servos().at(1).received();
         QCOMPARE(received.mid(10, 4), QByteArray("079E")); // test position 45: 1950 us
-        QCOMPARE(received.mid(1 + link::FrameLength), readBack);
+        QTEST(received.mid(1 + link::FrameLength), "readBack");
         const settings::JournalRead journal = settings::readJournal();
         QVERIFY(journal.records.size() == 1);
         QTEST(journal.records[0].verdict, "verdict");
@@ -95,54 +88,47 @@ private slots:
         QCOMPARE(m_rig->servos().at(1).received().mid(1, link::FrameLength),
                  link::buildFrame("1234567805D75A64FB01020100000000"));
         QCOMPARE(m_rig->text("CmbServo"), QStringLiteral("Standard"));
-        QCOMPARE(QList({m_rig->value("ScrollThrow"), m_rig->value("ScrollCentre")}),
-                 QList({90, 0}));
-        QCOMPARE(m_rig->text("CProgram"), QStringLiteral("PROGRAM"));
+        QCOMPARE(m_rig->values({"ScrollThrow", "ScrollCentre"}), QList({90, 0}));
         QVERIFY(m_rig->boxes.texts.isEmpty());
     }
 
     void closeWaitsForTheExchange_data() {
         QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("how");
-        for (const char *button : {"Connect", "CProgram"}) {
-            QTest::addRow("%s, Exit", button) << button << 0;
-            QTest::addRow("%s, Ctrl+Q", button) << button << 4;
-            QTest::addRow("%s, CLOSE", button) << button << 1;
-            QTest::addRow("%s, close box, cable pulled", button) << button << 3;
-            QTest::addRow("%s, SIGTERM", button) << button << 5;
-        }
+        QTest::addColumn<QString>("how");
+        for (const char *button : {"Connect", "CProgram"})
+            for (const char *how :
+                 {"Exit", "Ctrl+Q", "CLOSE", "close box, cable pulled", "SIGTERM"})
+                QTest::addRow("%s, %s", button, how) << button << QString(how);
     }
 
     void closeWaitsForTheExchange() {
         QFETCH(QString, button);
-        QFETCH(int, how);
+        QFETCH(QString, how);
         const bool connect = button == QLatin1String("Connect");
         m_rig->servos().at(1).setFault(connect ? Fault::Silent : Fault::NoAck);
         bool openAfterClose = false;
         QString name;
-        const auto act = [&](const std::function<void()> &f) {
-            connect ? QTimer::singleShot(0, f) : onceFrameSent(f);
-        };
-        act([&] {
+        const std::function<void()> leave = [&] {
             name = m_rig->text("LServoName");
-            if (how == 0)
+            if (how == "Exit")
                 m_rig->get<QAction>("Frm_Exit")->trigger();
-            else if (how == 1)
+            else if (how == "CLOSE")
                 m_rig->click("Close");
-            else if (how == 4)
+            else if (how == "Ctrl+Q")
                 QTest::keyClick(&m_rig->form(), Qt::Key_Q, Qt::ControlModifier);
-            else if (how == 5)
+            else if (how == "SIGTERM")
                 ::raise(SIGTERM);
-            else
+            else { // the error that follows is no news to a user who is leaving
                 m_rig->form().close();
-            if (how == 3) // the error that follows is no news to a user who is leaving
                 m_rig->servos().pullCable(1);
+            }
             openAfterClose = m_rig->form().isVisible();
-        });
+        };
+        connect ? QTimer::singleShot(0, leave) : onceFrameSent(leave);
         // A signal closes as Exit does; what a cut-off frame may have left is said on stderr.
         QTemporaryFile said;
         const int stderrWas = ::dup(2);
-        if (how == 5) {
+        if (how == "SIGTERM") {
             app::closeOnSignals(m_rig->form());
             QVERIFY(said.open() && ::dup2(said.handle(), 2) == 2);
         }
@@ -153,7 +139,7 @@ private slots:
         QCOMPARE(QString(said.readAll())
                      .contains(": programming was cut off after its frame went "
                                "out. The servo may hold the new settings."),
-                 how == 5 && !connect);
+                 how == "SIGTERM" && !connect);
         QVERIFY(openAfterClose);
         QVERIFY(m_rig->boxes.texts.isEmpty());
         QCOMPARE(m_rig->servos().at(1).received(), connect ? QByteArray("U") : "U" + Frame);
@@ -165,20 +151,15 @@ private slots:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QByteArray>("sent");
         QTest::addColumn<QString>("second");
-        QTest::newRow("Connect during Connect") << "Connect" << QByteArray("UU") << "Connect";
         QTest::newRow("PROGRAM during Connect") << "Connect" << QByteArray("UU") << "CProgram";
-        QTest::newRow("Connect during PROGRAM") << "CProgram"
-                                                << "U" + Frame + "UU"
-                                                << "Connect";
-        QTest::newRow("preset during PROGRAM") << "CProgram"
-                                               << "U" + Frame + "UU"
-                                               << "CmbServo";
+        const QByteArray programmed = "U" + Frame + "UU";
+        QTest::newRow("Connect during PROGRAM") << "CProgram" << programmed << "Connect";
+        QTest::newRow("preset during PROGRAM") << "CProgram" << programmed << "CmbServo";
     }
 
     void secondExchangeIsRefused() {
         QFETCH(QString, first);
         QFETCH(QString, second);
-        QFETCH(QByteArray, sent);
         auto *presets = m_rig->get<QComboBox>("CmbServo");
         QTimer::singleShot(0, [&] {
             if (second == presets->objectName())
@@ -187,15 +168,14 @@ private slots:
                 m_rig->click(qPrintable(second));
         });
         m_rig->click(qPrintable(first));
-        QCOMPARE(m_rig->servos().at(1).received(), sent);
+        QTEST(m_rig->servos().at(1).received(), "sent");
         QVERIFY(m_rig->boxes.texts.isEmpty());
         QCOMPARE(presets->currentIndex(), -1);
         QVERIFY(m_rig->editorsEnabled());
     }
 
 private:
-    // Runs act in PROGRAM's wait for the acknowledgement, once the read before it is over.
-    // With more bytes, once the servo has received them.
+    // Runs act once the servo has received bytes: by default, in PROGRAM's wait for the ack.
     void onceFrameSent(const std::function<void()> &act, int bytes = 2) {
         auto *poll = new QTimer(this);
         connect(poll, &QTimer::timeout, this, [this, poll, act, bytes] {
@@ -208,7 +188,6 @@ private:
         poll->start(1);
     }
 
-    // LProg's text, then whether LProg, Fr_Prog, LED_Prog and the editor frames are on.
     QString look() const {
         return m_rig->text("LProg") + ' ' +
                m_rig->onOff({"LProg", "Fr_Prog", "LED_Prog", "Frame1", "Frame9", "Fr_ThrowSpeed",

@@ -3,11 +3,9 @@
 #include "settings/settingsfile.h"
 #include "support/windowrig.h"
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QListWidget>
 #include <QPushButton>
-#include <QtTest>
 
 class TestWindowSeries : public QObject {
     Q_OBJECT

@@ -4,7 +4,6 @@
 #include "link/portcauses.h"
 #include "support/windowrig.h"
 
-#include <QComboBox>
 #include <QRegularExpression>
 
 using namespace tessaro;
@@ -23,18 +22,13 @@ private slots:
         rig.servos().add(1);
         rig.open();
         QCOMPARE(rig.form().windowTitle(), QStringLiteral("Korvane Tessaro"));
-        // Editors, PROGRAM, Reset, presets, programming group; Connect, CLOSE; ports, LEDs.
         QCOMPARE(rig.onOff({"Frame1", "Frame9", "Fr_ThrowSpeed", "Fr_CentreDead", "Fr_Position",
                             "CProgram", "CkReset", "CmbServo", "Fr_Prog", "LProg", "Connect",
                             "Close", "cmbCOM", "LED1", "LED_Prog"}),
                  QStringLiteral("000000000011000"));
         QVERIFY(!rig.get("cmbCOM")->isVisible() && rig.text("cmbCOM") == QLatin1String("COM1"));
-        QVERIFY(rig.servos().at(1).received().isEmpty()); // listing the ports sends nothing
-        QStringList texts;
-        for (const char *name :
-             {"LProg", "LServoName", "LServoRev", "LWidth", "TWidth", "TPercent"})
-            texts << rig.text(name);
-        QCOMPARE(texts,
+        QCOMPARE(QStringList({rig.text("LProg"), rig.text("LServoName"), rig.text("LServoRev"),
+                              rig.text("LWidth"), rig.text("TWidth"), rig.text("TPercent")}),
                  QStringList({"Idle", "", "", "Pulse width for 0 degrees", "1500 uS", "0 %"}));
         QVERIFY(rig.range("ScrollPosition") == "-50..50" && rig.value("ScrollPosition") == 0);
         QCOMPARE(rig.get<QComboBox>("CmbServo")->currentIndex(), -1);
@@ -92,7 +86,6 @@ private slots:
         QCOMPARE(rig.boxes.texts.join('|'), box.replace("%1", com1).replace("%2", cause));
         QVERIFY(rig.boxes.plain);
         const bool found = box.isEmpty() || com1Refuses;
-        // Editors, presets, port list, LED1.
         QCOMPARE(rig.onOff({"Frame1", "Frame9", "Fr_ThrowSpeed", "Fr_CentreDead", "Fr_Position",
                             "CProgram", "CkReset", "CmbServo", "cmbCOM", "LED1"}),
                  QLatin1String(found ? "1111111101" : "0000000010"));
@@ -114,10 +107,9 @@ private slots:
         QTest::addColumn<int>("refuse"); // 0: the servo falls silent instead
         // Port list and LED1 at the box, after it, and after a good Connect, which hides the list.
         QTest::addColumn<QString>("look");
-        // Port list shown before the box; LED1 put out only after it.
-        QTest::newRow("no reply") << 0 << "11 10 01";
-        // Beep and message first, then the port list; LED1 keeps its state.
-        QTest::newRow("port in use") << int(link::OpenFailure::Busy) << "01 11 01";
+        QTest::newRow("no reply: list before the box, LED1 out after it") << 0 << "11 10 01";
+        QTest::newRow("port in use: box before the list, LED1 kept")
+            << int(link::OpenFailure::Busy) << "01 11 01";
     }
 
     void finalReadFailingAfterTheSearch() {
