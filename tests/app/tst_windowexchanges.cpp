@@ -151,6 +151,7 @@ private slots:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QByteArray>("sent");
         QTest::addColumn<QString>("second");
+        QTest::newRow("Connect during Connect") << "Connect" << QByteArray("UU") << "Connect";
         QTest::newRow("PROGRAM during Connect") << "Connect" << QByteArray("UU") << "CProgram";
         const QByteArray programmed = "U" + Frame + "UU";
         QTest::newRow("Connect during PROGRAM") << "CProgram" << programmed << "Connect";
