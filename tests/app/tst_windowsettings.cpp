@@ -21,18 +21,13 @@ struct Entry {
     QString widthAtTop;
 };
 
-// States 0 clear, 1 checked, 2 grey; the test position put at 30 before each.
+// Qt::CheckState values (2 checked, 1 grey); the test position put at 30 before each.
 struct Change {
     const char *box;
     QList<int> states;
     QString picture, caption;
     int position;
 };
-
-// A block with the name "TESTSRV1" and the tail "TAILTAIL".
-static QByteArray servoBlock(const settings::BlockValues &v) {
-    return settings::buildBlock("TESTSRV1", {0, 45, v}, "TAILTAIL");
-}
 
 class TestWindowSettings : public QObject {
     Q_OBJECT
@@ -100,7 +95,8 @@ private slots:
 
     void makesKeepServoValuesAndUnknownRestoresThem() {
         WindowRig w; // Reset to Default, not Reverse
-        w.servos().add(1, servoBlock({120, 60, -10, 0, 5, 1}));
+        w.servos().add(
+            1, settings::buildBlock("TESTSRV1", {0, 45, {120, 60, -10, 0, 5, 1}}, "TAILTAIL"));
         w.open();
         // Already at the servo's values: on Connect only the gauges' references change.
         w.setValue("ScrollSpeed", 60);
@@ -145,21 +141,20 @@ private slots:
         QTest::addColumn<Change>("c");
         // clang-format off
         QTest::newRow("start-up") << Change{"Check1", {}, "servop.gif", "PROGRAM", 0};
-        QTest::newRow("reverse") << Change{"Check1", {1}, "servon.gif", "PROGRAM", 30};
-        QTest::newRow("reverse cleared") << Change{"Check1", {1, 0}, "servop.gif", "PROGRAM", 30};
-        QTest::newRow("reverse grey") << Change{"Check1", {1, 2}, "servon.gif", "PROGRAM", 30};
-        QTest::newRow("reset") << Change{"CkReset", {1}, "servop.gif", "RESET", 0};
-        QTest::newRow("reset cleared") << Change{"CkReset", {1, 0}, "servop.gif", "PROGRAM", 0};
-        QTest::newRow("reset grey") << Change{"CkReset", {1, 2}, "servop.gif", "RESET", 0};
+        QTest::newRow("reverse") << Change{"Check1", {2}, "servon.gif", "PROGRAM", 30};
+        QTest::newRow("reverse cleared") << Change{"Check1", {2, 0}, "servop.gif", "PROGRAM", 30};
+        QTest::newRow("reverse grey") << Change{"Check1", {2, 1}, "servon.gif", "PROGRAM", 30};
+        QTest::newRow("reset") << Change{"CkReset", {2}, "servop.gif", "RESET", 0};
+        QTest::newRow("reset cleared") << Change{"CkReset", {2, 0}, "servop.gif", "PROGRAM", 0};
+        QTest::newRow("reset grey") << Change{"CkReset", {2, 1}, "servop.gif", "RESET", 0};
         // clang-format on
     }
     void boxChanges() {
         QFETCH(Change, c);
         WindowRig &w = *m_rig;
-        const Qt::CheckState checkStates[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
         for (int state : c.states) {
             w.setValue("ScrollPosition", 30);
-            w.get<QCheckBox>(c.box)->setCheckState(checkStates[state]);
+            w.get<QCheckBox>(c.box)->setCheckState(Qt::CheckState(state));
         }
         QCOMPARE(QStringList({w.pictureFile(), w.text("CProgram"), w.text("LWidth")}),
                  QStringList({c.picture, c.caption,
