@@ -1,7 +1,5 @@
-// The window's make-up: one grey ground, pictures at their sizes (from beside
-// the program, else built in; the large copy on scaled screens), the Tab
-// order, texts that fit their controls, one fixed size that scrolls its
-// content on a screen with less room.
+// The window's make-up: one grey ground, pictures (beside the program, else built in; @2x
+// when scaled), Tab order, texts that fit, one fixed size that scrolls on a smaller screen.
 #include "platform/desktopfit.h"
 #include "support/windowrig.h"
 
