@@ -207,8 +207,7 @@ private slots:
         QTest::addColumn<Launch>("l");
         QVERIFY(QDir(m_dir.path()).mkpath("tool"));
         const QString folder = m_dir.filePath("tool"), tool = folder + "/MSINFO32.EXE";
-        QFile program(tool);
-        QVERIFY(program.open(QIODevice::WriteOnly));
+        QVERIFY(QFile(tool).open(QIODevice::WriteOnly));
         const QString other = "/opt/tool/info", none = m_dir.filePath("none");
         const QString installed = QStandardPaths::findExecutable("true");
         // clang-format off

@@ -68,7 +68,6 @@ private slots:
         QTest::addColumn<QString>("heard");
         QTest::newRow("throw, half of it") << "ScrollThrow" << 140 << "78 deg.";
         QTest::newRow("centre as pulse") << "ScrollCentre" << -5 << "1495 uS";
-        QTest::newRow("speed") << "ScrollSpeed" << 42 << "42 %";
         QTest::newRow("deadband") << "ScrollDeadband" << 7 << "7 uS";
         QTest::newRow("position") << "ScrollPosition" << -12 << "-12 deg.";
     }

@@ -113,8 +113,7 @@ private slots:
 
     void tabVisitsControlsInReadingOrder() {
         QStringList chain;
-        QWidget *first = m_rig.get("cmbCOM");
-        QWidget *w = first;
+        QWidget *first = m_rig.get("cmbCOM"), *w = first;
         do {
             if ((w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty())
                 chain << w->objectName();
