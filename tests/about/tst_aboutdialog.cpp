@@ -53,8 +53,7 @@ struct FakeRegistry : platform::Registry {
     void closeKey(Key key) override { openKeys -= int(key); }
 };
 
-// MSINFO "PATH" and the Shared Tools folder ("": none), or the registry's stand-in.
-// The launcher: 0 starts, 1 cannot, 2 throws, 3 the real one.
+// MSINFO PATH, Shared Tools folder ("": none); the launcher 0 starts, 1 fails, 2 throws, 3 real.
 struct Launch {
     QString path, folder, launched;
     int launcher;

@@ -33,7 +33,6 @@ public:
 private slots:
     void initTestCase() { m_form = &m_rig.open(); }
 
-    // One size, no maximising.
     void greyGroundAndPictures() {
         const QColor grey(0xE0, 0xE0, 0xE0);
         auto *area = m_form->findChild<QScrollArea *>();

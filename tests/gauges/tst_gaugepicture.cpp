@@ -51,7 +51,6 @@ private slots:
         QTest::newRow("throw -45.5 away from zero") << Gauge{GaugeId::Throw, 91, 0, 0, -1.0, {}, {}, "-46", false};
         QTest::newRow("throw new reference") << Gauge{GaugeId::Throw, 93, 93, 0, 1.0, {}, {}, "47", true};
         QTest::newRow("speed 100") << Gauge{GaugeId::Speed, 100, 0, 1, Full, {90}, {{-30, Grey}}, "100", true};
-        QTest::newRow("speed new reference") << Gauge{GaugeId::Speed, 40, 40, 0, Full, {}, {}, "40", true};
         // Centre: green from 1373 to 1627, ±22.9 degrees.
         QTest::newRow("centre 1373") << Gauge{GaugeId::Centre, 1373, 0, 1627, Full, {-22.86}, {{20, Green}, {28, Grey}}, "1373", false};
         QTest::newRow("centre 1500") << Gauge{GaugeId::Centre, 1500, 0, 0, Full, {}, {}, "1500", true};
