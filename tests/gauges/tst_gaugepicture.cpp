@@ -60,7 +60,6 @@ private slots:
         QTest::newRow("deadband 2") << Gauge{GaugeId::Deadband, 2, 0, 0, Full, {}, {}, "2", true};
         // Position: green from PosMin to PosMax, -50 to 50 at start-up; never dark blue.
         QTest::newRow("position 20") << Gauge{GaugeId::Position, 20, 0, -50, Full, {20}, {{-45, Green}, {-55, Grey}}, "20", false};
-        QTest::newRow("position 0") << Gauge{GaugeId::Position, 0, 0, 0, Full, {}, {}, "0", false};
         QTest::newRow("position -35") << Gauge{GaugeId::Position, -35, -35, 50, Full, {-35}, {}, "-35", false};
         // clang-format on
     }
