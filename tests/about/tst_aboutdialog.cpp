@@ -53,8 +53,7 @@ struct FakeRegistry : platform::Registry {
     void closeKey(Key key) override { openKeys -= int(key); }
 };
 
-// MSINFO "PATH" and the Shared Tools folder ("": none), or the registry's stand-in.
-// The launcher: 0 starts, 1 cannot, 2 throws, 3 the real one.
+// MSINFO PATH, Shared Tools folder ("": none); the launcher 0 starts, 1 fails, 2 throws, 3 real.
 struct Launch {
     QString path, folder, launched;
     int launcher;
@@ -108,7 +107,6 @@ private slots:
         QCOMPARE(picture.pixelColor(2, 2), QColor(0xE0E0E0));
         QCOMPARE(picture.pixelColor(191, 192), QColor(0x808080));
         QCOMPARE(picture.pixelColor(191, 193), QColor(Qt::white));
-        QVERIFY(d.lblDescription->geometry().bottom() < 192 && d.lblDisclaimer->y() > 193);
     }
 
     // A dark desktop palette: the dialog and its message box keep dark text on their grey.
@@ -208,8 +206,7 @@ private slots:
         QTest::addColumn<Launch>("l");
         QVERIFY(QDir(m_dir.path()).mkpath("tool"));
         const QString folder = m_dir.filePath("tool"), tool = folder + "/MSINFO32.EXE";
-        QFile program(tool);
-        QVERIFY(program.open(QIODevice::WriteOnly));
+        QVERIFY(QFile(tool).open(QIODevice::WriteOnly));
         const QString other = "/opt/tool/info", none = m_dir.filePath("none");
         const QString installed = QStandardPaths::findExecutable("true");
         // clang-format off

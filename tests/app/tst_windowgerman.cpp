@@ -25,9 +25,8 @@ private slots:
     }
     void languageFromTheDesktop() {
         QFETCH(QByteArrayList, env);
-        QFETCH(QString, installed);
-        QCOMPARE(platform::installTranslator(*qApp, {env[0], {}, env[1], env[2]}).left(2),
-                 installed);
+        QTEST(platform::installTranslator(*qApp, {env[0], {}, env[1], env[2]}).left(2),
+              "installed");
     }
 
     void captionsWholeAndCatalogueFinished() {
