@@ -125,6 +125,7 @@ private slots:
         // clang-format off
         QTest::newRow("start-up") << Change{"Check1", {}, "servop.gif", "PROGRAM", 0};
         QTest::newRow("reverse grey") << Change{"Check1", {2, 1}, "servon.gif", "PROGRAM", 30};
+        QTest::newRow("reset cleared") << Change{"CkReset", {2, 0}, "servop.gif", "PROGRAM", 0};
         QTest::newRow("reset grey") << Change{"CkReset", {2, 1}, "servop.gif", "RESET", 0};
         // clang-format on
     }
