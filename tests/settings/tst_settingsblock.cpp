@@ -41,8 +41,6 @@ private slots:
         QTest::addColumn<Build>("b");
         const QByteArray name("\x80\xFF\x9D \x01~\x7F\0", 8), tail("\xA0\xFE\0 !\xC3\xA9\x81", 8);
         // clang-format off
-        QTest::newRow("worked example") << Build{0, 45, 0, 0, 0, "1234567805DC5A640000020000000000", "72"};
-        QTest::newRow("centre -5, Reverse, reset") << Build{0, 45, -5, 1, 1, "1234567805D75A64FB01020100000000", "90"};
         QTest::newRow("raw name and tail") << Build{0, 45, 0, 0, 0, name + "05DC5A6400000200" + tail, "54"};
         QTest::newRow("position 45") << Build{45, 45, 0, 0, 0, "12345678079E5A640000020000000000", {}};
         QTest::newRow("position -50") << Build{-50, 45, 0, 0, 0, "1234567803E85A640000020000000000", {}};
