@@ -67,14 +67,8 @@ private slots:
         // clang-format off
         QTest::newRow("highest") << QByteArray("ABCDEFGH05D78C64FB01100100000000") << "140 100 -5 1 16 1";
         QTest::newRow("lowest") << QByteArray("ABCDEFGH05dc1e0181000000abcdefgh") << "30 1 -127 0 0 0";
-        QTest::newRow("throw 29") << QByteArray("1234567805DC1D640000020000000000") << "throw field: 29";
-        QTest::newRow("throw 141") << QByteArray("1234567805DC8D640000020000000000") << "throw field: 141";
-        QTest::newRow("speed 0") << QByteArray("1234567805DC5A000000020000000000") << "speed field: 0";
-        QTest::newRow("speed 101") << QByteArray("1234567805DC5A650000020000000000") << "speed field: 101";
-        QTest::newRow("centre -128") << QByteArray("1234567805DC5A648000020000000000") << "centre field: -128";
         QTest::newRow("grey boxes") << QByteArray("1234567805DC5A640002020200000000") << "90 100 0 2 2 2";
         QTest::newRow("reverse 3") << QByteArray("1234567805DC5A640003020000000000") << "reverse field: 3";
-        QTest::newRow("deadband 17") << QByteArray("1234567805DC5A640000110000000000") << "deadband field: 17";
         QTest::newRow("reset 3") << QByteArray("1234567805DC5A640000020300000000") << "reset field: 3";
         QTest::newRow("not hex") << QByteArray("1234567805DC5G640000020000000000") << "throw field: bytes 35 47";
         // clang-format on
