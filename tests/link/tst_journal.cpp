@@ -47,40 +47,37 @@ private slots:
 
     // Each verdict from the outcomes that give it, through a record and back.
     void everyVerdict_data() {
-        QTest::addColumn<int>("status");   // ProgramStatus
-        QTest::addColumn<int>("readBack"); // ReadStatus; -1: none made
+        QTest::addColumn<link::ProgramStatus>("status");
+        QTest::addColumn<std::optional<link::ReadStatus>>("readBack"); // none: no read-back made
         QTest::addColumn<bool>("interrupted");
-        QTest::addColumn<int>("verdict");
-        const int ack = int(link::ProgramStatus::Acknowledged), read = int(link::ReadStatus::Read);
+        QTest::addColumn<Verdict>("verdict");
+        using P = link::ProgramStatus;
+        using R = std::optional<link::ReadStatus>;
+        const R read = link::ReadStatus::Read, none;
         QTest::newRow("read back different")
-            << ack << read << false << int(Verdict::ReadBackDifferent);
+            << P::Acknowledged << read << false << Verdict::ReadBackDifferent;
         QTest::newRow("wrong acknowledgement")
-            << int(link::ProgramStatus::WrongAcknowledgement) << read << false
-            << int(Verdict::WrongAcknowledgement);
+            << P::WrongAcknowledgement << read << false << Verdict::WrongAcknowledgement;
         QTest::newRow("no answer on the read-back")
-            << ack << int(link::ReadStatus::NoReply) << false << int(Verdict::NoReadBack);
-        QTest::newRow("interrupted") << ack << -1 << true << int(Verdict::Interrupted);
-        QTest::newRow("port lost, programming")
-            << int(link::ProgramStatus::Error) << -1 << false << int(Verdict::PortLost);
+            << P::Acknowledged << R(link::ReadStatus::NoReply) << false << Verdict::NoReadBack;
+        QTest::newRow("interrupted") << P::Acknowledged << none << true << Verdict::Interrupted;
+        QTest::newRow("port lost, programming") << P::Error << none << false << Verdict::PortLost;
         QTest::newRow("port lost, read-back")
-            << ack << int(link::ReadStatus::Error) << false << int(Verdict::PortLost);
+            << P::Acknowledged << R(link::ReadStatus::Error) << false << Verdict::PortLost;
     }
     void everyVerdict() {
-        QFETCH(int, status);
-        QFETCH(int, readBack);
+        QFETCH(link::ProgramStatus, status);
+        QFETCH(std::optional<link::ReadStatus>, readBack);
         QFETCH(bool, interrupted);
-        QFETCH(int, verdict);
+        QFETCH(Verdict, verdict);
         // What a read-back finds: the block sent, or the one held before for a difference.
-        const QByteArray read = readBack != int(link::ReadStatus::Read)      ? QByteArray()
-                                : verdict == int(Verdict::ReadBackDifferent) ? Held
-                                                                             : Changed;
+        const QByteArray read = readBack != link::ReadStatus::Read      ? QByteArray()
+                                : verdict == Verdict::ReadBackDifferent ? Held
+                                                                        : Changed;
         link::ProgramOutcome sent;
-        sent.status = link::ProgramStatus(status);
-        const auto readStatus =
-            readBack < 0 ? std::nullopt : std::optional(link::ReadStatus(readBack));
-        const Verdict v = link::writeVerdict(sent, readStatus, Changed, read, interrupted);
-        QCOMPARE(int(v), verdict);
-        auto r = record(1, Held, Changed, v);
+        sent.status = status;
+        QCOMPARE(link::writeVerdict(sent, readBack, Changed, read, interrupted), verdict);
+        auto r = record(1, Held, Changed, verdict);
         r.readBack = read;
         QVERIFY(!settings::appendJournalRecord(r, journal()));
         const settings::JournalRead back = settings::readJournal(journal());

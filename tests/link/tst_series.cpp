@@ -85,15 +85,13 @@ private slots:
         QStringList journal, expected;
         for (const settings::JournalRecord &j : records)
             journal << j.name() + ' ' + settings::verdictKey(j.verdict) + ' ' + j.backup;
-        for (const link::SeriesResult &r : results)
+        for (int i = 0; i < results.size(); ++i) {
+            const link::SeriesResult &r = results[i];
             if (!r.sent.isEmpty())
                 expected << r.name + ' ' +
                                 (r.verdict == SeriesVerdict::Verified ? "verified"
                                                                       : "wrong-acknowledgement") +
                                 ' ' + r.backup;
-        QCOMPARE(journal, expected);
-        for (int i = 0; i < results.size(); ++i) {
-            const link::SeriesResult &r = results[i];
             const QByteArray was = plugged[std::size_t(i)].block, now = wantedFor(was), none;
             const auto backup = settings::loadSettings(r.backup).settings;
             QVERIFY(r.number == i + 1 && r.verdict == verdicts[i]);
@@ -107,6 +105,7 @@ private slots:
                             written || r.verdict == SeriesVerdict::AlreadySet ? now : was,
                             written ? was : none}));
         }
+        QCOMPARE(journal, expected);
     }
 };
 

@@ -24,7 +24,6 @@ class TestServoEmulator : public QObject {
 private slots:
     void answersAndStores_data() {
         QTest::addColumn<Fault>("fault");
-        QTest::addColumn<int>("count");
         QTest::addColumn<QByteArrayList>("chunks");
         QTest::addColumn<QByteArray>("answer");
         QTest::addColumn<int>("groupFrom");
@@ -37,14 +36,10 @@ private slots:
                                 QByteArray("\x0D\x55\x0C\x00\xFE\x81\x7F\x90", 8);
 
         auto row = [](const char *name, Fault fault, const QByteArrayList &chunks,
-                      const QByteArray &answer, const QByteArray &block, int groupFrom = -1,
-                      int count = -1) {
-            QTest::newRow(name) << fault << count << chunks << answer << groupFrom << block;
+                      const QByteArray &answer, const QByteArray &block, int groupFrom = -1) {
+            QTest::newRow(name) << fault << chunks << answer << groupFrom << block;
         };
         using enum Fault;
-        row("read request", None, {Request}, Reply, def);
-        row("programming frame", None, {f}, "CE", NewBlock);
-        row("frame in pieces", None, {f.left(1), f.mid(1, 20), f.mid(21)}, "CE", NewBlock);
         row("reset request", None, {buildFrame(reset)}, link::frameChecksum(reset), factory);
         row("bad checksum", None, {f.left(33) + "73\x0D"}, "73", def);
         row("bytes above 0x7F", None, {buildFrame(high), Request},
@@ -52,20 +47,16 @@ private slots:
         row("no end byte", None, {"\x0C" + QByteArray(34, 'x') + Request}, Reply, def);
         // An empty chunk: the line went quiet in the middle of a frame.
         row("unfinished frame dropped", None, {f.left(10), {}, f.mid(10) + Request}, Reply, def);
-        row("silent", Silent, {Request, f}, "", def);
         row("long-reply", Long37, {Request}, Reply + '\0', def, 35);
         row("early-reply", EarlyReply, {Request, f}, Reply + "CE", NewBlock);
-        row("reply fault not on acks", Short35, {f, Request}, "CE" + f.left(35), NewBlock, -1, 1);
-        row("count runs out", Short35, {Request, Request}, Reply.left(35) + Reply, def, -1, 1);
     }
 
     void answersAndStores() {
         QFETCH(Fault, fault);
-        QFETCH(int, count);
         QFETCH(QByteArrayList, chunks);
         QFETCH(int, groupFrom);
         Responder servo;
-        servo.setFault(fault, count);
+        servo.setFault(fault);
         QByteArray got;
         for (const QByteArray &chunk : chunks) {
             if (chunk.isEmpty()) {

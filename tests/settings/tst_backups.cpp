@@ -77,7 +77,6 @@ private slots:
         QTest::newRow("unsafe") << QByteArray("a/\xE9 .-_9") << "a___.-_9";
         QTest::newRow("trailing blanks") << QByteArray("a b     ") << "a_b";
         QTest::newRow("all blank") << QByteArray(8, ' ') << "servo";
-        QTest::newRow("hidden") << QByteArray(".servo.1") << "_servo.1";
     }
 
     void fileIsNamedForServo() {
