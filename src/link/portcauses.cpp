@@ -48,28 +48,25 @@ QString lockName(QString path) {
     return path.replace(QLatin1Char('/'), QLatin1Char('_'));
 }
 
-// The pid a lock file names: QLockFile's form ("4242\nminicom\nhost\n"), the UUCP
-// form ("      4242 minicom user\n", as minicom and picocom write it) or the old
-// binary one (a 4-byte int). 0 when it names none.
-qint64 lockPid(const QByteArray &content) {
-    const QByteArray first = content.left(content.indexOf('\n')).simplified();
-    bool ok = false;
-    const qint64 pid = first.split(' ').first().toLongLong(&ok);
-    if (ok)
-        return pid > 0 ? pid : 0;
-    if (content.size() == 4) {
-        qint32 binary = 0;
-        std::memcpy(&binary, content.constData(), 4);
-        return binary > 0 ? binary : 0;
-    }
-    return 0;
-}
-
 bool processAlive(qint64 pid) {
     return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
 } // namespace
+
+qint64 lockPid(const QByteArray &content) {
+    // The binary form is the pid's four bytes. A pid is below 2^22, so one of them is 0,
+    // which no text form holds; read as text, "5\n\0\0" (pid 2613) would be pid 5.
+    if (content.size() == 4 && content.contains('\0')) {
+        qint32 binary = 0;
+        std::memcpy(&binary, content.constData(), 4);
+        return binary > 0 ? binary : 0;
+    }
+    const QByteArray first = content.left(content.indexOf('\n')).simplified();
+    bool ok = false;
+    const qint64 pid = first.split(' ').first().toLongLong(&ok);
+    return ok && pid > 0 ? pid : 0;
+}
 
 const QStringList &systemLockFolders() {
     // Where serial lock files are kept on Linux, QSerialPort's among them.

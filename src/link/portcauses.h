@@ -18,6 +18,11 @@ const QStringList &systemLockFolders();
 // process that is gone does not count.
 QString liveLockHolder(const QString &device, const QStringList &folders);
 
+// The pid a lock file names: QLockFile's form ("4242\nminicom\nhost\n"), the UUCP
+// form ("      4242 minicom user\n", as minicom and picocom write it) or the old
+// binary one (a 4-byte int). 0 when it names none.
+qint64 lockPid(const QByteArray &content);
+
 // True when a lock file's content names a process that is still alive.
 bool lockHolderAlive(const QByteArray &content);
 

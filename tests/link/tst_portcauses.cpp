@@ -1,6 +1,7 @@
 // Where ports are looked for, and when no port can be used, the Linux cause Connect
 // names: no adapter, one this user may not open, or one another program holds. The
 // adapters here are virtual servos' pseudo-terminals linked into the test's own folder.
+#include "link/portcauses.h"
 #include "support/ptyservo.h"
 #include "support/testfiles.h"
 
@@ -68,6 +69,24 @@ private slots:
         const QString text = connectText(empty.path());
         QVERIFY2(text.contains(QLatin1String("No USB serial adapter")), qPrintable(text));
         QVERIFY(text.contains(QLatin1String("dmesg")));
+    }
+
+    // Each form of lock file; the binary one with bytes that read as text too.
+    void lockPidInEachForm_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<qint64>("pid");
+        const auto binary = [](qint32 pid) {
+            return QByteArray(reinterpret_cast<const char *>(&pid), 4);
+        };
+        QTest::newRow("uucp") << QByteArray("     12345 minicom user\n") << 12345ll;
+        QTest::newRow("qlockfile") << QByteArray("12345\nsleep\nhost\n") << 12345ll;
+        QTest::newRow("binary, \"5\\n\"") << binary(0x0A35) << 2613ll;
+        QTest::newRow("text in four bytes") << QByteArray("123\n") << 123ll;
+        QTest::newRow("no pid") << QByteArray("sleep\n") << 0ll;
+    }
+    void lockPidInEachForm() {
+        QFETCH(QByteArray, content);
+        QTEST(lockPid(content), "pid");
     }
 
     // Another program's lock file, as it writes it: a live holder's makes the port busy
