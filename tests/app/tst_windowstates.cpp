@@ -102,6 +102,15 @@ private slots:
                  found ? QStringLiteral("Korvane Digital Servo Firmware Revision") : QString());
     }
 
+    // An adapter plugged in after start-up needs no restart.
+    void adapterPluggedInAfterStartUp() {
+        WindowRig rig;
+        rig.open();
+        rig.servos().add(1);
+        rig.click("Connect");
+        QCOMPARE(rig.text("LServoName"), QStringLiteral("12345678"));
+    }
+
     // The search found the servo, the last read fails: what the box waits over.
     void finalReadFailingAfterTheSearch_data() {
         QTest::addColumn<int>("refuse"); // 0: the servo falls silent instead
